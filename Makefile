@@ -1,0 +1,32 @@
+# Thin wrapper over CMake. `make play` builds and starts the game,
+# `make test` builds and runs every test headless. Both install missing
+# Debian packages first.
+
+BUILD ?= build
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+WERROR := $(if $(CI),ON,OFF)
+
+.PHONY: all deps configure build play test bench clean
+
+all: build
+
+deps:
+	@sh scripts/setup-deps.sh
+
+configure: deps
+	cmake -S . -B $(BUILD) -DQUAGMORE_WERROR=$(WERROR)
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+play: build
+	$(BUILD)/bin/quagmore
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) --timeout 600
+
+bench: build
+	$(BUILD)/bin/quagmore-bench
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,28 @@
+// The application shell: the main function, the window procedure and main
+// loop, the menu and About box, saved progress, start-up and shutdown.
+#pragma once
+
+#include <cstdint>
+
+enum : uint16_t {
+    IDM_EXIT = 2,
+    IDM_ABOUT = 4,
+    IDM_RESET = 5,
+    IDM_LEVEL_1 = 21,
+    IDM_LEVEL_12 = 32,
+};
+
+// The program: second-copy check, window, start-up, first level, main loop,
+// shutdown. Returns the process exit code. The platform's directories must be
+// set before it is called.
+int AppMain();
+
+int32_t MainWndProc(uint32_t message, uint32_t wParam, int32_t lParam);
+void ShowMessage(const char* text);
+void HandleMenuCommand(uint16_t id, int32_t lParam, uint16_t notifyCode);
+void ShowAboutBox();
+uint8_t ReadSavedLevel();
+void WriteSavedLevel(uint8_t level);
+void EnableLevelMenu(int32_t level);
+int GameStartup();
+int GameShutdown();

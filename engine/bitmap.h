@@ -1,0 +1,45 @@
+// Loading of uncompressed 24-bit BMP files into top-row-first pixel rows.
+#pragma once
+
+#include <cstdint>
+
+#pragma pack(push, 1)
+struct BitmapFileHeader {
+    uint16_t type;        // "BM"
+    uint32_t fileSize;
+    uint16_t reserved1;
+    uint16_t reserved2;
+    uint32_t pixelOffset;
+};
+
+struct BitmapInfoHeader {
+    uint32_t headerSize;
+    int32_t width;
+    int32_t height;       // as read: negative for a top-down file
+    uint16_t planes;
+    uint16_t bitCount;
+    uint32_t compression;
+    uint32_t imageSize;
+    int32_t xResolution;
+    int32_t yResolution;
+    uint32_t coloursUsed;
+    uint32_t coloursImportant;
+};
+#pragma pack(pop)
+
+enum { BITMAP_FILE_HEADER_SIZE = 14, BITMAP_INFO_HEADER_SIZE = 40, BITMAP_MAX_SIDE = 16384 };
+
+struct BitmapFile {
+    BitmapFileHeader fileHeader;
+    BitmapInfoHeader infoHeader;
+    uint8_t* pixels;      // rows of 3 x width bytes (blue, green, red), top row first; null when empty
+};
+
+// Number of pixel rows of a loaded bitmap (the header's height without its sign).
+int32_t BitmapRows(const BitmapFile* bitmap);
+// Loads a 24-bit uncompressed BMP. 1 on success; 0 leaves the record's pixels as they were.
+int BitmapLoad(BitmapFile* bitmap, const char* fileName);
+// Frees the pixels. Returns 1.
+int BitmapUnload(BitmapFile* bitmap);
+// Reverses the order of the rows in place. Returns 1, 0 when scratch memory cannot be had.
+int BitmapFlipVertical(uint8_t* buffer, int32_t bytesPerRow, int32_t rows);

@@ -1,0 +1,394 @@
+// The headless platform: no window system, no display and no sound device.
+// Everything the game asks of them is simulated and recorded.
+#include "platform/headless/headless.h"
+
+#include <cstring>
+#include <deque>
+#include <map>
+
+namespace {
+
+// The clock counts thirds of a millisecond so that a 60 Hz frame is exact.
+const uint64_t CLOCK_UNITS_PER_MS = 3;
+const uint64_t CLOCK_UNITS_PER_FRAME = 50;   // 1000 / 60 ms
+
+struct HeadlessSound {
+    std::string name;
+    int channel;
+};
+
+struct HeadlessPlatform {
+    HeadlessHooks hooks;
+    PlatformWindowProc proc = nullptr;
+    bool windowExists = false;
+    bool focused = true;
+    bool keyboardPresent = true;
+    bool soundDevicePresent = true;
+    bool soundOpen = false;
+    std::deque<PlatformMessage> queue;
+    uint8_t keys[PLATFORM_KEY_COUNT] = {};
+    uint64_t clockUnits = 0;
+    uint64_t framesGranted = 0;
+    uint64_t framesBegun = 0;
+    uint64_t presents = 0;
+    SDL_Surface* lastPresented = nullptr;
+    std::map<uint32_t, bool> menu;
+    std::map<int, HeadlessSound> sounds;
+    int nextSoundHandle = 1;
+    std::vector<HeadlessSoundEvent> soundEvents;
+    std::vector<std::string> messageBoxes;
+    int aboutBoxes = 0;
+    int beeps = 0;
+};
+
+HeadlessPlatform Headless;
+
+void RecordMenu(const std::vector<PlatformMenuItem>& items)
+{
+    for (const PlatformMenuItem& item : items) {
+        if (item.command != 0)
+            Headless.menu[item.command] = item.enabled;
+        RecordMenu(item.items);
+    }
+}
+
+void AskDriver()
+{
+    if (Headless.hooks.idle != nullptr)
+        Headless.hooks.idle();
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Control
+
+void HeadlessReset()
+{
+    Headless = HeadlessPlatform();
+}
+
+void HeadlessSetHooks(const HeadlessHooks& hooks)
+{
+    Headless.hooks = hooks;
+}
+
+void HeadlessGrantFrames(uint64_t frames)
+{
+    Headless.framesGranted = frames;
+}
+
+uint64_t HeadlessFramesGranted()
+{
+    return Headless.framesGranted;
+}
+
+uint64_t HeadlessFramesBegun()
+{
+    return Headless.framesBegun;
+}
+
+void HeadlessQueueMessage(const PlatformMessage& message)
+{
+    Headless.queue.push_back(message);
+}
+
+size_t HeadlessQueuedMessages()
+{
+    return Headless.queue.size();
+}
+
+void HeadlessSetKey(uint8_t dikCode, bool down)
+{
+    Headless.keys[dikCode] = down ? PLATFORM_KEY_DOWN : 0;
+}
+
+void HeadlessReleaseAllKeys()
+{
+    std::memset(Headless.keys, 0, sizeof Headless.keys);
+}
+
+void HeadlessSetFocus(bool focused)
+{
+    Headless.focused = focused;
+}
+
+void HeadlessSetKeyboardPresent(bool present)
+{
+    Headless.keyboardPresent = present;
+}
+
+void HeadlessSetSoundDevicePresent(bool present)
+{
+    Headless.soundDevicePresent = present;
+}
+
+void HeadlessSetClock(uint32_t ms)
+{
+    Headless.clockUnits = static_cast<uint64_t>(ms) * CLOCK_UNITS_PER_MS;
+}
+
+bool HeadlessWindowExists()
+{
+    return Headless.windowExists;
+}
+
+SDL_Surface* HeadlessLastPresented()
+{
+    return Headless.lastPresented;
+}
+
+uint64_t HeadlessPresentCount()
+{
+    return Headless.presents;
+}
+
+const std::vector<HeadlessSoundEvent>& HeadlessSoundEvents()
+{
+    return Headless.soundEvents;
+}
+
+const std::vector<std::string>& HeadlessMessageBoxes()
+{
+    return Headless.messageBoxes;
+}
+
+int HeadlessAboutBoxes()
+{
+    return Headless.aboutBoxes;
+}
+
+int HeadlessBeeps()
+{
+    return Headless.beeps;
+}
+
+int HeadlessLiveSounds()
+{
+    return static_cast<int>(Headless.sounds.size());
+}
+
+// ---------------------------------------------------------------------------
+// Window and message loop
+
+int PlatformCreateWindow(const PlatformWindowDesc& desc)
+{
+    if (desc.proc == nullptr)
+        return 0;
+    Headless.proc = desc.proc;
+    Headless.windowExists = true;
+    Headless.menu.clear();
+    RecordMenu(desc.menu);
+    Headless.proc(PLATFORM_WM_CREATE, 0, 0);
+    return 1;
+}
+
+void PlatformDestroyWindow()
+{
+    if (!Headless.windowExists)
+        return;
+    Headless.windowExists = false;
+    Headless.proc(PLATFORM_WM_DESTROY, 0, 0);
+}
+
+int PlatformPeekMessage(PlatformMessage* msg)
+{
+    if (Headless.framesGranted == 0 && Headless.windowExists)
+        AskDriver();
+    if (Headless.queue.empty())
+        return 0;
+    *msg = Headless.queue.front();
+    Headless.queue.pop_front();
+    return 1;
+}
+
+void PlatformWaitMessage()
+{
+    if (!Headless.queue.empty())
+        return;
+    // An inactive window runs no frames: whatever was granted is used up.
+    Headless.framesGranted = 0;
+    AskDriver();
+}
+
+int32_t PlatformDispatchMessage(const PlatformMessage& msg)
+{
+    if (Headless.proc == nullptr)
+        return 0;
+    return Headless.proc(msg.message, msg.wParam, msg.lParam);
+}
+
+int32_t PlatformDefWindowProc(uint32_t message, uint32_t, int32_t)
+{
+    if (message == PLATFORM_WM_CLOSE)
+        PlatformDestroyWindow();
+    return 0;
+}
+
+void PlatformPostMessage(uint32_t message, uint32_t wParam, int32_t lParam)
+{
+    PlatformMessage msg;
+    msg.message = message;
+    msg.wParam = wParam;
+    msg.lParam = lParam;
+    Headless.queue.push_back(msg);
+}
+
+void PlatformPostQuitMessage(int exitCode)
+{
+    PlatformPostMessage(PLATFORM_WM_QUIT, static_cast<uint32_t>(exitCode), 0);
+}
+
+int PlatformWindowActive()
+{
+    return Headless.windowExists && Headless.focused;
+}
+
+void PlatformMenuEnable(uint32_t command, int enabled)
+{
+    auto item = Headless.menu.find(command);
+    if (item != Headless.menu.end())
+        item->second = enabled != 0;
+}
+
+int PlatformMenuIsEnabled(uint32_t command)
+{
+    auto item = Headless.menu.find(command);
+    return item != Headless.menu.end() && item->second;
+}
+
+void PlatformMessageBox(const char* text)
+{
+    Headless.messageBoxes.push_back(text);
+    if (Headless.hooks.messageBox != nullptr)
+        Headless.hooks.messageBox(text);
+}
+
+void PlatformAboutBox(const PlatformAboutText&)
+{
+    ++Headless.aboutBoxes;
+    if (Headless.hooks.aboutBox != nullptr)
+        Headless.hooks.aboutBox();
+}
+
+void PlatformBeep()
+{
+    ++Headless.beeps;
+    if (Headless.hooks.beep != nullptr)
+        Headless.hooks.beep();
+}
+
+// ---------------------------------------------------------------------------
+// Display
+
+void PlatformWaitVBlank()
+{
+    Headless.clockUnits += CLOCK_UNITS_PER_FRAME;
+}
+
+void PlatformPresent(SDL_Surface* back)
+{
+    Headless.lastPresented = back;
+    ++Headless.presents;
+}
+
+void PlatformFrameBegin()
+{
+    ++Headless.framesBegun;
+    if (Headless.framesGranted > 0)
+        --Headless.framesGranted;
+    if (Headless.hooks.frameBegin != nullptr)
+        Headless.hooks.frameBegin();
+}
+
+// ---------------------------------------------------------------------------
+// Keyboard
+
+int PlatformKeyboardRead(uint8_t state[PLATFORM_KEY_COUNT])
+{
+    if (!Headless.keyboardPresent)
+        return 0;
+    std::memcpy(state, Headless.keys, PLATFORM_KEY_COUNT);
+    return 1;
+}
+
+int PlatformAsyncKeyDown(int virtualKey)
+{
+    switch (virtualKey) {
+    case PLATFORM_VK_ESCAPE:
+        return Headless.keys[PLATFORM_DIK_ESCAPE] != 0;
+    case PLATFORM_VK_RETURN:
+        return Headless.keys[PLATFORM_DIK_RETURN] != 0 || Headless.keys[PLATFORM_DIK_NUMPADENTER] != 0;
+    default:
+        return 0;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Clock
+
+uint32_t PlatformTicks()
+{
+    return static_cast<uint32_t>(Headless.clockUnits / CLOCK_UNITS_PER_MS);
+}
+
+void PlatformSleep(uint32_t ms)
+{
+    Headless.clockUnits += static_cast<uint64_t>(ms) * CLOCK_UNITS_PER_MS;
+}
+
+// ---------------------------------------------------------------------------
+// Sound
+
+int PlatformSoundOpen()
+{
+    Headless.soundOpen = Headless.soundDevicePresent;
+    return Headless.soundOpen ? 1 : 0;
+}
+
+int PlatformSoundCreate(int channel, const uint8_t*, uint32_t, const char* name)
+{
+    if (!Headless.soundOpen)
+        return 0;
+    int handle = Headless.nextSoundHandle++;
+    Headless.sounds[handle] = HeadlessSound{name != nullptr ? name : "", channel};
+    return handle;
+}
+
+int PlatformSoundPlay(int handle)
+{
+    auto sound = Headless.sounds.find(handle);
+    if (sound == Headless.sounds.end())
+        return 0;
+    Headless.soundEvents.push_back({HEADLESS_SOUND_PLAY, sound->second.name, sound->second.channel});
+    if (Headless.hooks.soundStarted != nullptr)
+        Headless.hooks.soundStarted(sound->second.name.c_str());
+    return 1;
+}
+
+void PlatformSoundStop(int handle)
+{
+    auto sound = Headless.sounds.find(handle);
+    if (sound != Headless.sounds.end())
+        Headless.soundEvents.push_back({HEADLESS_SOUND_STOP, sound->second.name, sound->second.channel});
+}
+
+void PlatformSoundRelease(int handle)
+{
+    Headless.sounds.erase(handle);
+}
+
+void PlatformSoundClose()
+{
+    Headless.sounds.clear();
+    Headless.soundOpen = false;
+}
+
+// ---------------------------------------------------------------------------
+// Trace
+
+void PlatformTrace(const char* event, long value)
+{
+    if (Headless.hooks.trace != nullptr)
+        Headless.hooks.trace(event, value);
+}

@@ -1,0 +1,27 @@
+#!/bin/sh
+# Installs the Debian packages that building, playing and testing Quagmore need.
+# Only missing packages are installed; apt-get update runs first when any are.
+set -eu
+
+PACKAGES="g++ cmake make pkg-config libsdl2-dev libsdl2-mixer-dev libimgui-dev \
+libgtest-dev libbenchmark-dev xvfb xauth xdotool desktop-file-utils appstream"
+
+missing=""
+for package in $PACKAGES; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $package"
+    fi
+done
+
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+    SUDO=""
+else
+    SUDO="sudo"
+fi
+
+echo "Installing:$missing"
+$SUDO apt-get update
+# shellcheck disable=SC2086
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends $missing
