@@ -2,7 +2,10 @@
 // loop, the menu and About box, saved progress, start-up and shutdown.
 #pragma once
 
+#include "platform/platform.h"
+
 #include <cstdint>
+#include <vector>
 
 enum : uint16_t {
     IDM_EXIT = 2,
@@ -19,7 +22,12 @@ int AppMain();
 
 int32_t MainWndProc(uint32_t message, uint32_t wParam, int32_t lParam);
 void ShowMessage(const char* text);
+
+// The menu bar: File (Reset, Levels with Level 1 to Level 12 grayed, Exit) and Help (About).
+std::vector<PlatformMenuItem> AppMenu();
 void HandleMenuCommand(uint16_t id, int32_t lParam, uint16_t notifyCode);
+// The texts of the About box.
+PlatformAboutText AboutText();
 void ShowAboutBox();
 uint8_t ReadSavedLevel();
 void WriteSavedLevel(uint8_t level);

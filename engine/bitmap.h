@@ -37,9 +37,14 @@ struct BitmapFile {
 
 // Number of pixel rows of a loaded bitmap (the header's height without its sign).
 int32_t BitmapRows(const BitmapFile* bitmap);
-// Loads a 24-bit uncompressed BMP. 1 on success; 0 leaves the record's pixels as they were.
+// Loads a 24-bit uncompressed BMP, bottom-up or top-down. 1 on success (old
+// pixels are freed); 0 leaves the record as it was. Files that cannot be read
+// whole and right are refused before any pixel is read: type not "BM", not
+// 24-bit, compressed, width 0 or less, height 0, a side over BITMAP_MAX_SIDE,
+// or rows running past the end of the file.
 int BitmapLoad(BitmapFile* bitmap, const char* fileName);
 // Frees the pixels. Returns 1.
 int BitmapUnload(BitmapFile* bitmap);
-// Reverses the order of the rows in place. Returns 1, 0 when scratch memory cannot be had.
+// Reverses the order of the rows in place. Returns 1, 0 when scratch memory cannot be had
+// or the buffer is null.
 int BitmapFlipVertical(uint8_t* buffer, int32_t bytesPerRow, int32_t rows);

@@ -9,6 +9,13 @@ struct BitmapFile;
 
 enum { BOB_MAX_FRAMES = 64, BOB_MAX_ANIMATIONS = 16, ANIM_END = -1 };
 
+// BobLoadFrame addressing: cells of width x height on a (width + 1, height + 1)
+// pitch with a one-pixel line before each, or the frame's top-left pixel.
+enum { BOB_EXTRACT_CELL = 0, BOB_EXTRACT_ABSOLUTE = 1 };
+
+// Black: the colour key of every frame, left out when a frame is drawn.
+enum : uint32_t { BOB_TRANSPARENT = 0 };
+
 enum : uint32_t {
     BOB_ONE_FRAME = 1,
     BOB_FRAME_CYCLE = 2,
@@ -42,12 +49,24 @@ struct BOB {
     int32_t scaledHeight;
 };
 
+// Makes frameCount (0 to 64) transparent frame surfaces; a record that still
+// holds surfaces or lists gives them up first. 0 when a surface cannot be made.
 int BobCreate(BOB* bob, int32_t x, int32_t y, int32_t width, int32_t height, int32_t frameCount, uint32_t flags,
               uint32_t surfaceCaps);
+// Releases the frames, the animation lists and the scaled copy.
 int BobDestroy(BOB* bob);
+// Copies a cell of a loaded bitmap into a frame; what lies outside the bitmap
+// stays black (transparent).
 int BobLoadFrame(BOB* bob, const BitmapFile* bitmap, int32_t frame, int32_t cellX, int32_t cellY, int32_t mode);
+// Draws the current frame at (x, y), clipped to the 600 x 600 back surface.
+// 1 also when hidden or wholly outside; 0 for a frame without a surface or a
+// failed blit.
 int BobDraw(BOB* bob, SDL_Surface* dest);
+// Draws the current frame stretched to width x height at (x, y); a width or
+// height of 0 or less draws nothing. Results as BobDraw.
 int BobDrawScaled(BOB* bob, int32_t width, int32_t height, SDL_Surface* dest);
+// Drops the scaled copy kept by BobDrawScaled.
+void BobReleaseScaled(BOB* bob);
 int BobAnimate(BOB* bob);
 int BobLoadAnimation(BOB* bob, int32_t slot, int32_t count, const int32_t* indices);
 int BobSetPosition(BOB* bob, int32_t x, int32_t y);

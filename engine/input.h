@@ -21,6 +21,7 @@ enum { VK_RETURN = 0x0D, VK_ESCAPE = 0x1B };
 extern uint8_t KeyState[KEY_STATE_SIZE];
 
 int InputStart();
+// 1 when the platform has a keyboard to read.
 int KeyboardAttach();
 int MouseAttach();
 // Fills KeyState. With no keyboard it clears KeyState and returns 0.

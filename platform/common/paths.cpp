@@ -50,7 +50,7 @@ bool FileExists(const std::string& path)
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-// Makes every missing directory of path; returns false when one can't be made.
+// Makes every missing directory of path; false when one can't be made.
 bool MakeDirectories(const std::string& path)
 {
     for (size_t at = 1; at <= path.size(); ++at) {
@@ -60,7 +60,9 @@ bool MakeDirectories(const std::string& path)
         if (mkdir(part.c_str(), 0755) != 0 && errno != EEXIST)
             return false;
     }
-    return true;
+    // EEXIST also comes from a file of that name, which is no directory.
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 } // namespace

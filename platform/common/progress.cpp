@@ -48,7 +48,10 @@ int PlatformProgressRead(uint8_t* value)
             return 0;
         ++count;
     }
-    if (count == 0 || std::strcmp(digits + count, "\n") != 0)
+    // Exactly one newline ends the file; a stray byte after it (even a NUL)
+    // makes it malformed.
+    size_t end = keyLength + 1 + count;
+    if (count == 0 || end + 1 != length || text[end] != '\n')
         return 0;
     *value = static_cast<uint8_t>(number);
     return 1;
@@ -64,7 +67,7 @@ int PlatformProgressWrite(uint8_t value)
 
     char text[PROGRESS_MAX_BYTES];
     int length = std::snprintf(text, sizeof text, "%s=%u\n", PROGRESS_KEY, static_cast<unsigned>(value));
-    int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
         return 0;
     bool written = write(fd, text, static_cast<size_t>(length)) == length && fsync(fd) == 0;

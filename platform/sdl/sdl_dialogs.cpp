@@ -1,0 +1,142 @@
+// The modal boxes: the message box and the About box, drawn with Dear ImGui
+// over the last picture. Each runs a nested loop until it is closed, so the
+// main loop (and with it the game) stands still meanwhile.
+#include "platform/sdl/sdl_platform.h"
+
+#include "imgui.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+const int DIALOG_REDRAW_MS = 250;   // at least; every event redraws too
+const float OK_BUTTON_WIDTH = 64.0f;
+const float MESSAGE_MIN_WIDTH = 160.0f;
+const float ABOUT_ICON_SIZE = 32.0f;
+const float ABOUT_TEXT_INDENT = ABOUT_ICON_SIZE + 12.0f;
+const float ABOUT_VERSION_GAP = 24.0f;   // between the credit and the version
+
+// A button at the right edge of the box; true when pressed.
+bool OkButton()
+{
+    float right = ImGui::GetWindowContentRegionMax().x;
+    ImGui::SetCursorPosX(std::max(ImGui::GetCursorPosX(), right - OK_BUTTON_WIDTH));
+    return ImGui::Button("OK", ImVec2(OK_BUTTON_WIDTH, 0.0f));
+}
+
+void DrawMessage()
+{
+    ImGui::Dummy(ImVec2(MESSAGE_MIN_WIDTH, 0.0f));
+    ImGui::TextUnformatted(Sdl.dialog.text.c_str());
+    ImGui::Spacing();
+    if (OkButton())
+        Sdl.dialog.done = true;
+}
+
+void DrawAbout()
+{
+    const PlatformAboutText& about = Sdl.dialog.about;
+    // The lines decide the width; the version stands at the top right.
+    float width = ImGui::CalcTextSize(about.credit.c_str()).x + ABOUT_VERSION_GAP +
+                  ImGui::CalcTextSize(about.version.c_str()).x;
+    for (const std::string& line : about.lines)
+        width = std::max(width, ImGui::CalcTextSize(line.c_str()).x);
+
+    float top = ImGui::GetCursorPosY();
+    if (Sdl.icon != nullptr)
+        ImGui::Image(static_cast<ImTextureID>(Sdl.icon), ImVec2(ABOUT_ICON_SIZE, ABOUT_ICON_SIZE));
+    ImGui::SetCursorPos(ImVec2(ImGui::GetStyle().WindowPadding.x + ABOUT_TEXT_INDENT, top));
+    ImGui::TextUnformatted(about.credit.c_str());
+    ImGui::SameLine(ImGui::GetStyle().WindowPadding.x + ABOUT_TEXT_INDENT + width -
+                    ImGui::CalcTextSize(about.version.c_str()).x);
+    ImGui::TextUnformatted(about.version.c_str());
+    ImGui::SetCursorPosY(std::max(ImGui::GetCursorPosY(), top + ABOUT_ICON_SIZE));
+
+    ImGui::Spacing();
+    for (const std::string& line : about.lines) {
+        ImGui::SetCursorPosX(ImGui::GetStyle().WindowPadding.x + ABOUT_TEXT_INDENT);
+        ImGui::TextUnformatted(line.empty() ? " " : line.c_str());
+    }
+    ImGui::Spacing();
+    if (OkButton())
+        Sdl.dialog.done = true;
+}
+
+// Runs the box until it is closed. Events keep flowing: a close of the window
+// is queued for the main loop, presses on the picture are dropped.
+void RunDialog()
+{
+    while (!Sdl.dialog.done && Sdl.window != nullptr) {
+        SdlRedraw();
+        if (Sdl.dialog.done)
+            break;
+        SdlWaitEvents(DIALOG_REDRAW_MS);
+    }
+    Sdl.dialog = SdlDialogState();
+    SdlRedraw();   // one frame without the box, over the picture it covered
+}
+
+bool BeginDialog(SdlDialog kind, const std::string& popupId)
+{
+    if (Sdl.window == nullptr || Sdl.dialog.kind != SdlDialog::None)
+        return false;
+    Sdl.dialog = SdlDialogState();
+    Sdl.dialog.kind = kind;
+    Sdl.dialog.popupId = popupId;
+    return true;
+}
+
+} // namespace
+
+void SdlDrawDialog()
+{
+    SdlDialogState& dialog = Sdl.dialog;
+    if (dialog.kind == SdlDialog::None || dialog.done)
+        return;
+    if (!dialog.opened) {
+        ImGui::OpenPopup(dialog.popupId.c_str());
+        dialog.opened = true;
+    }
+    const ImGuiViewport* viewport = ImGui::GetMainViewport();
+    ImGui::SetNextWindowPos(viewport->GetCenter(), ImGuiCond_Appearing, ImVec2(0.5f, 0.5f));
+    ImGuiWindowFlags flags = ImGuiWindowFlags_AlwaysAutoResize | ImGuiWindowFlags_NoSavedSettings;
+
+    bool open = true;
+    // The About box has a close box; the message box only its OK button.
+    bool* closeBox = dialog.kind == SdlDialog::About ? &open : nullptr;
+    if (ImGui::BeginPopupModal(dialog.popupId.c_str(), closeBox, flags)) {
+        if (dialog.kind == SdlDialog::About)
+            DrawAbout();
+        else
+            DrawMessage();
+        if (dialog.closeRequested)
+            dialog.done = true;
+        if (dialog.done)
+            ImGui::CloseCurrentPopup();
+        ImGui::EndPopup();
+    } else {
+        dialog.done = true;   // closed by its close box
+    }
+    if (!open)
+        dialog.done = true;
+}
+
+void PlatformMessageBox(const char* text)
+{
+    const char* shown = text != nullptr ? text : "";
+    if (!BeginDialog(SdlDialog::Message, "##message")) {
+        std::fprintf(stderr, "Quagmore: %s\n", shown);
+        return;
+    }
+    Sdl.dialog.text = shown;
+    RunDialog();
+}
+
+void PlatformAboutBox(const PlatformAboutText& about)
+{
+    if (!BeginDialog(SdlDialog::About, about.title + "##about"))
+        return;
+    Sdl.dialog.about = about;
+    RunDialog();
+}

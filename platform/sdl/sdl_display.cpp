@@ -1,0 +1,154 @@
+// Presentation and frame pacing: the back surface is uploaded to a texture and
+// stretched into the picture area under the menu bar, at 60 frames a second.
+#include "platform/sdl/sdl_platform.h"
+
+#include "imgui.h"
+#include "imgui_impl_sdl.h"
+#include "imgui_impl_sdlrenderer.h"
+
+#include <cfloat>
+
+namespace {
+
+const uint64_t FRAMES_PER_SECOND = 60;
+// Falling further behind than this (a stall, a box that was open) starts the
+// schedule again from now instead of running frames back to back to catch up.
+const uint64_t MAX_FRAMES_BEHIND = 3;
+const uint64_t MS_PER_SECOND = 1000;
+
+SdlFrameSchedule Schedule;
+
+// Makes the picture texture match the surface's size.
+bool PrepareTexture(int width, int height)
+{
+    if (Sdl.picture != nullptr && Sdl.pictureSourceWidth == width && Sdl.pictureSourceHeight == height)
+        return true;
+    SdlDisplayRelease();
+    Sdl.picture = SDL_CreateTexture(Sdl.renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, width, height);
+    if (Sdl.picture == nullptr)
+        return false;
+    SDL_SetTextureScaleMode(Sdl.picture, SDL_ScaleModeLinear);
+    Sdl.pictureSourceWidth = width;
+    Sdl.pictureSourceHeight = height;
+    return true;
+}
+
+void UploadPicture(SDL_Surface* back)
+{
+    SDL_Surface* source = back;
+    if (back->format->format != SDL_PIXELFORMAT_RGB888)
+        source = SDL_ConvertSurfaceFormat(back, SDL_PIXELFORMAT_RGB888, 0);
+    if (source == nullptr || !PrepareTexture(source->w, source->h)) {
+        if (source != back)
+            SDL_FreeSurface(source);
+        return;
+    }
+    if (SDL_LockSurface(source) == 0) {
+        SDL_UpdateTexture(Sdl.picture, nullptr, source->pixels, source->pitch);
+        SDL_UnlockSurface(source);
+    }
+    if (source != back)
+        SDL_FreeSurface(source);
+}
+
+// The ImGui back end reads SDL's global mouse position, which on X11 can stay
+// stale while no frame runs; the window's own position follows every motion.
+void UseWindowMousePosition()
+{
+    ImGuiIO& io = ImGui::GetIO();
+    int x = 0;
+    int y = 0;
+    SDL_GetMouseState(&x, &y);
+    if (SDL_GetMouseFocus() == Sdl.window)
+        io.MousePos = ImVec2(static_cast<float>(x), static_cast<float>(y));
+    else if (!ImGui::IsAnyMouseDown())
+        io.MousePos = ImVec2(-FLT_MAX, -FLT_MAX);
+}
+
+void SleepUntil(uint64_t deadline)
+{
+    uint64_t frequency = SDL_GetPerformanceFrequency();
+    for (;;) {
+        uint64_t now = SDL_GetPerformanceCounter();
+        if (now >= deadline)
+            return;
+        // Rounded up: one sleep normally covers the whole wait.
+        uint64_t ms = ((deadline - now) * MS_PER_SECOND + frequency - 1) / frequency;
+        SDL_Delay(static_cast<uint32_t>(ms));
+    }
+}
+
+} // namespace
+
+uint64_t SdlFrameScheduleNext(SdlFrameSchedule* schedule, uint64_t now)
+{
+    if (!schedule->started) {
+        schedule->started = true;
+        schedule->origin = now;
+        schedule->slot = 0;
+        return now;
+    }
+    // Slot n of a second lies at origin + n * frequency / 60, so the schedule
+    // keeps exactly 60 slots a second whatever the counter's frequency.
+    uint64_t next = schedule->origin + (schedule->slot + 1) * schedule->frequency / FRAMES_PER_SECOND;
+    uint64_t tolerance = MAX_FRAMES_BEHIND * schedule->frequency / FRAMES_PER_SECOND;
+    if (now > next && now - next > tolerance) {
+        schedule->origin = now;
+        schedule->slot = 0;
+        return now;
+    }
+    if (++schedule->slot == FRAMES_PER_SECOND) {
+        schedule->origin += schedule->frequency;
+        schedule->slot = 0;
+    }
+    return next;
+}
+
+void SdlDisplayRelease()
+{
+    if (Sdl.picture != nullptr)
+        SDL_DestroyTexture(Sdl.picture);
+    Sdl.picture = nullptr;
+}
+
+void SdlRedraw()
+{
+    if (Sdl.window == nullptr || !Sdl.imguiReady)
+        return;
+    ImGui_ImplSDLRenderer_NewFrame();
+    ImGui_ImplSDL2_NewFrame();
+    UseWindowMousePosition();
+    ImGui::NewFrame();
+    SdlDrawMenuBar();
+    SdlDrawDialog();
+    Sdl.popupOpen = ImGui::IsPopupOpen("", ImGuiPopupFlags_AnyPopup);
+    ImGui::Render();
+
+    SDL_SetRenderDrawColor(Sdl.renderer, 0, 0, 0, SDL_ALPHA_OPAQUE);
+    SDL_RenderClear(Sdl.renderer);
+    if (Sdl.picture != nullptr)
+        SDL_RenderCopy(Sdl.renderer, Sdl.picture, nullptr, &Sdl.pictureRect);
+    ImGui_ImplSDLRenderer_RenderDrawData(ImGui::GetDrawData());
+    SDL_RenderPresent(Sdl.renderer);
+}
+
+// ---------------------------------------------------------------------------
+
+void PlatformWaitVBlank()
+{
+    if (Schedule.frequency == 0)
+        Schedule.frequency = SDL_GetPerformanceFrequency();
+    SleepUntil(SdlFrameScheduleNext(&Schedule, SDL_GetPerformanceCounter()));
+}
+
+void PlatformPresent(SDL_Surface* back)
+{
+    if (Sdl.window == nullptr || back == nullptr)
+        return;
+    UploadPicture(back);
+    SdlRedraw();
+}
+
+void PlatformFrameBegin()
+{
+}

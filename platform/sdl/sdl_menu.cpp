@@ -1,0 +1,102 @@
+// The menu bar, drawn with Dear ImGui from the items the game hands over.
+#include "platform/sdl/sdl_platform.h"
+
+#include "imgui.h"
+
+#include <algorithm>
+
+namespace {
+
+const char MNEMONIC_MARK = '&';
+
+PlatformMenuItem* FindItem(std::vector<PlatformMenuItem>& items, uint32_t command)
+{
+    for (PlatformMenuItem& item : items) {
+        if (item.command == command && command != 0)
+            return &item;
+        PlatformMenuItem* found = FindItem(item.items, command);
+        if (found != nullptr)
+            return found;
+    }
+    return nullptr;
+}
+
+void DrawItems(const std::vector<PlatformMenuItem>& items)
+{
+    for (const PlatformMenuItem& item : items) {
+        std::string label = SdlMenuLabel(item.text);
+        if (item.command == 0) {
+            if (ImGui::BeginMenu(label.c_str(), item.enabled)) {
+                DrawItems(item.items);
+                ImGui::EndMenu();
+            }
+            continue;
+        }
+        // The command keeps items of the same text apart.
+        label += "##" + std::to_string(item.command);
+        if (ImGui::MenuItem(label.c_str(), nullptr, false, item.enabled))
+            SdlQueueMessage(PLATFORM_WM_COMMAND, item.command, 0);
+    }
+}
+
+} // namespace
+
+std::string SdlMenuLabel(const std::string& text)
+{
+    std::string label;
+    for (size_t at = 0; at < text.size(); ++at) {
+        // A mark is dropped and the character after it kept, so "&&" shows one '&'.
+        if (text[at] == MNEMONIC_MARK && ++at == text.size())
+            break;
+        label += text[at];
+    }
+    return label;
+}
+
+int SdlMenuBarHeight()
+{
+    // The height BeginMainMenuBar gives its bar: one line of the default font
+    // with frame padding, moved down by what the safe area asks beyond it.
+    const ImGuiStyle& style = ImGui::GetStyle();
+    float fontSize = static_cast<float>(MENU_FONT_PIXELS);
+    float offset = std::max(style.DisplaySafeAreaPadding.y - style.FramePadding.y, 0.0f);
+    return static_cast<int>(fontSize + style.FramePadding.y * 2.0f + offset + 0.5f);
+}
+
+void SdlDrawMenuBar()
+{
+    if (ImGui::BeginMainMenuBar()) {
+        for (const PlatformMenuItem& top : Sdl.menu) {
+            std::string label = SdlMenuLabel(top.text);
+            if (top.command != 0) {
+                label += "##" + std::to_string(top.command);
+                if (ImGui::MenuItem(label.c_str(), nullptr, false, top.enabled))
+                    SdlQueueMessage(PLATFORM_WM_COMMAND, top.command, 0);
+                continue;
+            }
+            if (ImGui::BeginMenu(label.c_str(), top.enabled)) {
+                if (Sdl.closeMenus)
+                    ImGui::CloseCurrentPopup();   // closes the submenus too
+                DrawItems(top.items);
+                ImGui::EndMenu();
+            }
+        }
+        ImGui::EndMainMenuBar();
+    }
+    Sdl.closeMenus = false;
+}
+
+// ---------------------------------------------------------------------------
+
+void PlatformMenuEnable(uint32_t command, int enabled)
+{
+    PlatformMenuItem* item = FindItem(Sdl.menu, command);
+    if (item != nullptr)
+        item->enabled = enabled != 0;
+}
+
+int PlatformMenuIsEnabled(uint32_t command)
+{
+    PlatformMenuItem* item = FindItem(Sdl.menu, command);
+    return item != nullptr && item->enabled;
+}

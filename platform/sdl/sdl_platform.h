@@ -1,0 +1,115 @@
+// State and helpers shared by the files of the SDL platform. Not part of the
+// game's interface: app/, game/ and engine/ see only platform/platform.h.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <vector>
+
+// The original window's outer size is inset by these to give the picture area.
+enum {
+    PICTURE_INSET_LEFT = 4,
+    PICTURE_INSET_TOP = 42,
+    PICTURE_INSET_RIGHT = 4,
+    PICTURE_INSET_BOTTOM = 4,
+    PICTURE_SOURCE_SIZE = 600,   // the back surface the game composes on
+    MENU_FONT_PIXELS = 13,       // ImGui's built-in font at its native size
+};
+
+enum class SdlDialog { None, Message, About };
+
+struct SdlDialogState {
+    SdlDialog kind = SdlDialog::None;
+    std::string popupId;         // ImGui id of the modal window (its title before "##")
+    std::string text;            // message box text
+    PlatformAboutText about;
+    bool opened = false;         // the ImGui popup has been opened
+    bool closeRequested = false; // Enter or Escape was pressed
+    bool done = false;
+};
+
+struct SdlPlatform {
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* picture = nullptr;      // the last presented back surface
+    SDL_Texture* icon = nullptr;         // the window icon, shown in the About box
+    int pictureSourceWidth = PICTURE_SOURCE_SIZE;
+    int pictureSourceHeight = PICTURE_SOURCE_SIZE;
+    SDL_Rect pictureRect = {0, 0, 0, 0}; // where the picture lies in the window
+    int menuBarHeight = 0;
+    PlatformWindowProc proc = nullptr;
+    bool destroying = false;
+    bool imguiReady = false;
+    bool focused = false;
+    bool popupOpen = false;              // a menu or a modal box was open in the last drawn frame
+    bool closeMenus = false;             // Escape asks the open menus to close
+    std::vector<PlatformMenuItem> menu;
+    std::deque<PlatformMessage> queue;
+    SdlDialogState dialog;
+    // Keys that closed a menu or a box read as up until they are released, so
+    // the Escape that closes the About box does not also reach the game.
+    bool swallowedKeys[SDL_NUM_SCANCODES] = {};
+};
+
+extern SdlPlatform Sdl;
+
+// ---------------------------------------------------------------------------
+// sdl_window.cpp
+// Queues a message at the end of the message queue.
+void SdlQueueMessage(uint32_t message, uint32_t wParam, int32_t lParam);
+// Hands one SDL event to ImGui and turns it into messages where it is one.
+void SdlHandleEvent(const SDL_Event& event);
+// Handles every SDL event that is waiting, without waiting.
+void SdlPumpEvents();
+// Waits up to timeoutMs for an SDL event, then handles all that are waiting.
+void SdlWaitEvents(int timeoutMs);
+// Maps a window position to picture pixels (the inverse of the stretch).
+// False when the position lies outside the picture area.
+bool SdlPictureFromWindow(const SDL_Rect& picture, int sourceWidth, int sourceHeight,
+                          int x, int y, int* pictureX, int* pictureY);
+
+// ---------------------------------------------------------------------------
+// sdl_menu.cpp
+// The menu text as shown: '&' marks dropped, "&&" shown as one '&'.
+std::string SdlMenuLabel(const std::string& text);
+// Draws the menu bar in the current ImGui frame; a chosen item queues WM_COMMAND.
+void SdlDrawMenuBar();
+// Height in pixels of the ImGui menu bar (the ImGui context must exist).
+int SdlMenuBarHeight();
+
+// ---------------------------------------------------------------------------
+// sdl_dialogs.cpp
+// Draws the open message box or About box in the current ImGui frame.
+void SdlDrawDialog();
+
+// ---------------------------------------------------------------------------
+// sdl_display.cpp
+// Draws one ImGui frame (menu bar, open box) over the last picture and shows it.
+void SdlRedraw();
+// Releases the picture texture.
+void SdlDisplayRelease();
+
+// The 60 Hz frame schedule on the performance counter.
+struct SdlFrameSchedule {
+    uint64_t frequency = 0;   // counter ticks per second
+    uint64_t origin = 0;      // counter value of slot 0 of the current second
+    uint64_t slot = 0;        // slots taken since origin, 0 to 59
+    bool started = false;
+};
+// Counter value at which the next frame slot begins; now when the schedule
+// starts or has fallen too far behind and starts again from now.
+uint64_t SdlFrameScheduleNext(SdlFrameSchedule* schedule, uint64_t now);
+
+// ---------------------------------------------------------------------------
+// sdl_keyboard.cpp
+// Fills the 256 DIK-indexed bytes from SDL's keyboard state array.
+void SdlKeyboardMap(const uint8_t* sdlState, int sdlCount, uint8_t state[PLATFORM_KEY_COUNT]);
+// The DIK code of an SDL scancode, or 0 when the key has none.
+uint8_t SdlDikFromScancode(SDL_Scancode scancode);
+// Makes the key read as up until it is released.
+void SdlSwallowKey(SDL_Scancode scancode);

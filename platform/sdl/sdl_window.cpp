@@ -1,0 +1,323 @@
+// The game window and its message loop: SDL events become the window
+// messages the game's window procedure expects.
+#include "platform/sdl/sdl_platform.h"
+
+#include "imgui.h"
+#include "imgui_impl_sdl.h"
+#include "imgui_impl_sdlrenderer.h"
+
+#include <cstdio>
+
+SdlPlatform Sdl;
+
+namespace {
+
+// While the window is inactive the loop sleeps in SDL_WaitEventTimeout. It
+// redraws after every event, and at least this often: an open menu often, so
+// it settles after the mouse stops, a window without the focus seldom.
+const int MENU_REDRAW_MS = 100;
+const int INACTIVE_REDRAW_MS = 500;
+
+bool IsMouseButtonMessage(uint8_t button)
+{
+    return button == SDL_BUTTON_LEFT || button == SDL_BUTTON_RIGHT;
+}
+
+// A press on the picture area becomes a button message in picture pixels. An
+// even click count is the second press of a double click.
+void HandleMousePress(const SDL_MouseButtonEvent& press)
+{
+    if (Sdl.window == nullptr || press.windowID != SDL_GetWindowID(Sdl.window))
+        return;
+    // The menu, an open popup or a modal box takes the press.
+    if (Sdl.popupOpen || Sdl.dialog.kind != SdlDialog::None || !IsMouseButtonMessage(press.button))
+        return;
+    int x = 0;
+    int y = 0;
+    if (!SdlPictureFromWindow(Sdl.pictureRect, Sdl.pictureSourceWidth, Sdl.pictureSourceHeight,
+                              press.x, press.y, &x, &y))
+        return;
+    bool doubleClick = press.clicks >= 2 && press.clicks % 2 == 0;
+    uint32_t message;
+    if (press.button == SDL_BUTTON_LEFT)
+        message = doubleClick ? PLATFORM_WM_LBUTTONDBLCLK : PLATFORM_WM_LBUTTONDOWN;
+    else
+        message = doubleClick ? PLATFORM_WM_RBUTTONDBLCLK : PLATFORM_WM_RBUTTONDOWN;
+    SdlQueueMessage(message, 0, PlatformMakeMouseParam(x, y));
+}
+
+// Enter and Escape close a box; Escape closes the open menus. The key then
+// reads as up until it is released.
+void HandleKeyPress(const SDL_KeyboardEvent& key)
+{
+    if (key.repeat != 0)
+        return;
+    SDL_Scancode code = key.keysym.scancode;
+    bool escape = code == SDL_SCANCODE_ESCAPE;
+    bool enter = code == SDL_SCANCODE_RETURN || code == SDL_SCANCODE_KP_ENTER;
+    if (Sdl.dialog.kind != SdlDialog::None) {
+        if (escape || enter) {
+            Sdl.dialog.closeRequested = true;
+            SdlSwallowKey(code);
+        }
+    } else if (Sdl.popupOpen && escape) {
+        Sdl.closeMenus = true;
+        SdlSwallowKey(code);
+    }
+}
+
+void HandleWindowEvent(const SDL_WindowEvent& event)
+{
+    if (Sdl.window == nullptr || event.windowID != SDL_GetWindowID(Sdl.window))
+        return;
+    if (event.event == SDL_WINDOWEVENT_FOCUS_GAINED)
+        Sdl.focused = true;
+    else if (event.event == SDL_WINDOWEVENT_FOCUS_LOST)
+        Sdl.focused = false;
+}
+
+int32_t SendToProc(uint32_t message, uint32_t wParam, int32_t lParam)
+{
+    return Sdl.proc != nullptr ? Sdl.proc(message, wParam, lParam) : 0;
+}
+
+// The icon is optional: a missing or unreadable file leaves the default one.
+void LoadIcon(const std::string& iconFile)
+{
+    if (iconFile.empty())
+        return;
+    std::string path = PlatformFindDataFile(iconFile);
+    SDL_Surface* icon = SDL_LoadBMP(path.c_str());
+    if (icon == nullptr)
+        return;
+    SDL_SetWindowIcon(Sdl.window, icon);
+    Sdl.icon = SDL_CreateTextureFromSurface(Sdl.renderer, icon);
+    SDL_FreeSurface(icon);
+}
+
+SDL_Renderer* CreateRenderer(SDL_Window* window)
+{
+    SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+    if (renderer == nullptr)
+        renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    return renderer;
+}
+
+void StartImGui()
+{
+    IMGUI_CHECKVERSION();
+    ImGui::CreateContext();
+    ImGuiIO& io = ImGui::GetIO();
+    io.IniFilename = nullptr;   // nothing to remember between runs
+    io.LogFilename = nullptr;
+    ImFontConfig font;
+    font.SizePixels = static_cast<float>(MENU_FONT_PIXELS);
+    io.Fonts->AddFontDefault(&font);
+    ImGui::StyleColorsLight();
+    ImGuiStyle& style = ImGui::GetStyle();
+    style.WindowRounding = 0.0f;
+    style.PopupRounding = 0.0f;
+    style.FrameRounding = 0.0f;
+}
+
+void ReleaseWindow()
+{
+    if (Sdl.imguiReady) {
+        ImGui_ImplSDLRenderer_Shutdown();
+        ImGui_ImplSDL2_Shutdown();
+        Sdl.imguiReady = false;
+    }
+    if (ImGui::GetCurrentContext() != nullptr)
+        ImGui::DestroyContext();
+    SdlDisplayRelease();
+    if (Sdl.icon != nullptr)
+        SDL_DestroyTexture(Sdl.icon);
+    Sdl.icon = nullptr;
+    if (Sdl.renderer != nullptr)
+        SDL_DestroyRenderer(Sdl.renderer);
+    Sdl.renderer = nullptr;
+    if (Sdl.window != nullptr)
+        SDL_DestroyWindow(Sdl.window);
+    Sdl.window = nullptr;
+    Sdl.popupOpen = false;
+    Sdl.dialog = SdlDialogState();
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Helpers for the other SDL platform files
+
+void SdlQueueMessage(uint32_t message, uint32_t wParam, int32_t lParam)
+{
+    PlatformMessage msg;
+    msg.message = message;
+    msg.wParam = wParam;
+    msg.lParam = lParam;
+    Sdl.queue.push_back(msg);
+}
+
+bool SdlPictureFromWindow(const SDL_Rect& picture, int sourceWidth, int sourceHeight,
+                          int x, int y, int* pictureX, int* pictureY)
+{
+    if (picture.w <= 0 || picture.h <= 0)
+        return false;
+    int insideX = x - picture.x;
+    int insideY = y - picture.y;
+    if (insideX < 0 || insideY < 0 || insideX >= picture.w || insideY >= picture.h)
+        return false;
+    *pictureX = static_cast<int>(static_cast<int64_t>(insideX) * sourceWidth / picture.w);
+    *pictureY = static_cast<int>(static_cast<int64_t>(insideY) * sourceHeight / picture.h);
+    return true;
+}
+
+void SdlHandleEvent(const SDL_Event& event)
+{
+    if (Sdl.imguiReady)
+        ImGui_ImplSDL2_ProcessEvent(&event);
+    switch (event.type) {
+    case SDL_QUIT:
+        // The close box (or a request to end) also ends an open box, so the
+        // main loop gets to the close.
+        if (Sdl.dialog.kind != SdlDialog::None)
+            Sdl.dialog.closeRequested = true;
+        SdlQueueMessage(PLATFORM_WM_CLOSE, 0, 0);
+        break;
+    case SDL_WINDOWEVENT:
+        HandleWindowEvent(event.window);
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+        HandleMousePress(event.button);
+        break;
+    case SDL_KEYDOWN:
+        HandleKeyPress(event.key);
+        break;
+    case SDL_KEYUP:
+        if (event.key.keysym.scancode < SDL_NUM_SCANCODES)
+            Sdl.swallowedKeys[event.key.keysym.scancode] = false;
+        break;
+    default:
+        break;
+    }
+}
+
+void SdlPumpEvents()
+{
+    SDL_Event event;
+    while (SDL_PollEvent(&event) != 0)
+        SdlHandleEvent(event);
+}
+
+void SdlWaitEvents(int timeoutMs)
+{
+    SDL_Event event;
+    if (SDL_WaitEventTimeout(&event, timeoutMs) != 0) {
+        SdlHandleEvent(event);
+        SdlPumpEvents();
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Window and message loop
+
+int PlatformCreateWindow(const PlatformWindowDesc& desc)
+{
+    if (desc.proc == nullptr || Sdl.window != nullptr)
+        return 0;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        std::fprintf(stderr, "Quagmore: no video: %s\n", SDL_GetError());
+        return 0;
+    }
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+    StartImGui();
+    Sdl.menuBarHeight = SdlMenuBarHeight();
+    int pictureWidth = desc.width - PICTURE_INSET_LEFT - PICTURE_INSET_RIGHT;
+    int pictureHeight = desc.height - PICTURE_INSET_TOP - PICTURE_INSET_BOTTOM;
+    Sdl.pictureRect = SDL_Rect{0, Sdl.menuBarHeight, pictureWidth, pictureHeight};
+
+    Sdl.window = SDL_CreateWindow(desc.title.c_str(), desc.x, desc.y, pictureWidth,
+                                  Sdl.menuBarHeight + pictureHeight, SDL_WINDOW_SHOWN);
+    if (Sdl.window != nullptr)
+        Sdl.renderer = CreateRenderer(Sdl.window);
+    if (Sdl.renderer == nullptr) {
+        std::fprintf(stderr, "Quagmore: no window: %s\n", SDL_GetError());
+        ReleaseWindow();
+        return 0;
+    }
+    ImGui_ImplSDL2_InitForSDLRenderer(Sdl.window);
+    ImGui_ImplSDLRenderer_Init(Sdl.renderer);
+    Sdl.imguiReady = true;
+    LoadIcon(desc.iconFile);
+
+    Sdl.menu = desc.menu;
+    Sdl.proc = desc.proc;
+    Sdl.destroying = false;
+    // A new window is the one the user works in, as on other desktops.
+    Sdl.focused = true;
+    SDL_RaiseWindow(Sdl.window);
+    SDL_SetWindowInputFocus(Sdl.window);
+    SendToProc(PLATFORM_WM_CREATE, 0, 0);
+    if (Sdl.window != nullptr)
+        SdlRedraw();
+    return 1;
+}
+
+void PlatformDestroyWindow()
+{
+    if (Sdl.window == nullptr || Sdl.destroying)
+        return;
+    Sdl.destroying = true;
+    SendToProc(PLATFORM_WM_DESTROY, 0, 0);
+    ReleaseWindow();
+    Sdl.destroying = false;
+}
+
+int PlatformPeekMessage(PlatformMessage* msg)
+{
+    if (Sdl.window != nullptr)
+        SdlPumpEvents();
+    if (Sdl.queue.empty())
+        return 0;
+    *msg = Sdl.queue.front();
+    Sdl.queue.pop_front();
+    return 1;
+}
+
+void PlatformWaitMessage()
+{
+    // Without a window nothing but posted messages can ever arrive.
+    while (Sdl.queue.empty() && Sdl.window != nullptr) {
+        SdlRedraw();
+        if (!Sdl.queue.empty() || PlatformWindowActive())
+            return;
+        SdlWaitEvents(Sdl.popupOpen ? MENU_REDRAW_MS : INACTIVE_REDRAW_MS);
+    }
+}
+
+int32_t PlatformDispatchMessage(const PlatformMessage& msg)
+{
+    return SendToProc(msg.message, msg.wParam, msg.lParam);
+}
+
+int32_t PlatformDefWindowProc(uint32_t message, uint32_t, int32_t)
+{
+    if (message == PLATFORM_WM_CLOSE)
+        PlatformDestroyWindow();
+    return 0;
+}
+
+void PlatformPostMessage(uint32_t message, uint32_t wParam, int32_t lParam)
+{
+    SdlQueueMessage(message, wParam, lParam);
+}
+
+void PlatformPostQuitMessage(int exitCode)
+{
+    SdlQueueMessage(PLATFORM_WM_QUIT, static_cast<uint32_t>(exitCode), 0);
+}
+
+int PlatformWindowActive()
+{
+    return Sdl.window != nullptr && Sdl.focused && !Sdl.popupOpen && Sdl.dialog.kind == SdlDialog::None;
+}

@@ -1,0 +1,103 @@
+// quagmore-sim: the game's own main function over the headless platform,
+// driven by a script that is read one line at a time while the game runs.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+enum { SIM_EXIT_ERROR = 2 };
+
+enum SimCommandKind {
+    SIM_HOLD,      // hold KEY...
+    SIM_RUN,       // run N
+    SIM_CLICK,     // click left|right X Y
+    SIM_MENU,      // menu ID
+    SIM_CLOSE,     // close
+    SIM_FOCUS,     // focus off|on
+    SIM_CLOCK,     // clock MS
+    SIM_PRINT,     // print board|state|menu|saved
+    SIM_SHOT,      // shot FILE
+};
+
+enum SimPrintWhat { SIM_PRINT_BOARD, SIM_PRINT_STATE, SIM_PRINT_MENU, SIM_PRINT_SAVED };
+
+struct SimCommand {
+    SimCommandKind kind = SIM_CLOSE;
+    std::vector<uint8_t> keys;     // hold: key codes to hold down
+    uint64_t frames = 0;           // run
+    uint32_t message = 0;          // click: the button's window message
+    int x = 0, y = 0;              // click: picture pixel
+    uint32_t value = 0;            // menu: command id; clock: milliseconds
+    bool on = false;               // focus
+    SimPrintWhat what = SIM_PRINT_BOARD;
+    std::string file;              // shot
+};
+
+struct SimOptions {
+    std::string dataDir;           // empty: the built data directory
+    std::string homeDir;           // empty: a temporary home removed at exit
+    std::string scriptPath;        // empty or "-": standard input
+    bool help = false;
+};
+
+struct SimScript {
+    std::FILE* file = nullptr;
+    std::string name;              // for error messages
+    int lineNumber = 0;
+    bool ended = false;
+};
+
+// The run as a whole: options, the script, and the temporary home.
+struct SimSession {
+    SimOptions options;
+    SimScript script;
+    std::string home;              // the home in use
+    bool homeIsTemporary = false;
+    bool draining = false;         // a run with the focus off waits for the queue to empty
+};
+
+extern SimSession Sim;
+
+// sim_args.cpp
+bool SimParseArguments(int argc, char** argv, SimOptions* options, std::string* error);
+const char* SimUsage();
+
+// sim_script.cpp
+bool SimScriptOpen(SimScript* script, const std::string& path, std::string* error);
+void SimScriptClose(SimScript* script);
+// Parses one line. Returns 1 for a command, 0 for a blank or comment line,
+// -1 for an error (described in *error).
+int SimParseLine(const std::string& line, SimCommand* command, std::string* error);
+// Reads lines up to the next command. Returns 1 for a command, 0 at the end of
+// the script, -1 for an error.
+int SimScriptNext(SimScript* script, SimCommand* command, std::string* error);
+
+// sim_run.cpp: the headless platform's hooks and the execution of commands.
+void SimInstallHooks();
+// Stops the run with an error naming the current script line: exit code 2.
+[[noreturn]] void SimFail(const std::string& message);
+
+// sim_home.cpp
+bool SimPrepareHome(std::string* error);
+void SimRemoveTemporaryHome();
+
+// sim_signals.cpp
+void SimCatchSignals();
+// Stops the run when a signal asked for it.
+void SimCheckSignals();
+// Standard output can no longer be written: stops the run.
+[[noreturn]] void SimOutputClosed();
+
+// sim_print.cpp
+// One line of output, flushed at once.
+void SimOutput(const std::string& line);
+// One event line, prefixed with the number of frames begun.
+void SimEvent(const std::string& text);
+void SimPrintBoard();
+void SimPrintState();
+void SimPrintMenu();
+void SimPrintSaved();
+// Writes the back surface as a 24-bit BMP. False with *error when it can't.
+bool SimWriteShot(const std::string& path, std::string* error);

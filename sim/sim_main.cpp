@@ -1,0 +1,41 @@
+// quagmore-sim [--data DIR] [--home DIR] [SCRIPT]
+//
+// Runs the real game (its main function, main loop, start-up, frames and
+// shutdown) over the headless platform. The script is read a line at a time
+// as the game asks for work, so it can come through a pipe; events are
+// printed as they happen, each prefixed with the number of frames begun.
+#include "sim/sim.h"
+
+#include "app/app.h"
+#include "platform/headless/headless.h"
+
+SimSession Sim;
+
+int main(int argc, char** argv)
+{
+    std::string error;
+    if (!SimParseArguments(argc, argv, &Sim.options, &error)) {
+        std::fprintf(stderr, "quagmore-sim: %s\n%s", error.c_str(), SimUsage());
+        return SIM_EXIT_ERROR;
+    }
+    if (Sim.options.help) {
+        std::fputs(SimUsage(), stdout);
+        return 0;
+    }
+    if (!SimScriptOpen(&Sim.script, Sim.options.scriptPath, &error) || !SimPrepareHome(&error)) {
+        std::fprintf(stderr, "quagmore-sim: %s\n", error.c_str());
+        SimScriptClose(&Sim.script);
+        return SIM_EXIT_ERROR;
+    }
+
+    SimCatchSignals();
+    PlatformSetDirectories(Sim.options.dataDir, Sim.home);
+    HeadlessReset();
+    SimInstallHooks();
+    int code = AppMain();
+    SimEvent("exit " + std::to_string(code));
+
+    SimScriptClose(&Sim.script);
+    SimRemoveTemporaryHome();
+    return code;
+}

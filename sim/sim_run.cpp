@@ -1,0 +1,159 @@
+// Drives the game: the headless platform asks for work whenever the main loop
+// has no frames left to run (or waits while the window is inactive); the
+// script is then read up to the next command that lets the loop go on.
+#include "sim/sim.h"
+
+#include "platform/headless/headless.h"
+
+#include <cstdlib>
+
+namespace {
+
+// Executes one command. Returns true when the main loop should go on
+// (frames granted or messages to take), false to read the next command.
+bool Execute(const SimCommand& command)
+{
+    PlatformMessage message;
+    std::string error;
+    switch (command.kind) {
+    case SIM_HOLD:
+        HeadlessReleaseAllKeys();
+        for (uint8_t key : command.keys)
+            HeadlessSetKey(key, true);
+        return false;
+    case SIM_RUN:
+        if (command.frames == 0)
+            return false;
+        if (PlatformWindowActive()) {
+            HeadlessGrantFrames(command.frames);
+            return true;
+        }
+        // No frame runs while the window is inactive: only take what is queued.
+        Sim.draining = HeadlessQueuedMessages() > 0;
+        return Sim.draining;
+    case SIM_CLICK:
+        message.message = command.message;
+        message.lParam = PlatformMakeMouseParam(command.x, command.y);
+        HeadlessQueueMessage(message);
+        return false;
+    case SIM_MENU:
+        message.message = PLATFORM_WM_COMMAND;
+        message.wParam = command.value;
+        HeadlessQueueMessage(message);
+        return false;
+    case SIM_CLOSE:
+        message.message = PLATFORM_WM_CLOSE;
+        HeadlessQueueMessage(message);
+        return false;
+    case SIM_FOCUS:
+        HeadlessSetFocus(command.on);
+        return false;
+    case SIM_CLOCK:
+        HeadlessSetClock(command.value);
+        return false;
+    case SIM_PRINT:
+        switch (command.what) {
+        case SIM_PRINT_BOARD: SimPrintBoard(); break;
+        case SIM_PRINT_STATE: SimPrintState(); break;
+        case SIM_PRINT_MENU: SimPrintMenu(); break;
+        case SIM_PRINT_SAVED: SimPrintSaved(); break;
+        }
+        return false;
+    case SIM_SHOT:
+        if (!SimWriteShot(command.file, &error))
+            SimFail(error);
+        return false;
+    }
+    return false;
+}
+
+// The end of the script closes the window as its close box would. Asked
+// again before the loop took that message, it presses the close box again
+// only when nothing is queued, so the loop always has something to take.
+void CloseAtEnd()
+{
+    if (HeadlessQueuedMessages() == 0) {
+        PlatformMessage close;
+        close.message = PLATFORM_WM_CLOSE;
+        HeadlessQueueMessage(close);
+    }
+}
+
+void SimIdle()
+{
+    SimCheckSignals();
+    if (Sim.draining) {
+        if (HeadlessQueuedMessages() > 0 && !PlatformWindowActive())
+            return;
+        Sim.draining = false;
+    }
+    SimCommand command;
+    std::string error;
+    for (;;) {
+        int next = SimScriptNext(&Sim.script, &command, &error);
+        SimCheckSignals();
+        if (next < 0)
+            SimFail(error);
+        if (next == 0) {
+            CloseAtEnd();
+            return;
+        }
+        if (Execute(command))
+            return;
+    }
+}
+
+void OnFrameBegin()
+{
+    SimCheckSignals();
+}
+
+void OnSound(const char* name)
+{
+    SimEvent(std::string("sound ") + name);
+}
+
+void OnMessageBox(const char* text)
+{
+    SimEvent(std::string("message ") + text);
+}
+
+void OnAboutBox()
+{
+    SimEvent("about");
+}
+
+void OnBeep()
+{
+    SimEvent("beep");
+}
+
+void OnTrace(const char* event, long value)
+{
+    SimEvent(std::string(event) + " " + std::to_string(value));
+}
+
+} // namespace
+
+void SimInstallHooks()
+{
+    HeadlessHooks hooks;
+    hooks.idle = SimIdle;
+    hooks.frameBegin = OnFrameBegin;
+    hooks.soundStarted = OnSound;
+    hooks.messageBox = OnMessageBox;
+    hooks.aboutBox = OnAboutBox;
+    hooks.beep = OnBeep;
+    hooks.trace = OnTrace;
+    HeadlessSetHooks(hooks);
+}
+
+void SimFail(const std::string& message)
+{
+    std::fflush(stdout);
+    std::fprintf(stderr, "quagmore-sim: %s, line %d: %s\n", Sim.script.name.c_str(), Sim.script.lineNumber,
+                 message.c_str());
+    SimScriptClose(&Sim.script);
+    SimRemoveTemporaryHome();
+    std::exit(SIM_EXIT_ERROR);
+}

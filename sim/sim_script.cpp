@@ -1,0 +1,249 @@
+// The script: one command a line, '#' starts a comment, words separated by
+// blanks, command and key names in any case.
+#include "sim/sim.h"
+
+#include "platform/platform.h"
+
+#include <cctype>
+#include <charconv>
+#include <limits>
+
+namespace {
+
+struct SimKeyName {
+    const char* name;
+    uint8_t code;
+};
+
+const SimKeyName SIM_KEYS[] = {
+    {"left", PLATFORM_DIK_LEFT},   {"right", PLATFORM_DIK_RIGHT}, {"up", PLATFORM_DIK_UP},
+    {"down", PLATFORM_DIK_DOWN},   {"r", PLATFORM_DIK_R},         {"d", PLATFORM_DIK_D},
+    {"s", PLATFORM_DIK_S},         {"l", PLATFORM_DIK_L},         {"escape", PLATFORM_DIK_ESCAPE},
+    {"enter", PLATFORM_DIK_RETURN},
+};
+
+const int64_t SIM_MOUSE_MIN = -32768;    // mouse messages carry 16-bit signed coordinates
+const int64_t SIM_MOUSE_MAX = 32767;
+const int64_t SIM_COMMAND_MAX = 65535;   // command ids are 16-bit
+
+std::string Lower(std::string word)
+{
+    for (char& c : word)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return word;
+}
+
+std::vector<std::string> SplitWords(const std::string& line)
+{
+    std::vector<std::string> words;
+    std::string word;
+    for (char c : line) {
+        if (c == '#')
+            break;
+        if (std::isspace(static_cast<unsigned char>(c))) {
+            if (!word.empty())
+                words.push_back(word);
+            word.clear();
+        } else {
+            word += c;
+        }
+    }
+    if (!word.empty())
+        words.push_back(word);
+    return words;
+}
+
+// A whole decimal number within [low, high].
+bool ParseNumber(const std::string& word, int64_t low, int64_t high, int64_t* value)
+{
+    const char* end = word.data() + word.size();
+    auto result = std::from_chars(word.data(), end, *value);
+    return result.ec == std::errc() && result.ptr == end && *value >= low && *value <= high;
+}
+
+bool WantArguments(const std::vector<std::string>& words, size_t count, const char* form, std::string* error)
+{
+    if (words.size() == count + 1)
+        return true;
+    *error = std::string("expected \"") + form + "\"";
+    return false;
+}
+
+bool ParseHold(const std::vector<std::string>& words, SimCommand* command, std::string* error)
+{
+    for (size_t at = 1; at < words.size(); ++at) {
+        const std::string name = Lower(words[at]);
+        bool found = false;
+        for (const SimKeyName& key : SIM_KEYS) {
+            if (name == key.name) {
+                command->keys.push_back(key.code);
+                found = true;
+            }
+        }
+        if (!found) {
+            *error = "unknown key \"" + words[at] + "\" (keys: LEFT RIGHT UP DOWN R D S L ESCAPE ENTER)";
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ParseClick(const std::vector<std::string>& words, SimCommand* command, std::string* error)
+{
+    const char* form = "click left|right X Y";
+    if (!WantArguments(words, 3, form, error))
+        return false;
+    const std::string button = Lower(words[1]);
+    int64_t x = 0, y = 0;
+    if ((button != "left" && button != "right") || !ParseNumber(words[2], SIM_MOUSE_MIN, SIM_MOUSE_MAX, &x) ||
+        !ParseNumber(words[3], SIM_MOUSE_MIN, SIM_MOUSE_MAX, &y)) {
+        *error = std::string("expected \"") + form + "\" with X and Y from -32768 to 32767";
+        return false;
+    }
+    command->message = button == "left" ? PLATFORM_WM_LBUTTONDOWN : PLATFORM_WM_RBUTTONDOWN;
+    command->x = static_cast<int>(x);
+    command->y = static_cast<int>(y);
+    return true;
+}
+
+bool ParsePrint(const std::vector<std::string>& words, SimCommand* command, std::string* error)
+{
+    const char* form = "print board|state|menu|saved";
+    if (!WantArguments(words, 1, form, error))
+        return false;
+    const std::string what = Lower(words[1]);
+    if (what == "board")
+        command->what = SIM_PRINT_BOARD;
+    else if (what == "state")
+        command->what = SIM_PRINT_STATE;
+    else if (what == "menu")
+        command->what = SIM_PRINT_MENU;
+    else if (what == "saved")
+        command->what = SIM_PRINT_SAVED;
+    else {
+        *error = std::string("expected \"") + form + "\"";
+        return false;
+    }
+    return true;
+}
+
+bool ParseCommand(const std::vector<std::string>& words, SimCommand* command, std::string* error)
+{
+    const std::string name = Lower(words[0]);
+    int64_t number = 0;
+    if (name == "hold") {
+        command->kind = SIM_HOLD;
+        return ParseHold(words, command, error);
+    }
+    if (name == "run") {
+        command->kind = SIM_RUN;
+        if (words.size() != 2 || !ParseNumber(words[1], 0, std::numeric_limits<int64_t>::max(), &number)) {
+            *error = "expected \"run N\" with N a whole number of frames";
+            return false;
+        }
+        command->frames = static_cast<uint64_t>(number);
+        return true;
+    }
+    if (name == "click") {
+        command->kind = SIM_CLICK;
+        return ParseClick(words, command, error);
+    }
+    if (name == "menu") {
+        command->kind = SIM_MENU;
+        if (words.size() != 2 || !ParseNumber(words[1], 0, SIM_COMMAND_MAX, &number)) {
+            *error = "expected \"menu ID\" with ID a command number (2 Exit, 4 About, 5 Reset, 21 to 32 levels)";
+            return false;
+        }
+        command->value = static_cast<uint32_t>(number);
+        return true;
+    }
+    if (name == "close") {
+        command->kind = SIM_CLOSE;
+        return WantArguments(words, 0, "close", error);
+    }
+    if (name == "focus") {
+        command->kind = SIM_FOCUS;
+        const std::string state = words.size() == 2 ? Lower(words[1]) : "";
+        if (state != "on" && state != "off") {
+            *error = "expected \"focus on\" or \"focus off\"";
+            return false;
+        }
+        command->on = state == "on";
+        return true;
+    }
+    if (name == "clock") {
+        command->kind = SIM_CLOCK;
+        if (words.size() != 2 || !ParseNumber(words[1], 0, std::numeric_limits<uint32_t>::max(), &number)) {
+            *error = "expected \"clock MS\" with MS from 0 to 4294967295";
+            return false;
+        }
+        command->value = static_cast<uint32_t>(number);
+        return true;
+    }
+    if (name == "print") {
+        command->kind = SIM_PRINT;
+        return ParsePrint(words, command, error);
+    }
+    if (name == "shot") {
+        command->kind = SIM_SHOT;
+        if (!WantArguments(words, 1, "shot FILE", error))
+            return false;
+        command->file = words[1];
+        return true;
+    }
+    *error = "unknown command \"" + words[0] + "\"";
+    return false;
+}
+
+} // namespace
+
+int SimParseLine(const std::string& line, SimCommand* command, std::string* error)
+{
+    const std::vector<std::string> words = SplitWords(line);
+    if (words.empty())
+        return 0;
+    *command = SimCommand();
+    return ParseCommand(words, command, error) ? 1 : -1;
+}
+
+bool SimScriptOpen(SimScript* script, const std::string& path, std::string* error)
+{
+    if (path.empty() || path == "-") {
+        script->file = stdin;
+        script->name = "standard input";
+        return true;
+    }
+    script->file = std::fopen(path.c_str(), "r");
+    script->name = path;
+    if (script->file == nullptr) {
+        *error = "can't open the script " + path;
+        return false;
+    }
+    return true;
+}
+
+void SimScriptClose(SimScript* script)
+{
+    if (script->file != nullptr && script->file != stdin)
+        std::fclose(script->file);
+    script->file = nullptr;
+}
+
+int SimScriptNext(SimScript* script, SimCommand* command, std::string* error)
+{
+    while (!script->ended) {
+        std::string line;
+        int c = 0;
+        while ((c = std::fgetc(script->file)) != EOF && c != '\n')
+            line += static_cast<char>(c);
+        if (c == EOF && line.empty()) {
+            script->ended = true;
+            break;
+        }
+        ++script->lineNumber;
+        int parsed = SimParseLine(line, command, error);
+        if (parsed != 0)
+            return parsed;
+    }
+    return 0;
+}

@@ -1,0 +1,39 @@
+// Start-up: each frame of each sprite is cut from its own cell of the tile sheet.
+#include "game_fixture.h"
+#include "tile_sheet_writer.h"
+
+#include "engine/display.h"
+#include "game/sprites.h"
+
+namespace {
+
+using StartupTest = GameFixture;
+
+struct CutFrom {
+    BOB* sprite;
+    int frames;
+    int firstColumn;
+    int row;
+};
+
+TEST_F(StartupTest, FramesComeFromTheirCells)
+{
+    std::vector<CutFrom> layout = {
+        {&WaterSprite, 1, 0, 0}, {&SparkleSprite, 9, 0, 0}, {&LandSprite, 16, 0, 2}, {&PileSprite, 1, 0, 4},
+        {&ExitSprite, 2, 0, 5},  {&PlayerSprite, 8, 0, 1},
+    };
+    for (int piece = 0; piece < BANNER_PIECES; ++piece)
+        layout.push_back({&BannerSprites[piece], 1, piece, 3});
+    for (const CutFrom& cut : layout) {
+        EXPECT_EQ(cut.sprite->frameCount, cut.frames);
+        for (int frame = 0; frame < cut.frames; ++frame) {
+            cut.sprite->frameIndex = frame;
+            BobSetPosition(cut.sprite, 100, 100);
+            BobDraw(cut.sprite, MainDisplay.backSurface);
+            EXPECT_EQ(Pixel(102, 102), TestCellColour(cut.firstColumn + frame, cut.row))
+                << "row " << cut.row << " frame " << frame;
+        }
+    }
+}
+
+} // namespace

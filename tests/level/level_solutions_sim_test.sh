@@ -1,0 +1,74 @@
+#!/bin/sh
+# Plays every shipped level's solution in the game as held arrow keys and checks
+# that it completes that level: the solver and the game agree on the rules.
+# Usage: level_solutions_sim_test.sh QUAGMORE_LEVEL QUAGMORE_SIM LEVEL_SOURCE_DIR DATA_DIR
+set -u
+tool=$1
+sim=$2
+levels=$3
+data=$4
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+# A step between cells takes this many frames while an arrow is held.
+FRAMES_PER_CELL=10
+# Menu command of "Level 1"; level n is this plus n - 1.
+MENU_LEVEL_1=21
+
+# write_script LEVEL MOVES: starts the level from the menu, holds one arrow per
+# letter for one step each, then releases the keys for the completing frame.
+write_script() {
+    echo "menu $((MENU_LEVEL_1 + $1 - 1))"
+    echo "run 1"
+    echo "print state"
+    # Runs of one letter become one held key.
+    echo "$2" | fold -w 1 | uniq -c | while read -r count letter; do
+        case $letter in
+            L) key=LEFT ;; U) key=UP ;; R) key=RIGHT ;; D) key=DOWN ;;
+        esac
+        echo "hold $key"
+        echo "run $((count * FRAMES_PER_CELL))"
+    done
+    # The level completes on the first aligned frame on the exit.
+    echo "hold"
+    echo "run 1"
+    echo "print state"
+}
+
+for level in 1 2 3 4 5 6 7 8 9 10 11 12; do
+    solution=$("$tool" solve "$levels/level$level.txt" | sed -n 's/^  solution: //p')
+    if [ -z "$solution" ]; then
+        echo "FAIL: level $level: no solution from quagmore-level"
+        failures=$((failures + 1))
+        continue
+    fi
+    # The whole solution must complete the level; the solution without its last
+    # step must not, which shows that the check can tell the two apart.
+    write_script "$level" "$solution" >"$work/level$level.sim"
+    write_script "$level" "${solution%?}" >"$work/short$level.sim"
+    "$sim" --data "$data" --home "$work/home$level" "$work/level$level.sim" >"$work/out$level" 2>&1
+    "$sim" --data "$data" --home "$work/homeshort$level" "$work/short$level.sim" >"$work/short$level" 2>&1
+    # Before the moves: this level, not complete; after them: complete, and the
+    # solved level is the one that R would replay.
+    first_level=$(grep -m1 '^level=' "$work/out$level" | cut -d= -f2)
+    first_complete=$(grep -m1 '^complete=' "$work/out$level" | cut -d= -f2)
+    last_complete=$(grep '^complete=' "$work/out$level" | tail -n 1 | cut -d= -f2)
+    last_reset=$(grep '^reset=' "$work/out$level" | tail -n 1 | cut -d= -f2)
+    short_complete=$(grep '^complete=' "$work/short$level" | tail -n 1 | cut -d= -f2)
+    if [ "$first_level" != "$level" ] || [ "$first_complete" != 0 ] ||
+       [ "$last_complete" != 1 ] || [ "$last_reset" != "$level" ]; then
+        echo "FAIL: level $level: solution $solution did not complete it in the game"
+        echo "  at the start: level=$first_level complete=$first_complete;" \
+             "after the moves: complete=$last_complete reset=$last_reset"
+        tail -n 20 "$work/out$level" | sed 's/^/  | /'
+        failures=$((failures + 1))
+    elif [ "$short_complete" != 0 ]; then
+        echo "FAIL: level $level: complete=$short_complete one step before the end of $solution"
+        failures=$((failures + 1))
+    else
+        echo "level $level: ${#solution} moves, completed in the game"
+    fi
+done
+
+[ "$failures" -eq 0 ] || { echo "$failures levels failed"; exit 1; }

@@ -1,0 +1,31 @@
+// Small boards for the solver tests, written as rows of the text form.
+#pragma once
+
+#include "tools/level/level_solver.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+// Rows shorter than 12 and missing rows are filled with water.
+inline LevelFile TestBoard(const std::vector<std::string>& rows)
+{
+    std::string text;
+    for (int row = 0; row < BOARD_SIZE; ++row) {
+        std::string line = row < static_cast<int>(rows.size()) ? rows[row] : "";
+        line.resize(BOARD_SIZE, LEVEL_CHAR_WATER);
+        text += line + "\n";
+    }
+    LevelFile file;
+    std::vector<LevelProblem> problems;
+    EXPECT_TRUE(LevelTextParse(text, file, problems));
+    return file;
+}
+
+inline SolverPosition TestPosition(const std::vector<std::string>& rows)
+{
+    SolverPosition position;
+    EXPECT_TRUE(SolverPositionFromLevel(TestBoard(rows), position));
+    return position;
+}

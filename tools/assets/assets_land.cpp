@@ -1,0 +1,101 @@
+// Land frames: grass that fills the cell on solid sides and ends in a sandy
+// shore, with black (transparent) water beyond it, on the water sides.
+#include "assets_shapes.h"
+
+using namespace assets;
+
+namespace {
+
+constexpr float SHORE_MARGIN = 4.0f;    // water left between the shore and the cell edge
+constexpr float CORNER_RADIUS = 11.0f;  // rounding where two water sides meet
+constexpr float EDGE_WIDTH = 1.2f;      // dark wet line just outside the shore
+constexpr float SAND_WIDTH = 5.0f;
+constexpr float FAR = 1000.0f;          // a solid side extends past the cell
+
+// Water sides of each land frame, in the order of the shore-frame selection.
+constexpr unsigned WATER_SIDES[ASSETS_LAND_FRAMES] = {
+    0,                                                          // 0: inland
+    ASSETS_SIDE_BOTTOM,                                         // 1
+    ASSETS_SIDE_RIGHT,                                          // 2
+    ASSETS_SIDE_TOP,                                            // 3
+    ASSETS_SIDE_LEFT,                                           // 4
+    ASSETS_SIDE_LEFT | ASSETS_SIDE_TOP,                         // 5
+    ASSETS_SIDE_LEFT | ASSETS_SIDE_BOTTOM,                      // 6
+    ASSETS_SIDE_RIGHT | ASSETS_SIDE_BOTTOM,                     // 7
+    ASSETS_SIDE_RIGHT | ASSETS_SIDE_TOP,                        // 8
+    ASSETS_SIDE_LEFT | ASSETS_SIDE_TOP | ASSETS_SIDE_RIGHT,     // 9: top end of a north-south strip
+    ASSETS_SIDE_LEFT | ASSETS_SIDE_TOP | ASSETS_SIDE_BOTTOM,    // 10: left end of an east-west strip
+    ASSETS_SIDE_LEFT | ASSETS_SIDE_BOTTOM | ASSETS_SIDE_RIGHT,  // 11: bottom end of a north-south strip
+    ASSETS_SIDE_TOP | ASSETS_SIDE_BOTTOM | ASSETS_SIDE_RIGHT,   // 12: island, or right end of a strip
+    ASSETS_SIDE_LEFT | ASSETS_SIDE_RIGHT,                       // 13: north-south strip
+    ASSETS_SIDE_TOP | ASSETS_SIDE_BOTTOM,                       // 14: east-west strip
+    0,                                                          // 15: inland with flowers, unused
+};
+constexpr int FLOWER_FRAME = 15;
+
+// Tufts of grass at fixed spots well inside the cell, so tiling stays seamless.
+struct Tuft {
+    float x, y;
+};
+constexpr Tuft TUFTS[] = {{12, 14}, {34, 10}, {23, 29}, {40, 35}, {10, 40}};
+constexpr Tuft FLOWERS[] = {{16, 20}, {35, 30}, {24, 40}};
+
+float ShoreDistance(unsigned sides, float x, float y)
+{
+    const float x0 = (sides & ASSETS_SIDE_LEFT) ? SHORE_MARGIN : -FAR;
+    const float y0 = (sides & ASSETS_SIDE_TOP) ? SHORE_MARGIN : -FAR;
+    const float x1 = (sides & ASSETS_SIDE_RIGHT) ? ASSETS_CELL - SHORE_MARGIN : ASSETS_CELL + FAR;
+    const float y1 = (sides & ASSETS_SIDE_BOTTOM) ? ASSETS_CELL - SHORE_MARGIN : ASSETS_CELL + FAR;
+    return SdBox(x, y, x0, y0, x1, y1, CORNER_RADIUS);
+}
+
+AssetsColor Grass(float x, float y, bool flowers)
+{
+    for (const Tuft& t : TUFTS) {
+        // A small "v" of two blades, darker than the lawn.
+        const float d = std::min(SdSegment(x, y, t.x - 2.2f, t.y - 3.0f, t.x, t.y, 0.7f),
+                                 SdSegment(x, y, t.x + 2.2f, t.y - 3.0f, t.x, t.y, 0.7f));
+        if (d < 0) return GRASS_DARK;
+        if (SdSegment(x, y, t.x - 1.4f, t.y - 3.4f, t.x - 1.4f, t.y - 3.4f, 0.8f) < 0) return GRASS_LIGHT;
+    }
+    if (flowers) {
+        for (const Tuft& f : FLOWERS) {
+            const float r = Length(x - f.x, y - f.y);
+            if (r < 1.2f) return GOLD_MID;
+            if (r < 2.8f) return GLOW_WHITE;
+        }
+    }
+    return GRASS_MID;
+}
+
+bool LandAt(int frame, float x, float y, AssetsColor* out)
+{
+    const unsigned sides = WATER_SIDES[frame];
+    const float d = ShoreDistance(sides, x, y);
+    if (d > EDGE_WIDTH) return false;
+    if (d > 0) return Set(out, SHORE_EDGE);
+    if (d > -SAND_WIDTH) {
+        // Which way the shore faces decides its light: the outward normal.
+        const float e = 0.25f;
+        const float nx = ShoreDistance(sides, x + e, y) - ShoreDistance(sides, x - e, y);
+        const float ny = ShoreDistance(sides, x, y + e) - ShoreDistance(sides, x, y - e);
+        const float n = Length(nx, ny);
+        const float lit = n > 0 ? (nx * LIGHT_X + ny * LIGHT_Y) / n : 0;
+        if (d > -1.6f) return Set(out, lit > 0.2f ? SAND_LIGHT : lit < -0.2f ? SAND_DARK : SAND_MID);
+        return Set(out, SAND_MID);
+    }
+    if (d > -SAND_WIDTH - 1.2f) return Set(out, GRASS_DARK);
+    return Set(out, Grass(x, y, frame == FLOWER_FRAME));
+}
+
+}  // namespace
+
+unsigned AssetsLandWaterSides(int frame)
+{
+    return WATER_SIDES[frame];
+}
+
+AssetsShader AssetsLand(int frame)
+{
+    return [frame](float x, float y, AssetsColor* out) { return LandAt(frame, x, y, out); };
+}
