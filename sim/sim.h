@@ -56,6 +56,7 @@ struct SimSession {
     std::string home;              // the home in use
     bool homeIsTemporary = false;
     bool draining = false;         // a run with the focus off waits for the queue to empty
+    bool closePressed = false;     // the script has ended and the close box was pressed
 };
 
 extern SimSession Sim;

@@ -67,16 +67,17 @@ bool Execute(const SimCommand& command)
     return false;
 }
 
-// The end of the script closes the window as its close box would. Asked
-// again before the loop took that message, it presses the close box again
-// only when nothing is queued, so the loop always has something to take.
+// The end of the script presses the window's close box, behind whatever is
+// still queued. Asked again before the program has ended, it presses it
+// again only when nothing is queued, so the loop always has something to take.
 void CloseAtEnd()
 {
-    if (HeadlessQueuedMessages() == 0) {
-        PlatformMessage close;
-        close.message = PLATFORM_WM_CLOSE;
-        HeadlessQueueMessage(close);
-    }
+    if (Sim.closePressed && HeadlessQueuedMessages() > 0)
+        return;
+    PlatformMessage close;
+    close.message = PLATFORM_WM_CLOSE;
+    HeadlessQueueMessage(close);
+    Sim.closePressed = true;
 }
 
 void SimIdle()

@@ -17,6 +17,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -149,4 +153,28 @@ int GameFixture::SoundsPlayed(const std::string& name)
         if (event.action == HEADLESS_SOUND_PLAY && event.name == name)
             ++count;
     return count;
+}
+
+bool GameFixture::RunUnprivileged(void (*check)(GameFixture&))
+{
+    const uid_t NOBODY = 65534;
+    if (geteuid() == 0) {
+        // The child must reach its files once it is nobody.
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
+            if (entry.is_directory())
+                chmod(entry.path().c_str(), 0777);
+        chmod(root.c_str(), 0777);
+    }
+    pid_t child = fork();
+    if (child < 0)
+        return false;
+    if (child == 0) {
+        if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(NOBODY) != 0 || setuid(NOBODY) != 0))
+            _exit(2);
+        check(*this);
+        _exit(::testing::Test::HasFailure() ? 1 : 0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }

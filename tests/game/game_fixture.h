@@ -32,6 +32,10 @@ protected:
     // Colour shown near the top-left corner of a cell.
     uint32_t CellPixel(int column, int row);
     int SoundsPlayed(const std::string& name);
+    // Runs check in a child process without root's rights (as "nobody" when
+    // the tests run as root), so that file permissions apply to it. Returns
+    // true when the child ran check to its end with no failed expectation.
+    bool RunUnprivileged(void (*check)(GameFixture&));
 
     std::string root;
     std::string dataDir;

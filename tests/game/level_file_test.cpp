@@ -69,11 +69,11 @@ TEST_F(LevelFileTest, ReadOnlyFileLoads)
     WriteLevel(5, SMALL_LEVEL);
     std::string path = dataDir + "/level5.dat";
     ASSERT_EQ(chmod(path.c_str(), 0444), 0);
-    if (access(path.c_str(), W_OK) == 0)
-        GTEST_SKIP() << "running with rights that ignore file permissions";
-    LoadLevelFile(5);
-    EXPECT_TRUE(HeadlessMessageBoxes().empty());
-    EXPECT_EQ(LevelBuffer[LevelByteIndex(3, 1)], TILE_PILE);
+    EXPECT_TRUE(RunUnprivileged([](GameFixture&) {
+        LoadLevelFile(5);
+        EXPECT_TRUE(HeadlessMessageBoxes().empty());
+        EXPECT_EQ(LevelBuffer[LevelByteIndex(3, 1)], TILE_PILE);
+    }));
 }
 
 TEST_F(LevelFileTest, SaveCreatesOrOverwritesWithoutTruncating)
@@ -107,11 +107,11 @@ TEST_F(LevelFileTest, SaveThatCannotOpenSaysSo)
     std::string path = homeDir + "/data/quagmore/level.dat";
     WriteLevelFile();
     ASSERT_EQ(chmod(path.c_str(), 0444), 0);
-    if (access(path.c_str(), W_OK) == 0)
-        GTEST_SKIP() << "running with rights that ignore file permissions";
-    WriteLevelFile();
-    ASSERT_EQ(HeadlessMessageBoxes().size(), 1u);
-    EXPECT_EQ(HeadlessMessageBoxes()[0], "INVALID_HANDLE_VALUE");
+    EXPECT_TRUE(RunUnprivileged([](GameFixture&) {
+        WriteLevelFile();
+        ASSERT_EQ(HeadlessMessageBoxes().size(), 1u);
+        EXPECT_EQ(HeadlessMessageBoxes()[0], "INVALID_HANDLE_VALUE");
+    }));
 }
 
 } // namespace

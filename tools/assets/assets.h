@@ -81,8 +81,6 @@ AssetsShader AssetsLand(int frame);
 AssetsShader AssetsBannerPiece(int piece);
 bool AssetsPile(float x, float y, AssetsColor* out);
 AssetsShader AssetsExit(int frame);
-// Water sides drawn by each land frame 0..15.
-unsigned AssetsLandWaterSides(int frame);
 
 // The whole sheet, 817 x 307, with dark grey grid lines.
 AssetsImage AssetsDrawSheet();
@@ -92,6 +90,8 @@ AssetsImage AssetsDrawIcon(int size, bool rounded);
 // A sample board composed from the sheet the way the game draws it, for
 // looking at the art.
 AssetsImage AssetsDrawPreview(const AssetsImage& sheet);
+// Draws the level-complete banner over a 600 x 600 board picture.
+void AssetsDrawBanner(AssetsImage& img, const AssetsImage& sheet);
 
 // ---------------------------------------------------------------------------
 // Sounds: 8-bit unsigned mono PCM at 11025 Hz
@@ -104,5 +104,3 @@ std::vector<uint8_t> AssetsSoundStart();
 std::vector<uint8_t> AssetsSoundApplause();
 std::vector<uint8_t> AssetsSoundFanfare();
 bool AssetsWriteWav(const std::string& path, const std::vector<uint8_t>& samples);
-// Draws the level-complete banner over a 600 x 600 board picture.
-void AssetsDrawBanner(AssetsImage& img, const AssetsImage& sheet);

@@ -90,11 +90,6 @@ bool LandAt(int frame, float x, float y, AssetsColor* out)
 
 }  // namespace
 
-unsigned AssetsLandWaterSides(int frame)
-{
-    return WATER_SIDES[frame];
-}
-
 AssetsShader AssetsLand(int frame)
 {
     return [frame](float x, float y, AssetsColor* out) { return LandAt(frame, x, y, out); };
