@@ -41,6 +41,21 @@ SDL_Surface* MakeScaledCopy(SDL_Surface* frame, const SDL_Rect& frameRect, int32
     return copy;
 }
 
+// The frame surface a draw shows. nullptr when there is nothing to draw, with
+// *result set to what the draw returns: 1 for a hidden sprite, 0 for a null
+// record, a missing frame or no destination.
+SDL_Surface* FrameToDraw(BOB* bob, SDL_Surface* dest, int* result)
+{
+    *result = 0;
+    if (bob == nullptr)
+        return nullptr;
+    if (!(bob->flags & BOB_SHOWN)) {
+        *result = 1;
+        return nullptr;
+    }
+    return dest != nullptr ? CurrentFrame(bob) : nullptr;
+}
+
 } // namespace
 
 void BobReleaseScaled(BOB* bob)
@@ -57,13 +72,10 @@ void BobReleaseScaled(BOB* bob)
 
 int BobDraw(BOB* bob, SDL_Surface* dest)
 {
-    if (bob == nullptr)
-        return 0;
-    if (!(bob->flags & BOB_SHOWN))
-        return 1;
-    SDL_Surface* frame = CurrentFrame(bob);
-    if (frame == nullptr || dest == nullptr)
-        return 0;
+    int result = 0;
+    SDL_Surface* frame = FrameToDraw(bob, dest, &result);
+    if (frame == nullptr)
+        return result;
 
     // Clip to the back surface's size: both rectangles keep the same size, so
     // a sprite at an edge is cut, never stretched.
@@ -89,13 +101,10 @@ int BobDraw(BOB* bob, SDL_Surface* dest)
 
 int BobDrawScaled(BOB* bob, int32_t width, int32_t height, SDL_Surface* dest)
 {
-    if (bob == nullptr)
-        return 0;
-    if (!(bob->flags & BOB_SHOWN))
-        return 1;
-    SDL_Surface* frame = CurrentFrame(bob);
-    if (frame == nullptr || dest == nullptr)
-        return 0;
+    int result = 0;
+    SDL_Surface* frame = FrameToDraw(bob, dest, &result);
+    if (frame == nullptr)
+        return result;
     if (width <= 0 || height <= 0)
         return 1;
 

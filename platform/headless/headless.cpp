@@ -218,13 +218,6 @@ int32_t PlatformDispatchMessage(const PlatformMessage& msg)
     return Headless.proc(msg.message, msg.wParam, msg.lParam);
 }
 
-int32_t PlatformDefWindowProc(uint32_t message, uint32_t, int32_t)
-{
-    if (message == PLATFORM_WM_CLOSE)
-        PlatformDestroyWindow();
-    return 0;
-}
-
 void PlatformPostMessage(uint32_t message, uint32_t wParam, int32_t lParam)
 {
     PlatformMessage msg;
@@ -232,11 +225,6 @@ void PlatformPostMessage(uint32_t message, uint32_t wParam, int32_t lParam)
     msg.wParam = wParam;
     msg.lParam = lParam;
     Headless.queue.push_back(msg);
-}
-
-void PlatformPostQuitMessage(int exitCode)
-{
-    PlatformPostMessage(PLATFORM_WM_QUIT, static_cast<uint32_t>(exitCode), 0);
 }
 
 int PlatformWindowActive()

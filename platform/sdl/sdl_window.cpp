@@ -300,21 +300,9 @@ int32_t PlatformDispatchMessage(const PlatformMessage& msg)
     return SendToProc(msg.message, msg.wParam, msg.lParam);
 }
 
-int32_t PlatformDefWindowProc(uint32_t message, uint32_t, int32_t)
-{
-    if (message == PLATFORM_WM_CLOSE)
-        PlatformDestroyWindow();
-    return 0;
-}
-
 void PlatformPostMessage(uint32_t message, uint32_t wParam, int32_t lParam)
 {
     SdlQueueMessage(message, wParam, lParam);
-}
-
-void PlatformPostQuitMessage(int exitCode)
-{
-    SdlQueueMessage(PLATFORM_WM_QUIT, static_cast<uint32_t>(exitCode), 0);
 }
 
 int PlatformWindowActive()

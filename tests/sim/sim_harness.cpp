@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <unistd.h>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -254,8 +255,12 @@ void SimTest::RemoveDataFile(const std::string& name)
 
 std::string SimTest::SimCommandLine(const std::string& runHome) const
 {
-    std::string line = "cd " + root + " && TMPDIR=" + temp + " timeout " + std::to_string(SIM_TIMEOUT_SECONDS) +
-                       " " + QUAGMORE_SIM_PATH + " --data " + data;
+    std::string line = "cd " + root + " && TMPDIR=" + temp + " timeout " + std::to_string(SIM_TIMEOUT_SECONDS);
+    if (unprivileged && geteuid() == 0) {
+        // nobody must reach the test's directories: open them to everyone first.
+        line = "find " + root + " -type d -exec chmod a+rwx {} + && " + line + " setpriv --reuid=nobody --regid=nogroup --clear-groups";
+    }
+    line += std::string(" ") + QUAGMORE_SIM_PATH + " --data " + data;
     if (!runHome.empty())
         line += " --home " + runHome;
     return line;

@@ -74,6 +74,9 @@ protected:
     std::string data;       // --data
     std::string home;       // --home
     std::string temp;       // TMPDIR of the simulator
+    // Run the simulator without root's rights (as "nobody" when the tests run
+    // as root), so that file permissions apply to it.
+    bool unprivileged = false;
 };
 
 SimResult ParseSimOutput(int code, const std::string& out, const std::string& err);

@@ -120,14 +120,22 @@ int CommandUnpack(const std::string& datPath, const std::string& textPath)
     return EXIT_OK;
 }
 
+// Reads a level file or text and lists its problems: those that kept it from
+// being read, or else those the check finds.
+std::vector<LevelProblem> LoadAndCheck(const std::string& path, LevelFile& file)
+{
+    std::vector<LevelProblem> problems;
+    if (LevelLoad(path, file, problems))
+        problems = LevelCheck(file);
+    return problems;
+}
+
 int CommandCheck(const std::vector<std::string>& paths)
 {
     int status = EXIT_OK;
     for (const std::string& path : paths) {
         LevelFile file;
-        std::vector<LevelProblem> problems;
-        if (LevelLoad(path, file, problems))
-            problems = LevelCheck(file);
+        std::vector<LevelProblem> problems = LoadAndCheck(path, file);
         if (problems.empty()) {
             std::printf("%s: ok\n", path.c_str());
         } else {
@@ -144,9 +152,7 @@ int CommandSolve(const std::vector<std::string>& paths, bool deadEnds)
     int status = EXIT_OK;
     for (const std::string& path : paths) {
         LevelFile file;
-        std::vector<LevelProblem> problems;
-        if (LevelLoad(path, file, problems))
-            problems = LevelCheck(file);
+        std::vector<LevelProblem> problems = LoadAndCheck(path, file);
         SolverPosition start;
         if (!problems.empty() || !SolverPositionFromLevel(file, start)) {
             ReportProblems(path, problems);

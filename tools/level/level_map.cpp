@@ -181,21 +181,6 @@ bool LevelLoad(const std::string& path, LevelFile& file, std::vector<LevelProble
     return LevelTextParse(content, file, problems);
 }
 
-bool LevelWriteBytes(const std::string& path, const LevelFile& file, std::string& error)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (out)
-        out.write(reinterpret_cast<const char*>(file.bytes.data()),
-                  static_cast<std::streamsize>(file.bytes.size()));
-    if (out)
-        out.close();
-    if (!out) {
-        error = "can't write " + path;
-        return false;
-    }
-    return true;
-}
-
 bool LevelWriteText(const std::string& path, const std::string& text, std::string& error)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -209,3 +194,9 @@ bool LevelWriteText(const std::string& path, const std::string& text, std::strin
     }
     return true;
 }
+
+bool LevelWriteBytes(const std::string& path, const LevelFile& file, std::string& error)
+{
+    return LevelWriteText(path, std::string(file.bytes.begin(), file.bytes.end()), error);
+}
+
