@@ -1,9 +1,16 @@
-// Start-up: each frame of each sprite is cut from its own cell of the tile sheet.
+// Start-up: each frame of each sprite is cut from its own cell of the tile
+// sheet; engine parts that fail to start are answered with a beep.
 #include "game_fixture.h"
 #include "tile_sheet_writer.h"
 
+#include "app/app.h"
 #include "engine/display.h"
+#include "engine/input.h"
+#include "game/editor.h"
+#include "game/game_state.h"
+#include "game/play.h"
 #include "game/sprites.h"
+#include "platform/headless/headless.h"
 
 namespace {
 
@@ -34,6 +41,29 @@ TEST_F(StartupTest, FramesComeFromTheirCells)
                 << "row " << cut.row << " frame " << frame;
         }
     }
+}
+
+TEST_F(StartupTest, MissingKeyboardAndSoundBeepAndPlayGoesOn)
+{
+    GameShutdown();
+    HeadlessSetKeyboardPresent(false);
+    HeadlessSetSoundDevicePresent(false);
+    int beeps = HeadlessBeeps();
+    GameStartup();
+    EXPECT_EQ(HeadlessBeeps() - beeps, 2);   // the keyboard and the sound system
+
+    // Every play frame says so and reads no key; the editor says nothing.
+    size_t messages = HeadlessMessageBoxes().size();
+    GameState.resetLevel = 5;
+    HeadlessSetKey(DIK_R, true);
+    PlayFrame();
+    PlayFrame();
+    ASSERT_EQ(HeadlessMessageBoxes().size(), messages + 2);
+    EXPECT_EQ(HeadlessMessageBoxes().back(), "No keyboard!");
+    EXPECT_EQ(GameState.currentLevel, 1);
+    GameState.editor = 1;
+    EditorFrame();
+    EXPECT_EQ(HeadlessMessageBoxes().size(), messages + 2);
 }
 
 } // namespace
