@@ -4,6 +4,7 @@
 #include "imgui.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace {
 
@@ -21,21 +22,29 @@ PlatformMenuItem* FindItem(std::vector<PlatformMenuItem>& items, uint32_t comman
     return nullptr;
 }
 
-void DrawItems(const std::vector<PlatformMenuItem>& items)
+// Draws a menu's items. key is a mnemonic pressed while this menu is open: the
+// enabled item it marks is chosen, or its submenu opened.
+void DrawItems(const std::vector<PlatformMenuItem>& items, char key)
 {
     for (const PlatformMenuItem& item : items) {
         std::string label = SdlMenuLabel(item.text);
+        bool chosen = key != 0 && item.enabled && SdlMenuMnemonic(item.text) == key;
         if (item.command == 0) {
+            if (chosen)
+                ImGui::OpenPopup(label.c_str());
             if (ImGui::BeginMenu(label.c_str(), item.enabled)) {
-                DrawItems(item.items);
+                DrawItems(item.items, chosen ? 0 : key);
                 ImGui::EndMenu();
             }
             continue;
         }
         // The command keeps items of the same text apart.
         label += "##" + std::to_string(item.command);
-        if (ImGui::MenuItem(label.c_str(), nullptr, false, item.enabled))
+        if (ImGui::MenuItem(label.c_str(), nullptr, false, item.enabled) || chosen) {
             SdlQueueMessage(PLATFORM_WM_COMMAND, item.command, 0);
+            if (chosen)
+                Sdl.closeMenus = true;
+        }
     }
 }
 
@@ -53,6 +62,18 @@ std::string SdlMenuLabel(const std::string& text)
     return label;
 }
 
+char SdlMenuMnemonic(const std::string& text)
+{
+    for (size_t at = 0; at + 1 < text.size(); ++at) {
+        if (text[at] != MNEMONIC_MARK)
+            continue;
+        if (text[at + 1] != MNEMONIC_MARK)
+            return static_cast<char>(std::tolower(static_cast<unsigned char>(text[at + 1])));
+        ++at;  // "&&" is a plain '&'
+    }
+    return 0;
+}
+
 int SdlMenuBarHeight()
 {
     // The height BeginMainMenuBar gives its bar: one line of the default font
@@ -65,25 +86,33 @@ int SdlMenuBarHeight()
 
 void SdlDrawMenuBar()
 {
+    // A mnemonic reaches the open menu, or with none open the bar itself.
+    char key = Sdl.menuKey;
+    Sdl.menuKey = 0;
+    bool closing = Sdl.closeMenus;
+    Sdl.closeMenus = false;
+    bool anyOpen = ImGui::IsPopupOpen("", ImGuiPopupFlags_AnyPopupId);
     if (ImGui::BeginMainMenuBar()) {
         for (const PlatformMenuItem& top : Sdl.menu) {
             std::string label = SdlMenuLabel(top.text);
+            bool chosen = key != 0 && top.enabled && SdlMenuMnemonic(top.text) == key && !anyOpen;
             if (top.command != 0) {
                 label += "##" + std::to_string(top.command);
-                if (ImGui::MenuItem(label.c_str(), nullptr, false, top.enabled))
+                if (ImGui::MenuItem(label.c_str(), nullptr, false, top.enabled) || chosen)
                     SdlQueueMessage(PLATFORM_WM_COMMAND, top.command, 0);
                 continue;
             }
+            if (chosen)
+                ImGui::OpenPopup(label.c_str());
             if (ImGui::BeginMenu(label.c_str(), top.enabled)) {
-                if (Sdl.closeMenus)
+                if (closing)
                     ImGui::CloseCurrentPopup();   // closes the submenus too
-                DrawItems(top.items);
+                DrawItems(top.items, anyOpen ? key : 0);
                 ImGui::EndMenu();
             }
         }
         ImGui::EndMainMenuBar();
     }
-    Sdl.closeMenus = false;
 }
 
 // ---------------------------------------------------------------------------

@@ -48,6 +48,7 @@ struct SdlPlatform {
     bool focused = false;
     bool popupOpen = false;              // a menu or a modal box was open in the last drawn frame
     bool closeMenus = false;             // Escape asks the open menus to close
+    char menuKey = 0;                    // a mnemonic key (lower case) waiting for the menus
     std::vector<PlatformMenuItem> menu;
     std::deque<PlatformMessage> queue;
     SdlDialogState dialog;
@@ -77,6 +78,8 @@ bool SdlPictureFromWindow(const SDL_Rect& picture, int sourceWidth, int sourceHe
 // sdl_menu.cpp
 // The menu text as shown: '&' marks dropped, "&&" shown as one '&'.
 std::string SdlMenuLabel(const std::string& text);
+// The mnemonic of an item's text: the lower-case character after its '&', or 0.
+char SdlMenuMnemonic(const std::string& text);
 // Draws the menu bar in the current ImGui frame; a chosen item queues WM_COMMAND.
 void SdlDrawMenuBar();
 // Height in pixels of the ImGui menu bar (the ImGui context must exist).

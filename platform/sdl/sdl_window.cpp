@@ -46,6 +46,11 @@ void HandleMousePress(const SDL_MouseButtonEvent& press)
     SdlQueueMessage(message, 0, PlatformMakeMouseParam(x, y));
 }
 
+bool IsMnemonicKey(SDL_Keycode sym)
+{
+    return (sym >= SDLK_a && sym <= SDLK_z) || (sym >= SDLK_0 && sym <= SDLK_9);
+}
+
 // Enter and Escape close a box; Escape closes the open menus. The key then
 // reads as up until it is released.
 void HandleKeyPress(const SDL_KeyboardEvent& key)
@@ -62,6 +67,11 @@ void HandleKeyPress(const SDL_KeyboardEvent& key)
         }
     } else if (Sdl.popupOpen && escape) {
         Sdl.closeMenus = true;
+        SdlSwallowKey(code);
+    } else if (IsMnemonicKey(key.keysym.sym) && (Sdl.popupOpen || (key.keysym.mod & KMOD_ALT) != 0)) {
+        // Alt with a letter opens that menu; a letter in an open menu picks
+        // its item. The letter then reads as up until it is released.
+        Sdl.menuKey = static_cast<char>(key.keysym.sym);
         SdlSwallowKey(code);
     }
 }

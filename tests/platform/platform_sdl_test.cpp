@@ -125,6 +125,11 @@ TEST(SdlMenu, LabelsDropMnemonicMarks)
     EXPECT_EQ(SdlMenuLabel("Salt && &Pepper"), "Salt & Pepper");
     EXPECT_EQ(SdlMenuLabel("Trailing&"), "Trailing");
     EXPECT_EQ(SdlMenuLabel(""), "");
+    EXPECT_EQ(SdlMenuMnemonic("&File"), 'f');
+    EXPECT_EQ(SdlMenuMnemonic("&About Quagmore"), 'a');
+    EXPECT_EQ(SdlMenuMnemonic("Level 12"), 0);
+    EXPECT_EQ(SdlMenuMnemonic("Salt && &Pepper"), 'p');
+    EXPECT_EQ(SdlMenuMnemonic("Trailing&"), 0);
 }
 
 TEST(SdlMenu, EnableFindsItemsInSubmenus)

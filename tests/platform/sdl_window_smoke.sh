@@ -125,6 +125,20 @@ sleep 0.3
 press_key Escape
 sleep 0.5
 grep -q "^escape$" "$work/out" && fail "the Escape that closed the About box reached the game"
+# The mnemonics: Alt+H opens Help, A chooses About; neither letter reaches the game.
+xdotool key alt+h
+sleep 0.4
+xdotool key a
+tries=0
+until [ "$(grep -c '^command 4$' "$work/out")" = 2 ]; do
+    tries=$((tries + 1))
+    [ $tries -gt 50 ] && fail "Alt+H, A did not choose About"
+    sleep 0.1
+done
+sleep 0.3
+press_key Escape
+sleep 0.5
+grep -q "^exit" "$work/out" && fail "the Escape that closed the About box ended the program"
 press_key Escape
 wait_for "^exit"
 wait "$program_pid"
