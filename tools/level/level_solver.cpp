@@ -281,7 +281,10 @@ SolverResult SolverSolve(const SolverPosition& start, const SolverLimits& limits
 
     SolverWalk walk;
     while (!queue.empty()) {
-        const auto [pushes, moves, current] = queue.top();
+        // Plain copies, not a structured binding: the push callback captures them.
+        const int32_t pushes = std::get<0>(queue.top());
+        const int32_t moves = std::get<1>(queue.top());
+        const int32_t current = std::get<2>(queue.top());
         queue.pop();
         if (nodes[current].expanded || pushes != nodes[current].pushes || moves != nodes[current].moves)
             continue;
