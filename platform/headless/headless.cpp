@@ -1,6 +1,7 @@
 // The headless platform: no window system, no display and no sound device.
 // Everything the game asks of them is simulated and recorded.
 #include "platform/headless/headless.h"
+#include "platform/common/common.h"
 
 #include <cstring>
 #include <deque>
@@ -195,11 +196,7 @@ int PlatformPeekMessage(PlatformMessage* msg)
 {
     if (Headless.framesGranted == 0 && Headless.windowExists)
         AskDriver();
-    if (Headless.queue.empty())
-        return 0;
-    *msg = Headless.queue.front();
-    Headless.queue.pop_front();
-    return 1;
+    return PlatformTakeMessage(Headless.queue, msg);
 }
 
 void PlatformWaitMessage()

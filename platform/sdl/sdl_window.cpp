@@ -1,6 +1,7 @@
 // The game window and its message loop: SDL events become the window
 // messages the game's window procedure expects.
 #include "platform/sdl/sdl_platform.h"
+#include "platform/common/common.h"
 
 #include "imgui.h"
 #include "imgui_impl_sdl.h"
@@ -287,11 +288,7 @@ int PlatformPeekMessage(PlatformMessage* msg)
 {
     if (Sdl.window != nullptr)
         SdlPumpEvents();
-    if (Sdl.queue.empty())
-        return 0;
-    *msg = Sdl.queue.front();
-    Sdl.queue.pop_front();
-    return 1;
+    return PlatformTakeMessage(Sdl.queue, msg);
 }
 
 void PlatformWaitMessage()
