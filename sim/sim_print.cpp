@@ -145,7 +145,7 @@ bool SimWriteShot(const std::string& path, std::string* error)
     PutLittleEndian(&bmp, BMP_BITS, 2);
     PutLittleEndian(&bmp, 0, 4);                       // no compression
     PutLittleEndian(&bmp, imageBytes, 4);
-    PutLittleEndian(&bmp, 0, 16);                      // resolutions and colour counts
+    bmp.append(16, '\0');                           // resolutions and colour counts: none
 
     if (SDL_MUSTLOCK(surface))
         SDL_LockSurface(surface);

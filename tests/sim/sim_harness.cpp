@@ -68,7 +68,7 @@ std::string TileSheetBmp()
     Put(&bmp, SHEET_HEIGHT, 4);
     Put(&bmp, 1, 2);
     Put(&bmp, 24, 2);
-    Put(&bmp, 0, 24);
+    bmp.append(24, 0);  // compression to colours important: all zero
     for (int y = SHEET_HEIGHT - 1; y >= 0; --y) {
         for (int x = 0; x < SHEET_WIDTH; ++x) {
             bool line = x % SHEET_PITCH == 0 || y % SHEET_PITCH == 0;
