@@ -1,6 +1,7 @@
 # Thin wrapper over CMake. `make play` builds and starts the game,
-# `make test` builds and runs every test headless. Both install missing
-# Debian packages first.
+# `make test` builds and runs every test headless. On a new machine run
+# scripts/play.sh or scripts/test.sh instead: they install the missing Debian
+# packages (make included) first; `make deps` does only that.
 
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
@@ -13,7 +14,7 @@ all: build
 deps:
 	@sh scripts/setup-deps.sh
 
-configure: deps
+configure:
 	cmake -S . -B $(BUILD) -DQUAGMORE_WERROR=$(WERROR)
 
 build: configure
