@@ -10,7 +10,8 @@
 //                  the land rises (both change size every frame) and the
 //                  banner shows
 //   BannerFrame    the rest of the sequence: land risen, player gone, banner
-#include "tile_sheet_writer.h"
+#include "support/temp_dir.h"
+#include "support/tile_sheet.h"
 
 #include "app/app.h"
 #include "engine/clock.h"
@@ -24,7 +25,6 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -106,25 +106,6 @@ void Restore(const FrameStart& start)
     RestoreMotion(LandSprite, start.land);
 }
 
-// The benchmark's own home (progress file, test sheet), removed at exit.
-std::string BenchHome;
-
-void RemoveBenchHome()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(BenchHome, ignored);
-}
-
-std::string MakeBenchHome()
-{
-    char pattern[] = "/tmp/quagmore-bench-XXXXXX";
-    if (mkdtemp(pattern) == nullptr)
-        return "";
-    BenchHome = pattern;
-    std::atexit(RemoveBenchHome);
-    return BenchHome;
-}
-
 // Starts the game once: the build's generated tile sheet when there is one,
 // else a flat-colour test sheet.
 void StartGameOnce()
@@ -134,7 +115,9 @@ void StartGameOnce()
         return;
     started = true;
     HeadlessReset();
-    std::string home = MakeBenchHome();
+    // The benchmark's own home (progress file, test sheet), removed at exit.
+    static TempDir bench("quagmore-bench");
+    const std::string& home = bench.path;
     PlatformSetDirectories("", home);
     std::string data = PlatformGameDataDir();
     if (!std::filesystem::exists(data + "/pieces.bmp")) {

@@ -23,26 +23,14 @@ if ! cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then
 fi
 
 desktop=$prefix/share/applications/quagmore.desktop
-if [ ! -f "$desktop" ]; then
-    fail "no desktop entry at $desktop"
-elif ! desktop-file-validate "$desktop"; then
-    fail "desktop-file-validate $desktop"
-fi
-
+[ -f "$desktop" ] && desktop-file-validate "$desktop" || fail "no valid desktop entry at $desktop"
 metainfo=$(ls "$prefix"/share/metainfo/*.metainfo.xml 2>/dev/null | head -n 1)
-if [ -z "$metainfo" ]; then
-    fail "no metainfo under $prefix/share/metainfo"
-elif ! appstreamcli validate --no-net "$metainfo"; then
-    fail "appstreamcli validate $metainfo"
-fi
+[ -n "$metainfo" ] && appstreamcli validate --no-net "$metainfo" || fail "no valid metainfo in $prefix/share/metainfo"
 
-for size in 32 64 128; do
-    icon=$prefix/share/icons/hicolor/${size}x${size}/apps/quagmore.png
-    [ -s "$icon" ] || fail "missing icon $icon"
-done
-
-for file in pieces.bmp splash.wav start.wav bifald.wav finished.wav; do
-    [ -s "$prefix/share/quagmore/$file" ] || fail "missing data file $file"
+for file in icons/hicolor/32x32/apps/quagmore.png icons/hicolor/64x64/apps/quagmore.png \
+            icons/hicolor/128x128/apps/quagmore.png quagmore/pieces.bmp quagmore/splash.wav \
+            quagmore/start.wav quagmore/bifald.wav quagmore/finished.wav; do
+    [ -s "$prefix/share/$file" ] || fail "missing $prefix/share/$file"
 done
 [ ! -e "$prefix/bin/quagmore-assets" ] || fail "the asset generator was installed"
 
@@ -55,19 +43,11 @@ else
     out=$work/sim.out
     (cd "$work/elsewhere" && printf 'run 2\nprint board\n' | "$sim" --home "$work/home") >"$out" 2>&1
     status=$?
-    [ "$status" -eq 0 ] || fail "quagmore-sim exited with $status"
-    if grep -q -e 'INVALID_HANDLE_VALUE' -e 'Ingen pieces' "$out"; then
-        fail "the installed game did not find its data"
-    fi
+    [ $status -eq 0 ] || fail "quagmore-sim exited with $status"
+    ! grep -q -e 'INVALID_HANDLE_VALUE' -e 'Ingen pieces' "$out" || fail "the installed game did not find its data"
     grep -q ' exit ' "$out" || fail "quagmore-sim did not report its exit"
-    if [ "$failures" -ne 0 ]; then
-        echo "--- quagmore-sim output"
-        cat "$out"
-    fi
+    [ "$failures" -eq 0 ] || { echo "--- quagmore-sim output"; cat "$out"; }
 fi
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures check(s) failed"
-    exit 1
-fi
+[ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
 echo "installation checks passed"

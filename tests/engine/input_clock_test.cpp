@@ -10,31 +10,24 @@
 #include <cstdlib>
 #include <cstring>
 
-TEST(KeyboardPoll, SnapshotFollowsTheKeysHeld)
+TEST(KeyboardPoll, SnapshotFollowsTheKeysHeldAndIsClearedWithoutAKeyboard)
 {
     HeadlessReset();
     EXPECT_EQ(KeyboardAttach(), 1);
     HeadlessSetKey(DIK_UP, true);
     HeadlessSetKey(DIK_R, true);
-    ASSERT_EQ(KeyboardPoll(), 1);
-    for (int key = 0; key < KEY_STATE_SIZE; ++key)
-        EXPECT_EQ(KeyState[key] != 0, key == DIK_UP || key == DIK_R) << key;
-    // Held keys stay down in every poll until released.
-    ASSERT_EQ(KeyboardPoll(), 1);
-    EXPECT_NE(KeyState[DIK_UP], 0);
+    for (int poll = 0; poll < 2; ++poll) {   // held keys stay down until released
+        ASSERT_EQ(KeyboardPoll(), 1);
+        for (int key = 0; key < KEY_STATE_SIZE; ++key)
+            EXPECT_EQ(KeyState[key] != 0, key == DIK_UP || key == DIK_R) << key;
+    }
     HeadlessSetKey(DIK_UP, false);
     ASSERT_EQ(KeyboardPoll(), 1);
     EXPECT_EQ(KeyState[DIK_UP], 0);
     EXPECT_NE(KeyState[DIK_R], 0);
-}
 
-TEST(KeyboardPoll, NoKeyboardClearsTheSnapshot)
-{
-    HeadlessReset();
-    HeadlessSetKey(DIK_LEFT, true);
     HeadlessSetKeyboardPresent(false);
     EXPECT_EQ(KeyboardAttach(), 0);
-    std::memset(KeyState, 0x80, sizeof KeyState);
     EXPECT_EQ(KeyboardPoll(), 0);
     for (int key = 0; key < KEY_STATE_SIZE; ++key)
         ASSERT_EQ(KeyState[key], 0) << key;
@@ -51,29 +44,19 @@ TEST(KeyAsyncDown, EscapeAndEnter)
     EXPECT_EQ(KeyAsyncDown(VK_RETURN), 1);
 }
 
-TEST(Clock, WaitMeasuresFromTheMark)
+TEST(Clock, WaitMeasuresFromTheMarkAcrossTheWrap)
 {
     HeadlessReset();
     HeadlessSetClock(1000);
     ClockMark();
-    EXPECT_EQ(ClockMarkTime, 1000u);
     HeadlessSetClock(1200);
     ClockWaitSinceMark(150);
     EXPECT_EQ(ClockNow(), 1200u);  // already past: no wait at all
-    ClockMark();
-    ClockWaitSinceMark(150);
-    EXPECT_EQ(ClockNow(), 1350u);
-}
-
-TEST(Clock, WaitSurvivesTheWrapOfTheTickCount)
-{
-    HeadlessReset();
-    const uint32_t nearEnd = 0xFFFFFFFFu - 40;
-    for (uint32_t start : {nearEnd, 0xFFFFFFFFu, 0u}) {
+    for (uint32_t start : {1200u, 0xFFFFFFFFu - 40, 0xFFFFFFFFu}) {
         HeadlessSetClock(start);
         ClockMark();
         ClockWaitSinceMark(150);
-        EXPECT_EQ(ClockNow(), start + 150u) << start;  // wraps past 0 for the first two
+        EXPECT_EQ(ClockNow(), start + 150u) << start;  // wraps past 0 for the last two
     }
 }
 

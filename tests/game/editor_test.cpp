@@ -2,16 +2,6 @@
 // pause after each press, and how the window procedure passes them on; and
 // the editor's picture, drawn with the frames the sprites already hold.
 #include "game_fixture.h"
-#include "tile_sheet_writer.h"
-
-#include "app/app.h"
-#include "engine/clock.h"
-#include "engine/input.h"
-#include "game/board.h"
-#include "game/editor.h"
-#include "game/game_state.h"
-#include "game/sprites.h"
-#include "platform/headless/headless.h"
 
 namespace {
 
@@ -22,7 +12,8 @@ TEST_F(EditorTest, PressActsOnTheCellUnderThePointer)
     GameState.editor = 1;
     GameState.clearBoard = 1;
     Board[2][1] = TILE_LAND;
-    RecordLeftClick(120, 30);
+    // Through the window procedure, which keeps the coordinates' signs.
+    MainWndProc(PLATFORM_WM_LBUTTONDOWN, 0, PlatformMakeMouseParam(120, 30));
     uint32_t before = ClockNow();
     EditorFrame();
     EXPECT_GE(ClockNow() - before, static_cast<uint32_t>(EDITOR_CLICK_PAUSE_MS));
@@ -37,50 +28,38 @@ TEST_F(EditorTest, PressActsOnTheCellUnderThePointer)
     EditorFrame();
     EXPECT_EQ(Board[0][0], TILE_WATER);
     EXPECT_EQ(Board[11][11], TILE_PILE);   // water to land, then land to pile
-    RecordRightClick(599, 599);
-    EditorFrame();
-    EXPECT_EQ(Board[11][11], TILE_EXIT);
-}
+    // Right presses go on round exit, start and land.
+    for (int32_t tile : {TILE_EXIT, TILE_START, TILE_LAND}) {
+        RecordRightClick(599, 599);
+        EditorFrame();
+        EXPECT_EQ(Board[11][11], tile);
+    }
 
-TEST_F(EditorTest, PressOffTheBoardChangesNothing)
-{
-    GameState.editor = 1;
+    // Presses off the board change nothing; double clicks are no presses.
     GameState.clearBoard = 1;
     EditorFrame();
-    const int outside[][2] = {{600, 10}, {10, 600}, {-1, 10}, {10, -1}, {-60, -60}, {32767, 32767}};
-    for (const auto& press : outside) {
-        RecordLeftClick(press[0], press[1]);
+    for (const auto& [x, y] : {std::pair{600, 10}, {10, 600}, {-1, 10}, {10, -1}, {32767, 32767}}) {
+        MainWndProc(PLATFORM_WM_LBUTTONDOWN, 0, PlatformMakeMouseParam(x, y));
         EditorFrame();
-        RecordRightClick(press[0], press[1]);
+        MainWndProc(PLATFORM_WM_RBUTTONDOWN, 0, PlatformMakeMouseParam(x, y));
+        EXPECT_EQ(MouseClick.x, x);
+        EXPECT_EQ(MouseClick.y, y);
         EditorFrame();
     }
+    MainWndProc(PLATFORM_WM_LBUTTONDBLCLK, 0, PlatformMakeMouseParam(10, 10));
+    MainWndProc(PLATFORM_WM_RBUTTONDBLCLK, 0, PlatformMakeMouseParam(10, 10));
+    EditorFrame();
     for (const auto& column : Board)
         for (int32_t cell : column)
             ASSERT_EQ(cell, TILE_WATER);
 }
 
-TEST_F(EditorTest, WindowProcedurePassesSignedCoordinates)
-{
-    MainWndProc(PLATFORM_WM_LBUTTONDOWN, 0, PlatformMakeMouseParam(-3, 470));
-    EXPECT_EQ(MouseClick.leftPending, 1);
-    EXPECT_EQ(MouseClick.x, -3);
-    EXPECT_EQ(MouseClick.y, 470);
-    MainWndProc(PLATFORM_WM_RBUTTONDOWN, 0, PlatformMakeMouseParam(599, -2));
-    EXPECT_EQ(MouseClick.rightPending, 1);
-    EXPECT_EQ(MouseClick.x, 599);
-    EXPECT_EQ(MouseClick.y, -2);
-    // A double click is not a press.
-    MouseClick = MouseClickRecord();
-    MainWndProc(PLATFORM_WM_LBUTTONDBLCLK, 0, PlatformMakeMouseParam(10, 10));
-    MainWndProc(PLATFORM_WM_RBUTTONDBLCLK, 0, PlatformMakeMouseParam(10, 10));
-    EXPECT_EQ(MouseClick.leftPending, 0);
-    EXPECT_EQ(MouseClick.rightPending, 0);
-}
-
 TEST_F(EditorTest, DrawsWithTheFramesItFindsAndDrawsTheEnterFrameToo)
 {
-    WriteLevel(1, {"~~~~~~~~~~~~", "~~~~~~~~~~~~", "~~~~~~~~~~~~", "~~~~~~~~~~~~", "~~~~~~~~~~~~", "@..~~~~~~~~~",
-                   "~~~~~~~~~~~~", "~~~~~~~~~~~~", "~~~~~~~~~~~~", "~~~~~~~~~~~~", "~~~~~~~~~~~~", "~~~~~~~~~~~~"});
+    Bytes level(LEVEL_FILE_SIZE, TILE_WATER);
+    level[LevelByteIndex(0, 5)] = TILE_START;
+    level[LevelByteIndex(1, 5)] = level[LevelByteIndex(2, 5)] = TILE_LAND;
+    ASSERT_TRUE(WriteFileBytes(dataDir + "/level1.dat", level));
     GameState.currentLevel = 1;
     StartLevel();
     GameState.editor = 1;
@@ -89,22 +68,18 @@ TEST_F(EditorTest, DrawsWithTheFramesItFindsAndDrawsTheEnterFrameToo)
     LandSprite.frameIndex = landFrame;
     ExitSprite.frameIndex = exitFrame;
     PlayerSprite.frameIndex = playerFrame;
-    SetBoard(BoardText(BOARD_SIZE, std::string(BOARD_SIZE, '~')));
-    Board[1][1] = TILE_LAND;
-    Board[2][1] = TILE_PILE;
-    Board[3][1] = TILE_EXIT;
-    Board[4][1] = TILE_START;
-    Board[5][1] = 19;
+    FillBoard(TILE_WATER);
+    const int32_t codes[] = {TILE_LAND, TILE_PILE, TILE_EXIT, TILE_START, 19};
+    for (int column = 1; column <= 5; ++column)
+        Board[column][1] = codes[column - 1];
 
     EditorFrame();
     const uint32_t land = TestCellColour(landFrame, 2);
-    EXPECT_EQ(CellPixel(1, 1), land);
-    EXPECT_EQ(Pixel(2 * CELL_SIZE + 2, CELL_SIZE + 2), TestCellColour(0, 4));
+    const uint32_t shown[] = {TestCellColour(0, 0), land, TestCellColour(0, 4), TestCellColour(exitFrame, 5),
+                              TestCellColour(playerFrame, 1), TestCellColour(0, 0)};   // an unknown code is water
+    for (int column = 0; column <= 5; ++column)
+        EXPECT_EQ(CellPixel(column, 1), shown[column]) << column;
     EXPECT_EQ(Pixel(2 * CELL_SIZE + 40, CELL_SIZE + 2), land);   // under the pile
-    EXPECT_EQ(CellPixel(3, 1), TestCellColour(exitFrame, 5));
-    EXPECT_EQ(CellPixel(4, 1), TestCellColour(playerFrame, 1));
-    EXPECT_EQ(CellPixel(5, 1), TestCellColour(0, 0));           // an unknown code is water
-    EXPECT_EQ(CellPixel(0, 0), TestCellColour(0, 0));
     // Drawing the start cell moved the player there; no frame was changed.
     EXPECT_EQ(PlayerSprite.x, 4 * CELL_SIZE);
     EXPECT_EQ(PlayerSprite.y, 1 * CELL_SIZE);
@@ -116,7 +91,6 @@ TEST_F(EditorTest, DrawsWithTheFramesItFindsAndDrawsTheEnterFrameToo)
     // way: the inherited land frame, no shores, no player on its start cell.
     HeadlessSetKey(DIK_RETURN, true);
     EditorFrame();
-    HeadlessReleaseAllKeys();
     EXPECT_EQ(GameState.editor, 0);
     EXPECT_EQ(Board[0][5], TILE_LAND);
     EXPECT_EQ(PlayerSprite.x, 0);

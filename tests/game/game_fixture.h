@@ -3,27 +3,35 @@
 // sounds, and whatever level files a test writes.
 #pragma once
 
+// What the game tests use, all in one place.
+#include "app/app.h"
+#include "engine/clock.h"
+#include "engine/display.h"
+#include "engine/input.h"
+#include "game/board.h"
+#include "game/editor.h"
+#include "game/game_state.h"
+#include "game/play.h"
+#include "game/sprites.h"
+#include "platform/headless/headless.h"
+#include "support/bytes.h"
+#include "support/temp_dir.h"
+#include "support/tile_sheet.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-// A board as text, row 0 first, column 0 first in each line:
-// '~' water, '.' land, 'o' pile, 'E' exit, '@' start.
-using BoardText = std::vector<std::string>;
+// Sets every cell of the board to the tile.
+void FillBoard(int32_t tile);
 
 class GameFixture : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Writes levelN.dat (or level.dat for 0) into the data directory.
-    void WriteLevel(int level, const BoardText& rows);
-    void WriteBytes(const std::string& path, const std::vector<int8_t>& bytes);
-    std::vector<int8_t> ReadBytes(const std::string& path);
-    // Sets the board directly; '@' is land here.
-    void SetBoard(const BoardText& rows);
     void PlacePlayer(int column, int row);
     // No sparkle in the next frames: its cell was just chosen.
     void HideSparkle();
@@ -37,10 +45,7 @@ protected:
     // true when the child ran check to its end with no failed expectation.
     bool RunUnprivileged(void (*check)(GameFixture&));
 
-    std::string root;
+    TempDir temp{"quagmore-game-test"};
     std::string dataDir;
     std::string homeDir;
 };
-
-// The tile code of a board character.
-int8_t TileOfChar(char c);

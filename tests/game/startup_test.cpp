@@ -1,30 +1,17 @@
 // Start-up: each frame of each sprite is cut from its own cell of the tile
 // sheet; engine parts that fail to start are answered with a beep.
 #include "game_fixture.h"
-#include "tile_sheet_writer.h"
-
-#include "app/app.h"
-#include "engine/display.h"
-#include "engine/input.h"
-#include "game/editor.h"
-#include "game/game_state.h"
-#include "game/play.h"
-#include "game/sprites.h"
-#include "platform/headless/headless.h"
 
 namespace {
 
 using StartupTest = GameFixture;
 
-struct CutFrom {
-    BOB* sprite;
-    int frames;
-    int firstColumn;
-    int row;
-};
-
 TEST_F(StartupTest, FramesComeFromTheirCells)
 {
+    struct CutFrom {
+        BOB* sprite;
+        int frames, firstColumn, row;
+    };
     std::vector<CutFrom> layout = {
         {&WaterSprite, 1, 0, 0}, {&SparkleSprite, 9, 0, 0}, {&LandSprite, 16, 0, 2}, {&PileSprite, 1, 0, 4},
         {&ExitSprite, 2, 0, 5},  {&PlayerSprite, 8, 0, 1},

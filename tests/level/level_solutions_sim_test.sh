@@ -45,26 +45,22 @@ for level in 1 2 3 4 5 6 7 8 9 10 11 12; do
     fi
     # The whole solution must complete the level; the solution without its last
     # step must not, which shows that the check can tell the two apart.
-    write_script "$level" "$solution" >"$work/level$level.sim"
-    write_script "$level" "${solution%?}" >"$work/short$level.sim"
-    "$sim" --data "$data" --home "$work/home$level" "$work/level$level.sim" >"$work/out$level" 2>&1
-    "$sim" --data "$data" --home "$work/homeshort$level" "$work/short$level.sim" >"$work/short$level" 2>&1
+    for run in whole short; do
+        [ $run = whole ] && moves=$solution || moves=${solution%?}
+        write_script "$level" "$moves" >"$work/$run$level.sim"
+        "$sim" --data "$data" --home "$work/home-$run$level" "$work/$run$level.sim" >"$work/$run$level" 2>&1
+    done
     # Before the moves: this level, not complete; after them: complete, and the
     # solved level is the one that R would replay.
-    first_level=$(grep -m1 '^level=' "$work/out$level" | cut -d= -f2)
-    first_complete=$(grep -m1 '^complete=' "$work/out$level" | cut -d= -f2)
-    last_complete=$(grep '^complete=' "$work/out$level" | tail -n 1 | cut -d= -f2)
-    last_reset=$(grep '^reset=' "$work/out$level" | tail -n 1 | cut -d= -f2)
-    short_complete=$(grep '^complete=' "$work/short$level" | tail -n 1 | cut -d= -f2)
-    if [ "$first_level" != "$level" ] || [ "$first_complete" != 0 ] ||
-       [ "$last_complete" != 1 ] || [ "$last_reset" != "$level" ]; then
-        echo "FAIL: level $level: solution $solution did not complete it in the game"
-        echo "  at the start: level=$first_level complete=$first_complete;" \
-             "after the moves: complete=$last_complete reset=$last_reset"
-        tail -n 20 "$work/out$level" | sed 's/^/  | /'
+    value() { grep "^$1=" "$work/$2$level" | cut -d= -f2 | sed -n "$3p"; }
+    seen="start: level=$(value level whole 1) complete=$(value complete whole 1);"
+    seen="$seen end: complete=$(value complete whole '$') reset=$(value reset whole '$')"
+    if [ "$seen" != "start: level=$level complete=0; end: complete=1 reset=$level" ]; then
+        echo "FAIL: level $level: solution $solution did not complete it in the game: $seen"
+        tail -n 20 "$work/whole$level" | sed 's/^/  | /'
         failures=$((failures + 1))
-    elif [ "$short_complete" != 0 ]; then
-        echo "FAIL: level $level: complete=$short_complete one step before the end of $solution"
+    elif [ "$(value complete short '$')" != 0 ]; then
+        echo "FAIL: level $level: complete one step before the end of $solution"
         failures=$((failures + 1))
     else
         echo "level $level: ${#solution} moves, completed in the game"

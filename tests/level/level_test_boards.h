@@ -1,4 +1,4 @@
-// Small boards for the solver tests, written as rows of the text form.
+// Small boards for the level tests, written as rows of the text form.
 #pragma once
 
 #include "tools/level/level_solver.h"
@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-// Rows shorter than 12 and missing rows are filled with water.
-inline LevelFile TestBoard(const std::vector<std::string>& rows)
+// The text form of a board; rows shorter than 12 and missing rows are filled with water.
+inline std::string TestText(const std::vector<std::string>& rows)
 {
     std::string text;
     for (int row = 0; row < BOARD_SIZE; ++row) {
@@ -17,10 +17,21 @@ inline LevelFile TestBoard(const std::vector<std::string>& rows)
         line.resize(BOARD_SIZE, LEVEL_CHAR_WATER);
         text += line + "\n";
     }
+    return text;
+}
+
+// A text that must parse.
+inline LevelFile TestParse(const std::string& text)
+{
     LevelFile file;
     std::vector<LevelProblem> problems;
-    EXPECT_TRUE(LevelTextParse(text, file, problems));
+    EXPECT_TRUE(LevelTextParse(text, file, problems)) << text;
     return file;
+}
+
+inline LevelFile TestBoard(const std::vector<std::string>& rows)
+{
+    return TestParse(TestText(rows));
 }
 
 inline SolverPosition TestPosition(const std::vector<std::string>& rows)

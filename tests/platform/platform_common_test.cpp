@@ -1,9 +1,11 @@
 // The shared platform code: where files are found, the saved progress file
 // and the single-instance lock.
 #include "platform/platform.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -21,126 +23,89 @@ class PlatformFiles : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/quagmore-common-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        root = pattern;
-        gameDir = root + "/game";
-        home = root + "/home";
+        ASSERT_FALSE(root.empty());
         fs::create_directories(gameDir);
         PlatformSetDirectories(gameDir, home);
     }
-    void TearDown() override
-    {
-        PlatformSetDirectories("", "");
-        fs::remove_all(root);
-    }
+    void TearDown() override { PlatformSetDirectories("", ""); }
     static void WriteFile(const std::string& path, const std::string& content)
     {
         fs::create_directories(fs::path(path).parent_path());
         std::ofstream(path, std::ios::binary) << content;
     }
+    // The stored value, or -1 (the value left untouched) when the file reads as missing.
+    static int ReadProgress()
+    {
+        uint8_t value = UNTOUCHED;
+        if (PlatformProgressRead(&value) == 1)
+            return value;
+        EXPECT_EQ(value, UNTOUCHED);
+        return -1;
+    }
     std::string ProgressPath() const { return PlatformUserConfigDir() + "/progress"; }
 
-    std::string root;
-    std::string gameDir;
-    std::string home;
+    TempDir dir{"quagmore-common"};
+    std::string root = dir.path, gameDir = root + "/game", home = root + "/home";
 };
 
-// A fresh run finds nothing; each write then reads back, overwriting the last.
-TEST_F(PlatformFiles, ProgressRoundTrip)
+// Each write reads back and replaces the last, through a temporary renamed
+// over the file: a temporary left by a crash is no progress, and only the
+// progress file remains afterwards.
+TEST_F(PlatformFiles, ProgressRoundTripIsAtomic)
 {
-    uint8_t value = UNTOUCHED;
-    EXPECT_EQ(PlatformProgressRead(&value), 0);
-    EXPECT_EQ(value, UNTOUCHED);
-    for (uint8_t level : {uint8_t{5}, uint8_t{12}, uint8_t{1}, uint8_t{0}, uint8_t{255}}) {
+    EXPECT_EQ(ReadProgress(), -1);
+    WriteFile(ProgressPath() + ".new", "Level=9\n");
+    EXPECT_EQ(ReadProgress(), -1);
+    for (uint8_t level : {uint8_t{5}, uint8_t{0}, uint8_t{255}, uint8_t{12}}) {
         ASSERT_EQ(PlatformProgressWrite(level), 1);
-        value = UNTOUCHED;
-        EXPECT_EQ(PlatformProgressRead(&value), 1);
-        EXPECT_EQ(value, level);
+        EXPECT_EQ(ReadProgress(), level);
     }
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(PlatformUserConfigDir()))
+        names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"progress"});
+
+    // A file where its directory belongs: the write fails and says so.
+    fs::remove_all(home);
+    WriteFile(home + "/config", "not a directory");
+    EXPECT_EQ(PlatformProgressWrite(7), 0);
+    EXPECT_EQ(ReadProgress(), -1);
 }
 
 TEST_F(PlatformFiles, DamagedProgressReadsAsMissing)
 {
     const std::string damaged[] = {
-        "",
-        "Level=\n",
-        "Level=256\n",
-        "Level=99999999999999999999\n",
-        "Level=-1\n",
-        "Level= 5\n",
-        "Level=5 \n",
-        "Level=5\nLevel=6\n",
-        "level=5\n",
-        "Level5\n",
-        std::string("Level=5\n\0", 9),
-        std::string("\x01\x02\x03", 3),
+        "", "Level=\n", "Level=256\n", "Level=99999999999999999999\n", "Level=-1\n", "Level= 5\n",
+        "Level=5 \n", "Level=5\nLevel=6\n", "level=5\n", "Level5\n", std::string("Level=5\n\0", 9),
         "Level=" + std::string(70, '0') + "5\n",   // over-long, though the number is fine
     };
     for (const std::string& content : damaged) {
         WriteFile(ProgressPath(), content);
-        uint8_t value = UNTOUCHED;
-        EXPECT_EQ(PlatformProgressRead(&value), 0) << "content: " << content;
-        EXPECT_EQ(value, UNTOUCHED);
+        EXPECT_EQ(ReadProgress(), -1) << "content: " << content;
     }
-    // A directory where the file should be is no progress either.
     fs::remove(ProgressPath());
-    fs::create_directories(ProgressPath());
-    uint8_t value = UNTOUCHED;
-    EXPECT_EQ(PlatformProgressRead(&value), 0);
+    fs::create_directories(ProgressPath());   // a directory is no progress either
+    EXPECT_EQ(ReadProgress(), -1);
 }
 
-// The write goes through a temporary file renamed over the old one: afterwards
-// only the progress file is left, even when a crash left a temporary behind.
-TEST_F(PlatformFiles, ProgressWriteLeavesOnlyTheFile)
-{
-    WriteFile(ProgressPath() + ".new", "Level=9");
-    uint8_t value = UNTOUCHED;
-    EXPECT_EQ(PlatformProgressRead(&value), 0);
-
-    ASSERT_EQ(PlatformProgressWrite(3), 1);
-    ASSERT_EQ(PlatformProgressWrite(4), 1);
-    std::vector<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(PlatformUserConfigDir()))
-        names.push_back(entry.path().filename().string());
-    EXPECT_EQ(names, std::vector<std::string>{"progress"});
-    EXPECT_EQ(PlatformProgressRead(&value), 1);
-    EXPECT_EQ(value, 4);
-}
-
-TEST_F(PlatformFiles, ProgressWriteFailsWhenItsDirectoryCannotBeMade)
-{
-    WriteFile(home + "/config", "a file where the directory belongs");
-    EXPECT_EQ(PlatformProgressWrite(7), 0);
-    uint8_t value = UNTOUCHED;
-    EXPECT_EQ(PlatformProgressRead(&value), 0);
-}
-
-// Data files: the user's copy first, then the shipped one; the user's path
-// when neither exists, so the editor's file is written there.
+// The user's copy of a data file first, then the shipped one; the user's path
+// (its directory made) when neither exists, so the editor's file goes there.
 TEST_F(PlatformFiles, UserDataFileOverridesTheShippedOne)
 {
     WriteFile(gameDir + "/level3.dat", "shipped");
     EXPECT_EQ(PlatformFindDataFile("level3.dat"), gameDir + "/level3.dat");
-
     WriteFile(PlatformUserDataDir() + "/level3.dat", "edited");
     EXPECT_EQ(PlatformFindDataFile("level3.dat"), PlatformUserDataDir() + "/level3.dat");
-
     EXPECT_EQ(PlatformFindDataFile("level.dat"), PlatformUserDataDir() + "/level.dat");
-    // A directory of that name is not a file.
-    fs::create_directories(PlatformUserDataDir() + "/pieces.bmp");
+    fs::create_directories(PlatformUserDataDir() + "/pieces.bmp");   // a directory is not a file
     WriteFile(gameDir + "/pieces.bmp", "BM");
     EXPECT_EQ(PlatformFindDataFile("pieces.bmp"), gameDir + "/pieces.bmp");
-}
 
-TEST_F(PlatformFiles, UserFilePathMakesTheDirectory)
-{
-    EXPECT_FALSE(fs::exists(PlatformUserDataDir()));
-    std::string path = PlatformUserFilePath("level.dat");
-    EXPECT_EQ(path, PlatformUserDataDir() + "/level.dat");
+    fs::remove_all(home);
+    EXPECT_EQ(PlatformUserFilePath("level.dat"), PlatformUserDataDir() + "/level.dat");
     EXPECT_TRUE(fs::is_directory(PlatformUserDataDir()));
-    EXPECT_NE(PlatformUserDataDir().find(home), std::string::npos);
-    EXPECT_NE(PlatformUserConfigDir().find(home), std::string::npos);
+    EXPECT_EQ(PlatformUserDataDir().rfind(home, 0), 0u);
+    EXPECT_EQ(PlatformUserConfigDir().rfind(home, 0), 0u);
 }
 
 // With the real home the XDG variables decide; a relative one is ignored.
@@ -159,37 +124,31 @@ TEST_F(PlatformFiles, XdgDirectories)
     setenv("HOME", savedHome.c_str(), 1);
 }
 
-// A second copy is refused while the first holds the lock, and may start as
-// soon as the first has ended, however it ended.
+// A second copy is refused while another process holds the lock, and may
+// start once that one has been killed without unlocking.
 TEST_F(PlatformFiles, InstanceLockHeldByAnotherProcess)
 {
     int toParent[2];
-    int toChild[2];
     ASSERT_EQ(pipe(toParent), 0);
-    ASSERT_EQ(pipe(toChild), 0);
     pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
         char result = static_cast<char>('0' + PlatformAcquireInstanceLock());
-        if (write(toParent[1], &result, 1) != 1)
-            _exit(2);
-        char done;
-        (void)!read(toChild[0], &done, 1);   // hold the lock until told
-        _exit(0);                             // no unlock: the system drops it
+        alarm(30);   // ends by itself should the test fail before the kill
+        if (write(toParent[1], &result, 1) == 1)
+            pause();
+        _exit(2);
     }
     char childResult = 0;
     ASSERT_EQ(read(toParent[0], &childResult, 1), 1);
     EXPECT_EQ(childResult, '1');
     EXPECT_EQ(PlatformAcquireInstanceLock(), 0);
-
-    char done = 'x';
-    ASSERT_EQ(write(toChild[1], &done, 1), 1);
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
+    kill(child, SIGKILL);
+    ASSERT_EQ(waitpid(child, nullptr, 0), child);
     EXPECT_EQ(PlatformAcquireInstanceLock(), 1);
     EXPECT_EQ(PlatformAcquireInstanceLock(), 1);   // this process holds it now
-    for (int fd : {toParent[0], toParent[1], toChild[0], toChild[1]})
-        close(fd);
+    close(toParent[0]);
+    close(toParent[1]);
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 #include <unistd.h>
@@ -29,14 +30,6 @@ const uint32_t COMMAND_LEVEL_1 = 21;
 const int LEVEL_COUNT = 12;
 const int EXIT_TIMED_OUT = 2;
 
-struct SmokeOptions {
-    long frames = 0;        // 0: no limit
-    bool about = false;
-    std::string message;
-};
-
-SmokeOptions Options;
-
 void Report(const char* format, long a = 0, long b = 0)
 {
     std::printf(format, a, b);
@@ -50,116 +43,84 @@ std::vector<PlatformMenuItem> MakeMenu()
     for (int level = 1; level <= LEVEL_COUNT; ++level)
         levels.items.push_back({"Level " + std::to_string(level), COMMAND_LEVEL_1 + level - 1, level <= 2, {}});
     PlatformMenuItem file{"&File", 0, true, {{"Reset", COMMAND_RESET, true, {}}, levels, {"Exit", COMMAND_EXIT, true, {}}}};
-    PlatformMenuItem help{"&Help", 0, true, {{"&About Quagmore", COMMAND_ABOUT, true, {}}}};
-    return {file, help};
+    return {file, {"&Help", 0, true, {{"&About Quagmore", COMMAND_ABOUT, true, {}}}}};
 }
 
-PlatformAboutText MakeAbout()
+void ShowAbout()
 {
-    return {"Quagmore", "Quagmore by the smoke test", "Version 1.0",
-            {" The object of this puzzle game is simple:", " Make it to the exit.", "",
-             " Use the arrowkeys to move."}};
+    PlatformAboutBox({"Quagmore", "Quagmore by the smoke test", "Version 1.0",
+                      {" The object of this puzzle game is simple:", " Make it to the exit.", "",
+                       " Use the arrowkeys to move."}});
 }
 
 int32_t SmokeWindowProc(uint32_t message, uint32_t wParam, int32_t lParam)
 {
-    int x = static_cast<int16_t>(lParam & 0xFFFF);
-    int y = static_cast<int16_t>((lParam >> 16) & 0xFFFF);
+    const long x = static_cast<int16_t>(lParam & 0xFFFF), y = static_cast<int16_t>((lParam >> 16) & 0xFFFF);
+    const uint32_t command = wParam & 0xFFFF;
     switch (message) {
-    case PLATFORM_WM_CREATE:
-        Report("create");
-        return 0;
+    case PLATFORM_WM_CREATE: Report("create"); return 0;
     case PLATFORM_WM_DESTROY:
         Report("destroy");
         PlatformPostQuitMessage(0);
         return 0;
     case PLATFORM_WM_COMMAND:
-        Report("command %ld", static_cast<long>(wParam & 0xFFFF));
-        if ((wParam & 0xFFFF) == COMMAND_EXIT)
+        Report("command %ld", command);
+        if (command == COMMAND_EXIT)
             PlatformDestroyWindow();
-        else if ((wParam & 0xFFFF) == COMMAND_ABOUT)
-            PlatformAboutBox(MakeAbout());
+        else if (command == COMMAND_ABOUT)
+            ShowAbout();
         return 0;
-    case PLATFORM_WM_LBUTTONDOWN:
-        Report("left %ld %ld", x, y);
-        return 0;
-    case PLATFORM_WM_RBUTTONDOWN:
-        Report("right %ld %ld", x, y);
-        return 0;
-    case PLATFORM_WM_LBUTTONDBLCLK:
-        Report("left-double %ld %ld", x, y);
-        return 0;
-    default:
-        return PlatformDefWindowProc(message, wParam, lParam);
+    case PLATFORM_WM_LBUTTONDOWN: Report("left %ld %ld", x, y); return 0;
+    case PLATFORM_WM_RBUTTONDOWN: Report("right %ld %ld", x, y); return 0;
+    case PLATFORM_WM_LBUTTONDBLCLK: Report("left-double %ld %ld", x, y); return 0;
+    default: return PlatformDefWindowProc(message, wParam, lParam);
     }
 }
 
-// Four coloured quarters with a white frame, so a screenshot shows the whole
+// Four coloured quarters inside a white frame, so a screenshot shows the whole
 // picture arrived the right way round.
 void DrawPicture(SDL_Surface* surface)
 {
+    const int border = 4, inner = PICTURE_SIZE / 2 - border;
     const uint32_t colours[4] = {0xC03020, 0x20A040, 0x2040C0, 0xE0C020};
-    int half = PICTURE_SIZE / 2;
+    SDL_FillRect(surface, nullptr, 0xFFFFFF);
     for (int quarter = 0; quarter < 4; ++quarter) {
-        SDL_Rect rect{(quarter % 2) * half, (quarter / 2) * half, half, half};
+        SDL_Rect rect{border + (quarter % 2) * inner, border + (quarter / 2) * inner, inner, inner};
         SDL_FillRect(surface, &rect, colours[quarter]);
     }
-    const int border = 4;
-    SDL_Rect edges[4] = {{0, 0, PICTURE_SIZE, border},
-                         {0, PICTURE_SIZE - border, PICTURE_SIZE, border},
-                         {0, 0, border, PICTURE_SIZE},
-                         {PICTURE_SIZE - border, 0, border, PICTURE_SIZE}};
-    for (const SDL_Rect& edge : edges)
-        SDL_FillRect(surface, &edge, 0xFFFFFF);
 }
 
-// A 32 x 32 icon in a private data directory, found like the game's.
+// A private data directory holding a 32 x 32 icon, found like the game's.
 std::string MakeDataDir()
 {
     char pattern[] = "/tmp/quagmore-smoke-XXXXXX";
-    const char* dir = mkdtemp(pattern);
-    if (dir == nullptr)
+    if (mkdtemp(pattern) == nullptr)
         return "";
     SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormat(0, ICON_SIZE, ICON_SIZE, 24, SDL_PIXELFORMAT_BGR24);
     if (icon != nullptr) {
         SDL_FillRect(icon, nullptr, SDL_MapRGB(icon->format, 40, 90, 200));
-        SDL_Rect island{8, 8, 16, 16};
-        SDL_FillRect(icon, &island, SDL_MapRGB(icon->format, 90, 160, 60));
-        SDL_SaveBMP(icon, (std::string(dir) + "/smoke-icon.bmp").c_str());
+        SDL_SaveBMP(icon, (std::string(pattern) + "/smoke-icon.bmp").c_str());
         SDL_FreeSurface(icon);
     }
-    return dir;
-}
-
-void RemoveDataDir(const std::string& dir)
-{
-    if (dir.empty())
-        return;
-    std::remove((dir + "/smoke-icon.bmp").c_str());
-    rmdir((dir + "/home/data/quagmore").c_str());
-    rmdir((dir + "/home/data").c_str());
-    rmdir((dir + "/home").c_str());
-    rmdir(dir.c_str());
-}
-
-void ParseOptions(int argc, char** argv)
-{
-    for (int at = 1; at < argc; ++at) {
-        if (std::strcmp(argv[at], "--frames") == 0 && at + 1 < argc)
-            Options.frames = std::strtol(argv[++at], nullptr, 10);
-        else if (std::strcmp(argv[at], "--about") == 0)
-            Options.about = true;
-        else if (std::strcmp(argv[at], "--message") == 0 && at + 1 < argc)
-            Options.message = argv[++at];
-    }
+    return pattern;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    ParseOptions(argc, argv);
-    std::string dataDir = MakeDataDir();
+    long frameLimit = 0;   // 0: none
+    bool about = false;
+    const char* message = nullptr;
+    for (int at = 1; at < argc; ++at) {
+        if (std::strcmp(argv[at], "--frames") == 0 && at + 1 < argc)
+            frameLimit = std::strtol(argv[++at], nullptr, 10);
+        else if (std::strcmp(argv[at], "--message") == 0 && at + 1 < argc)
+            message = argv[++at];
+        else
+            about = about || std::strcmp(argv[at], "--about") == 0;
+    }
+    const std::string dataDir = MakeDataDir();
     PlatformSetDirectories(dataDir, dataDir + "/home");
 
     SDL_Surface* back = SDL_CreateRGBSurfaceWithFormat(0, PICTURE_SIZE, PICTURE_SIZE, 32, SDL_PIXELFORMAT_RGB888);
@@ -167,63 +128,56 @@ int main(int argc, char** argv)
     desc.title = "Quagmore";
     desc.x = 100;
     desc.y = 10;
-    desc.width = PICTURE_SIZE;
-    desc.height = PICTURE_SIZE;
+    desc.width = desc.height = PICTURE_SIZE;
     desc.menu = MakeMenu();
     desc.iconFile = "smoke-icon.bmp";
     desc.proc = SmokeWindowProc;
+    int exitCode = 1;
     if (back == nullptr || PlatformCreateWindow(desc) == 0) {
         Report("no window");
-        RemoveDataDir(dataDir);
-        return 1;
-    }
-    Report(PlatformSoundOpen() != 0 ? "sound on" : "sound off");
-    PlatformBeep();
-    DrawPicture(back);
-
-    long frames = 0;
-    int exitCode = 0;
-    bool timedOut = false;
-    uint32_t firstFrameTicks = 0;
-    for (;;) {
+    } else {
+        Report(PlatformSoundOpen() != 0 ? "sound on" : "sound off");
+        PlatformBeep();
+        DrawPicture(back);
+        long frames = 0;
+        uint32_t firstFrameTicks = 0;
         PlatformMessage msg;
-        if (PlatformPeekMessage(&msg) != 0) {
-            PlatformDispatchMessage(msg);
-            if (msg.message == PLATFORM_WM_QUIT) {
-                exitCode = static_cast<int>(msg.wParam);
-                break;
+        for (;;) {
+            if (PlatformPeekMessage(&msg) != 0) {
+                PlatformDispatchMessage(msg);
+                if (msg.message == PLATFORM_WM_QUIT)
+                    break;
+            }
+            if (!PlatformWindowActive()) {
+                PlatformWaitMessage();
+                continue;
+            }
+            PlatformFrameBegin();
+            if (PlatformAsyncKeyDown(PLATFORM_VK_ESCAPE) != 0) {
+                Report("escape");
+                PlatformPostMessage(PLATFORM_WM_CLOSE, 0, 0);
+            }
+            PlatformWaitVBlank();
+            PlatformPresent(back);
+            if (++frames == 1) {
+                firstFrameTicks = PlatformTicks();
+                Report("presented");
+                if (about)
+                    ShowAbout();
+                if (message != nullptr)
+                    PlatformMessageBox(message);
+            }
+            if (frames == frameLimit) {
+                Report("frame limit: %ld frames in %ld ms", frames - 1, long(PlatformTicks() - firstFrameTicks));
+                PlatformDestroyWindow();
             }
         }
-        if (!PlatformWindowActive()) {
-            PlatformWaitMessage();
-            continue;
-        }
-        PlatformFrameBegin();
-        if (PlatformAsyncKeyDown(PLATFORM_VK_ESCAPE) != 0) {
-            Report("escape");
-            PlatformPostMessage(PLATFORM_WM_CLOSE, 0, 0);
-        }
-        PlatformWaitVBlank();
-        PlatformPresent(back);
-        if (++frames == 1) {
-            firstFrameTicks = PlatformTicks();
-            Report("presented");
-            if (Options.about)
-                PlatformAboutBox(MakeAbout());
-            if (!Options.message.empty())
-                PlatformMessageBox(Options.message.c_str());
-        }
-        if (Options.frames > 0 && frames >= Options.frames) {
-            Report("frame limit: %ld frames in %ld ms", frames - 1, static_cast<long>(PlatformTicks() - firstFrameTicks));
-            timedOut = true;
-            PlatformDestroyWindow();
-        }
+        exitCode = frameLimit > 0 && frames >= frameLimit ? EXIT_TIMED_OUT : static_cast<int>(msg.wParam);
+        PlatformSoundClose();
     }
-    if (timedOut)
-        exitCode = EXIT_TIMED_OUT;
-    PlatformSoundClose();
     SDL_FreeSurface(back);
-    RemoveDataDir(dataDir);
+    if (!dataDir.empty())
+        std::filesystem::remove_all(dataDir);
     Report("exit %ld", exitCode);
     return exitCode;
 }

@@ -1,8 +1,8 @@
 #!/bin/sh
 # The SDL window under a private Xvfb: found by its title, placed and sized
-# right, a frame presented, mouse presses mapped to picture pixels, a menu
-# command chosen, and closed with Escape. Exit 77 (skipped) only when no X
-# server can be started here.
+# right, a frame presented, mouse presses mapped to picture pixels, menu
+# commands chosen by mouse and by mnemonic, and closed with Escape. Exit 77
+# (skipped) only when no X server can be started here.
 set -u
 
 program=$1
@@ -29,63 +29,62 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# until_true TENTHS fail|skip MESSAGE COMMAND...: retries COMMAND every 0.1 s
+# and gives up with MESSAGE after TENTHS tries.
+until_true() {
+    tenths=$1; give_up=$2; message=$3; shift 3
+    tries=0
+    until "$@"; do
+        tries=$((tries + 1))
+        [ $tries -gt "$tenths" ] && $give_up "$message"
+        sleep 0.1
+    done
+}
+has_output() { grep -q "$1" "$work/out"; }
+count_is() { [ "$(grep -c "$1" "$work/out")" = "$2" ]; }
+wait_for() { until_true 50 fail "no '$1' from the program" has_output "$1"; }
+# click X Y [BUTTON] [PAUSE]: a press at window position (X, Y), then a pause.
+click() { xdotool mousemove --window "$window" "$1" "$2" click "${3:-1}"; sleep "${4:-0.4}"; }
+hover() { xdotool mousemove --window "$window" "$1" "$2"; sleep "${3:-0.4}"; }
+press_key() { xdotool keydown "$1"; sleep 0.2; xdotool keyup "$1"; sleep 0.5; }
+
 # Xvfb picks a free display number itself and writes it to fd 3.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
-tries=0
-while [ ! -s "$work/display" ]; do
+xvfb_up() {
     kill -0 "$xvfb_pid" 2>/dev/null || skip "Xvfb could not start: $(tail -n 3 "$work/xvfb.log")"
-    tries=$((tries + 1))
-    [ $tries -gt 100 ] && skip "Xvfb gave no display within 10 s"
-    sleep 0.1
-done
+    [ -s "$work/display" ]
+}
+until_true 100 skip "Xvfb gave no display within 10 s" xvfb_up
 DISPLAY=:$(cat "$work/display")
 export DISPLAY
 echo "Xvfb on $DISPLAY"
 
-# Waits up to 5 s for a line of the program's output.
-wait_for() {
-    tries=0
-    until grep -q "$1" "$work/out"; do
-        tries=$((tries + 1))
-        [ $tries -gt 50 ] && fail "no '$1' from the program"
-        sleep 0.1
-    done
-}
-press_key() {
-    xdotool keydown "$1"; sleep 0.2; xdotool keyup "$1"
-}
-
 SDL_AUDIODRIVER=dummy "$program" --frames 1800 >"$work/out" 2>"$work/err" &
 program_pid=$!
-
-window=
-tries=0
-while [ -z "$window" ]; do
+find_window() {
     kill -0 "$program_pid" 2>/dev/null || fail "the program ended before its window appeared"
-    tries=$((tries + 1))
-    [ $tries -gt 100 ] && fail "no window titled Quagmore within 10 s"
     window=$(xdotool search --name '^Quagmore$' 2>/dev/null | head -n 1)
-    sleep 0.1
-done
+    [ -n "$window" ]
+}
+until_true 100 fail "no window titled Quagmore within 10 s" find_window
 wait_for presented
 
 geometry=$(xdotool getwindowgeometry "$window")
 echo "$geometry"
 echo "$geometry" | grep -q "Position: 100,10 " || fail "window not at (100, 10)"
 size=$(echo "$geometry" | sed -n 's/.*Geometry: \([0-9]*x[0-9]*\).*/\1/p')
-width=${size%x*}
-height=${size#*x}
-[ "$width" = 592 ] || fail "window is $width wide, not 592"
-menu=$((height - PICTURE_HEIGHT))
-[ $menu -gt 0 ] || fail "no room for the menu bar above a picture of $PICTURE_HEIGHT rows (height $height)"
+[ "${size%x*}" = 592 ] || fail "window is ${size%x*} wide, not 592"
+menu=$((${size#*x} - PICTURE_HEIGHT))
+[ $menu -gt 0 ] || fail "no room for the menu bar above a picture of $PICTURE_HEIGHT rows (size $size)"
+bar=$((menu / 2))
 
 # The middle of the picture area is picture pixel (300, 300); its corners are
 # (0, 0) and (598, 598), the inverse of the stretch from 600 to 592 x 554.
-xdotool mousemove --window "$window" 296 $((menu + 277)) click 1
+click 296 $((menu + 277)) 1 0
 wait_for "^left 300 300$"
 sleep 0.6
-xdotool mousemove --window "$window" 0 "$menu" click 3
+click 0 "$menu" 3 0
 wait_for "^right 0 0$"
 sleep 0.6
 xdotool mousemove --window "$window" 591 $((menu + PICTURE_HEIGHT - 1)) click --repeat 2 --delay 80 1
@@ -94,56 +93,42 @@ sleep 0.6
 
 # A press on the menu bar opens File and reaches no button message; its first
 # item is Reset (command 5).
-xdotool mousemove --window "$window" 15 $((menu / 2)) click 1
-sleep 0.4
-xdotool mousemove --window "$window" 20 $((menu + 10)) click 1
+click 15 $bar
+click 20 $((menu + 10))
 wait_for "^command 5$"
-[ "$(grep -c '^left ' "$work/out")" = 2 ] || fail "a press on the menu reached the window procedure"
+count_is '^left ' 2 || fail "a press on the menu reached the window procedure"
 
 # File > Levels opens on hover; Level 3 is grayed, Level 2 (command 22) is not.
-xdotool mousemove --window "$window" 15 $((menu / 2)) click 1
-sleep 0.4
-xdotool mousemove --window "$window" 25 $((menu + 31))
-sleep 0.4
-xdotool mousemove --window "$window" 120 $((menu + 65))
-sleep 0.3
-xdotool click 1
-sleep 0.4
-grep -q "^command 23$" "$work/out" && fail "a grayed item gave its command"
-xdotool mousemove --window "$window" 120 $((menu + 48))
-sleep 0.3
+click 15 $bar
+hover 25 $((menu + 31))
+hover 120 $((menu + 65)) 0.3
+xdotool click 1; sleep 0.4
+has_output "^command 23$" && fail "a grayed item gave its command"
+hover 120 $((menu + 48)) 0.3
 xdotool click 1
 wait_for "^command 22$"
 
 # Help > About opens the About box; the Escape that closes it does not also
 # reach the game (it would end it), the next Escape does.
-xdotool mousemove --window "$window" 60 $((menu / 2)) click 1
-sleep 0.4
-xdotool mousemove --window "$window" 70 $((menu + 10)) click 1
+click 60 $bar
+click 70 $((menu + 10)) 1 0
 wait_for "^command 4$"
 sleep 0.3
 press_key Escape
-sleep 0.5
-grep -q "^escape$" "$work/out" && fail "the Escape that closed the About box reached the game"
+has_output "^escape$" && fail "the Escape that closed the About box reached the game"
 # The mnemonics: Alt+H opens Help, A chooses About; neither letter reaches the game.
 xdotool key alt+h
 sleep 0.4
 xdotool key a
-tries=0
-until [ "$(grep -c '^command 4$' "$work/out")" = 2 ]; do
-    tries=$((tries + 1))
-    [ $tries -gt 50 ] && fail "Alt+H, A did not choose About"
-    sleep 0.1
-done
+until_true 50 fail "Alt+H, A did not choose About" count_is '^command 4$' 2
 sleep 0.3
 press_key Escape
-sleep 0.5
-grep -q "^exit" "$work/out" && fail "the Escape that closed the About box ended the program"
+has_output "^exit" && fail "the Escape that closed the About box ended the program"
 press_key Escape
 wait_for "^exit"
 wait "$program_pid"
 status=$?
 program_pid=
 [ $status = 0 ] || fail "exit code $status after Escape"
-grep -q "^destroy$" "$work/out" || fail "no WM_DESTROY"
+has_output "^destroy$" || fail "no WM_DESTROY"
 echo "window smoke test passed"

@@ -3,80 +3,70 @@
 // simulator on a script and checks what it printed.
 #pragma once
 
+#include "support/bytes.h"
+#include "support/temp_dir.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using Lines = std::vector<std::string>;
-// One `print state`: its fields by name. A name it lacks fails the test.
+
+// One `print state`. A field it lacks throws, which fails the test.
 struct SimState {
     std::map<std::string, long long> values;
-    long long operator[](const std::string& name) const;
+    long long operator[](const std::string& name) const { return values.at(name); }
+    // The named fields' values joined by blanks: s("playerx playery") == "100 150".
+    std::string operator()(const std::string& names) const;
 };
 
-// A 12 x 12 map, row 0 first, column 0 first in each row: ~ water, . land,
-// o pile, E exit, @ start. The piece's rows are placed with their first
-// character at (column, row) on an otherwise all-water board.
+// A 12 x 12 map, row 0 first: ~ water, . land, o pile, E exit, @ start. The
+// piece's rows go with their first character at (column, row) on all water.
 Lines LevelMap(const Lines& piece, int column = 0, int row = 0);
+// The map with the cells {column, row, character} changed.
+Lines With(Lines map, const std::vector<std::tuple<int, int, char>>& cells);
 // The map as the game shows it once the level has started: start cells are land.
-Lines StartedMap(const Lines& map);
-char MapCell(const Lines& map, int column, int row);
-
-// The colour (0xRRGGBB) that the test tile sheet holds in cell (column, row).
-uint32_t SheetColour(int column, int row);
+Lines StartedMap(Lines map);
 
 // What one run of the simulator printed, sorted by kind.
 struct SimResult {
-    int code = -1;          // exit code
-    std::string out;        // everything printed on standard output
-    std::string err;
+    int code = -1;
+    std::string out, err;
     Lines events;           // "F what ..." lines
     std::vector<SimState> states;
     std::vector<Lines> boards;
     Lines menus;            // the twelve digits after "levels="
     Lines saved;            // the text after "saved="
-    // The events whose text (after the frame number) starts with prefix.
+    // The events whose text after the frame number starts with prefix.
     Lines EventsOf(const std::string& prefix) const;
+    // Each state's named fields, as SimState joins them.
+    Lines StatesOf(const std::string& names) const;
 };
 
-// A 24-bit BMP written by `shot`.
-struct Picture {
-    int width = 0, height = 0;
-    std::vector<uint32_t> pixels;   // 0xRRGGBB, top row first
-    uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
-};
+std::string ReadText(const std::string& path);
 
 class SimTest : public ::testing::Test {
 protected:
     void SetUp() override;
-    void TearDown() override;
 
-    // Writes a 300-byte level file into the data directory; bytes 144 to 299
-    // are a pattern that starts from tailSeed.
+    // A 300-byte level file; bytes 144 to 299 are a pattern from tailSeed.
+    static Bytes LevelBytes(const Lines& map, int tailSeed = 0);
     void WriteLevel(const std::string& name, const Lines& map, int tailSeed = 0);
-    static std::vector<uint8_t> LevelBytes(const Lines& map, int tailSeed = 0);
-    // Stores saved progress in the home, as a previous run would have.
+    // Saved progress in the home, as a previous run would have left it.
     void WriteProgress(int level);
-    void RemoveDataFile(const std::string& name);
 
-    // Runs the simulator on the script with the test's data directory and
-    // home; an empty home lets the simulator make (and remove) its own.
-    SimResult Run(const std::string& script, const std::string& home);
+    // Runs the simulator on the script; an empty home lets it make its own.
+    SimResult Run(const std::string& script, const std::string& runHome);
     SimResult Run(const std::string& script) { return Run(script, home); }
-    std::string SimCommandLine(const std::string& home) const;
-    Picture ReadPicture(const std::string& name) const;
-    std::vector<uint8_t> ReadFile(const std::string& path) const;
+    std::string SimCommandLine(const std::string& runHome) const;
 
-    std::string root;       // the test's temporary directory
-    std::string data;       // --data
-    std::string home;       // --home
-    std::string temp;       // TMPDIR of the simulator
+    TempDir dir{"quagmore-simtest"};
+    const std::string root = dir.path;
+    const std::string data = root + "/data", home = root + "/home", temp = root + "/tmp";
     // Run the simulator without root's rights (as "nobody" when the tests run
     // as root), so that file permissions apply to it.
     bool unprivileged = false;
 };
-
-SimResult ParseSimOutput(int code, const std::string& out, const std::string& err);

@@ -7,6 +7,9 @@
 // over 4000 ms in frame 251 and over 6000 ms in frame 371.
 #include "tests/sim/sim_harness.h"
 
+#include "support/bmp.h"
+#include "support/tile_sheet.h"
+
 #include <filesystem>
 
 namespace {
@@ -24,12 +27,11 @@ const BannerPiece BANNER[] = {
     {0, 124, 190}, {1, 222, 190}, {2, 296, 190}, {2, 370, 190}, {3, 98, 290},
     {4, 176, 290}, {5, 266, 290}, {1, 356, 290}, {6, 438, 290},
 };
-
 const int BANNER_ROW = 3;   // the banner pieces are cut from row 3 of the tile sheet
 
 // The player shrinks and may slide down and right by one pixel per shrinking
 // frame, by a random draw: both coordinates move together.
-void ExpectSlide(SimState& s, int shrinkingFrames)
+void ExpectSlide(const SimState& s, int shrinkingFrames)
 {
     const long long slide = s["playerx"] - 150;
     EXPECT_EQ(s["playery"] - 100, slide);
@@ -77,93 +79,36 @@ TEST_F(SimTest, LevelCompleteSequence)
     ASSERT_EQ(run.states.size(), 8u);
     EXPECT_EQ(run.events, (Lines{"0 sound start.wav", "0 level 1", "11 sound bifald.wav", "11 saved 2",
                                  "371 level 2", "371 exit 0"}));
-
-    SimState& onExit = run.states[0];
-    EXPECT_EQ(onExit["playerx"], 150);
-    EXPECT_EQ(onExit["complete"], 0);
-    EXPECT_EQ(onExit["level"], 1);
-    EXPECT_EQ(onExit["exitframe"], 0);
-
-    SimState& complete = run.states[1];
-    EXPECT_EQ(complete["complete"], 1);
-    EXPECT_EQ(complete["level"], 2);
-    EXPECT_EQ(complete["reset"], 1);
-    EXPECT_EQ(complete["allfinished"], 0);
-    EXPECT_EQ(complete["direction"], 0);
-    EXPECT_EQ(complete["moving"], 0);
-    EXPECT_EQ(complete["exitframe"], 1);
-    EXPECT_EQ(complete["drawnw"], 49);
-    EXPECT_EQ(complete["drawnh"], 49);
-    EXPECT_EQ(complete["landrise"], 1);
-    EXPECT_EQ(complete["landframe"], 0);
-    EXPECT_EQ(complete["gone"], 0);
-    EXPECT_EQ(complete["completiontime"], 150);
-    ExpectSlide(complete, 1);
-    EXPECT_EQ(run.boards.at(0), StartedMap(EXIT_LEVEL));
-    EXPECT_EQ(run.menus.at(0), "110000000000");
-    EXPECT_EQ(run.saved.at(0), "2");
-
-    // Shrinking from 50 to 35 takes 15 frames, then the size stays.
-    EXPECT_EQ(run.states[2]["drawnw"], 35);
-    EXPECT_EQ(run.states[2]["drawnh"], 35);
-    EXPECT_EQ(run.states[2]["landrise"], 15);
+    // Shrinking from 50 to 35 takes 15 frames; the land grows 1 pixel a frame
+    // and in its 51st frame covers the exit.
+    EXPECT_EQ(run.StatesOf("level reset complete exitframe drawnw drawnh landrise gone"),
+              (Lines{"1 1 0 0 50 50 0 0", "2 1 1 1 49 49 1 0", "2 1 1 1 35 35 15 0", "2 1 1 1 35 35 16 0",
+                     "2 1 1 1 35 35 50 0", "2 1 1 1 35 35 50 1", "2 1 1 1 35 35 50 1", "2 2 0 0 50 50 0 0"}));
+    EXPECT_EQ(run.states[0]("playerx"), "150");
+    EXPECT_EQ(run.states[1]("allfinished direction moving landframe completiontime"), "0 0 0 0 150");
+    ExpectSlide(run.states[1], 1);
     ExpectSlide(run.states[2], 15);
-    EXPECT_EQ(run.states[3]["drawnw"], 35);
-    EXPECT_EQ(run.states[3]["landrise"], 16);
-    EXPECT_EQ(run.states[3]["playerx"], run.states[2]["playerx"]);
-
-    // The land grows 1 pixel a frame; in the 51st frame it covers the exit.
-    EXPECT_EQ(run.states[4]["landrise"], 50);
-    EXPECT_EQ(run.states[4]["gone"], 0);
-    EXPECT_EQ(MapCell(run.boards.at(1), 3, 2), 'E');
-    EXPECT_EQ(run.states[5]["landrise"], 50);
-    EXPECT_EQ(run.states[5]["gone"], 1);
-    EXPECT_EQ(MapCell(run.boards.at(2), 3, 2), '.');
+    EXPECT_EQ(run.states[3]("playerx"), run.states[2]("playerx"));
+    EXPECT_EQ(run.states[7]("playerx playery exitframe playerframe"), "350 350 0 0");
+    const Lines started = StartedMap(EXIT_LEVEL);
+    EXPECT_EQ(run.boards, (std::vector<Lines>{started, started, With(started, {{3, 2, '.'}})}));
+    EXPECT_EQ(run.menus, (Lines{"110000000000", "110000000000"}));
+    EXPECT_EQ(run.saved, Lines{"2"});
 
     // The banner: nine pieces of 100 x 100 at fixed places, from frame 71 on.
-    Picture before = ReadPicture("before.bmp");
-    Picture banner = ReadPicture("banner.bmp");
-    ASSERT_EQ(banner.width, 600);
-    ASSERT_EQ(banner.height, 600);
+    // The next piece covers the right of each, so its left half shows.
+    BmpImage before, banner;
+    ASSERT_TRUE(BmpDecode(ReadFileBytes(root + "/before.bmp"), &before));
+    ASSERT_TRUE(BmpDecode(ReadFileBytes(root + "/banner.bmp"), &banner));
     for (const BannerPiece& piece : BANNER) {
         SCOPED_TRACE("banner piece at " + std::to_string(piece.x) + ", " + std::to_string(piece.y));
-        const uint32_t colour = SheetColour(piece.sprite, BANNER_ROW);
-        EXPECT_NE(before.At(piece.x + 50, piece.y + 50), colour);
+        const uint32_t colour = TestCellColour(piece.sprite, BANNER_ROW);
+        EXPECT_NE(before.At(piece.x + 50, piece.y + 99), colour);
         EXPECT_EQ(banner.At(piece.x, piece.y), colour);
-        EXPECT_EQ(banner.At(piece.x + 50, piece.y + 50), colour);
+        EXPECT_EQ(banner.At(piece.x + 50, piece.y + 99), colour);
         EXPECT_NE(banner.At(piece.x - 1, piece.y - 1), colour);
+        EXPECT_NE(banner.At(piece.x + 50, piece.y + 100), colour);
     }
-    EXPECT_EQ(banner.At(438, 389), SheetColour(6, BANNER_ROW));   // the last piece's lower left
-    EXPECT_EQ(banner.At(537, 389), SheetColour(6, BANNER_ROW));   // and lower right corner
-    EXPECT_NE(banner.At(538, 389), SheetColour(6, BANNER_ROW));
-
-    EXPECT_EQ(run.states[6]["complete"], 1);
-    EXPECT_EQ(run.states[6]["level"], 2);
-
-    SimState& next = run.states[7];
-    EXPECT_EQ(next["complete"], 0);
-    EXPECT_EQ(next["level"], 2);
-    EXPECT_EQ(next["reset"], 2);
-    EXPECT_EQ(next["playerx"], 350);
-    EXPECT_EQ(next["playery"], 350);
-    EXPECT_EQ(next["exitframe"], 0);
-    EXPECT_EQ(next["playerframe"], 0);
-    EXPECT_EQ(next["drawnw"], 50);
-    EXPECT_EQ(next["landrise"], 0);
-    EXPECT_EQ(next["gone"], 0);
-    EXPECT_EQ(run.menus.at(1), "110000000000");
-}
-
-TEST_F(SimTest, WalkingOntoTheExitCompletesOnTheNextFrame)
-{
-    // The step onto the exit runs its ten frames; the eleventh frame completes.
-    WriteLevel("level1.dat", LevelMap({"@.E"}, 2, 2));
-    SimResult run = Run("hold right\nrun 20\nprint state\nrun 1\nprint state\n");
-    ASSERT_EQ(run.code, 0) << run.err;
-    EXPECT_EQ(run.states.at(0)["playerx"], 200);
-    EXPECT_EQ(run.states.at(0)["complete"], 0);
-    EXPECT_EQ(run.states.at(1)["complete"], 1);
-    EXPECT_EQ(run.EventsOf("sound bifald"), Lines{"21 sound bifald.wav"});
 }
 
 TEST_F(SimTest, LastLevelPlaysFinishedAndStays)
@@ -190,23 +135,12 @@ TEST_F(SimTest, LastLevelPlaysFinishedAndStays)
         print state     # 4
     )");
     ASSERT_EQ(run.code, 0) << run.err;
-    ASSERT_EQ(run.states.size(), 5u);
-    EXPECT_EQ(run.menus.at(0), "111111111111");
+    EXPECT_EQ(run.menus, Lines{"111111111111"});
     EXPECT_EQ(run.events, (Lines{"0 sound start.wav", "0 level 12", "11 sound bifald.wav",
                                  "251 sound finished.wav", "401 level 12", "401 exit 0"}));
-    EXPECT_EQ(run.states[0]["complete"], 1);
-    EXPECT_EQ(run.states[0]["level"], 12);
-    EXPECT_EQ(run.states[0]["reset"], 12);
-    EXPECT_EQ(run.states[0]["allfinished"], 1);
-    EXPECT_EQ(run.states[0]["finishedsound"], 1);
-    EXPECT_EQ(run.states[1]["finishedsound"], 1);
-    EXPECT_EQ(run.states[2]["finishedsound"], 0);
-    EXPECT_EQ(run.states[3]["complete"], 1);
-    EXPECT_EQ(run.states[3]["allfinished"], 1);
-    EXPECT_EQ(run.states[4]["complete"], 0);
-    EXPECT_EQ(run.states[4]["allfinished"], 0);
-    EXPECT_EQ(run.states[4]["level"], 12);
-    EXPECT_EQ(run.states[4]["playerx"], 100);
+    EXPECT_EQ(run.StatesOf("level reset complete allfinished finishedsound"),
+              (Lines{"12 12 1 1 1", "12 12 1 1 1", "12 12 1 1 0", "12 12 1 1 0", "12 12 0 0 0"}));
+    EXPECT_EQ(run.states.at(4)("playerx"), "100");
 }
 
 TEST_F(SimTest, FinishedSoundLeftPendingPlaysInTheNextSequence)
@@ -233,9 +167,7 @@ TEST_F(SimTest, FinishedSoundLeftPendingPlaysInTheNextSequence)
         run 361         # to frame 383
     )");
     ASSERT_EQ(run.code, 0) << run.err;
-    EXPECT_EQ(run.states.at(0)["level"], 1);
-    EXPECT_EQ(run.states.at(0)["finishedsound"], 1);
-    EXPECT_EQ(run.states.at(0)["allfinished"], 0);
+    EXPECT_EQ(run.StatesOf("level finishedsound allfinished"), Lines{"1 1 0"});
     EXPECT_EQ(run.events, (Lines{"0 sound start.wav", "0 level 12", "11 sound bifald.wav", "11 level 1",
                                  "23 sound bifald.wav", "263 sound finished.wav", "383 level 2", "383 exit 0"}));
 }
@@ -244,7 +176,10 @@ TEST_F(SimTest, ResetDuringTheSequenceReplaysTheSolvedLevel)
 {
     WriteLevel("level1.dat", EXIT_LEVEL);
     WriteLevel("level2.dat", SECOND_LEVEL);
-    for (const char* leave : {"hold r\nrun 1\nhold\n", "menu 5\nrun 1\n"}) {
+    // R is read in frame 21; the menu command is taken before frame 21.
+    const std::pair<const char*, const char*> ways[] = {{"hold r\nrun 1\nhold\n", "21 level 1"},
+                                                        {"menu 5\nrun 1\n", "20 level 1"}};
+    for (const auto& [leave, replay] : ways) {
         SCOPED_TRACE(leave);
         std::filesystem::remove_all(home);
         SimResult run = Run(std::string("hold right\nrun 10\nhold\nrun 10\n") + leave + R"(
@@ -255,21 +190,12 @@ TEST_F(SimTest, ResetDuringTheSequenceReplaysTheSolvedLevel)
             run 400         # the replayed level does not end by itself
         )");
         ASSERT_EQ(run.code, 0) << run.err;
-        // R is read in frame 21; the menu command is taken before frame 21.
-        const std::string replay = leave[0] == 'h' ? "21 level 1" : "20 level 1";
         EXPECT_EQ(run.events, (Lines{"0 sound start.wav", "0 level 1", "11 sound bifald.wav", "11 saved 2", replay,
                                      "421 exit 0"}));
-        SimState& s = run.states.at(0);
-        EXPECT_EQ(s["level"], 1);
-        EXPECT_EQ(s["reset"], 1);
-        EXPECT_EQ(s["complete"], 0);
-        EXPECT_EQ(s["exitframe"], 0);
-        EXPECT_EQ(s["drawnw"], 50);
-        EXPECT_EQ(s["landrise"], 0);
-        EXPECT_EQ(s["playerx"], 100);
-        EXPECT_EQ(s["playery"], 100);
-        EXPECT_EQ(run.boards.at(0), StartedMap(EXIT_LEVEL));
-        EXPECT_EQ(run.menus.at(0), "110000000000");   // menu items are never grayed again
-        EXPECT_EQ(run.saved.at(0), "2");
+        EXPECT_EQ(run.StatesOf("level reset complete exitframe drawnw landrise playerx playery"),
+                  Lines{"1 1 0 0 50 0 100 100"});
+        EXPECT_EQ(run.boards, std::vector<Lines>{StartedMap(EXIT_LEVEL)});
+        EXPECT_EQ(run.menus, Lines{"110000000000"});   // menu items are never grayed again
+        EXPECT_EQ(run.saved, Lines{"2"});
     }
 }
