@@ -217,11 +217,7 @@ int32_t PlatformDispatchMessage(const PlatformMessage& msg)
 
 void PlatformPostMessage(uint32_t message, uint32_t wParam, int32_t lParam)
 {
-    PlatformMessage msg;
-    msg.message = message;
-    msg.wParam = wParam;
-    msg.lParam = lParam;
-    Headless.queue.push_back(msg);
+    Headless.queue.push_back(PlatformMessage{message, wParam, lParam});
 }
 
 int PlatformWindowActive()

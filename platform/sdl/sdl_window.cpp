@@ -162,11 +162,7 @@ void ReleaseWindow()
 
 void SdlQueueMessage(uint32_t message, uint32_t wParam, int32_t lParam)
 {
-    PlatformMessage msg;
-    msg.message = message;
-    msg.wParam = wParam;
-    msg.lParam = lParam;
-    Sdl.queue.push_back(msg);
+    Sdl.queue.push_back(PlatformMessage{message, wParam, lParam});
 }
 
 bool SdlPictureFromWindow(const SDL_Rect& picture, int sourceWidth, int sourceHeight,
