@@ -2,6 +2,7 @@
 // sound, the four effects, the tile sheet and the sprite objects cut from it.
 #include "app/app.h"
 
+#include "game/board.h"
 #include "game/sprites.h"
 
 #include "engine/bitmap.h"
@@ -17,7 +18,8 @@ namespace {
 const int32_t MODE_WIDTH = 1024;
 const int32_t MODE_HEIGHT = 768;
 const int32_t MODE_BITS = 32;
-const int32_t SPRITE_SIZE = 50;
+// Every sprite covers one cell of the board.
+const int32_t SPRITE_SIZE = CELL_SIZE;
 
 const char* const TILE_SHEET_FILE = "pieces.bmp";
 // In the order of SoundIds.
@@ -74,15 +76,17 @@ void BuildSprite(const SpriteLayout& layout)
     BobCreate(layout.sprite, 0, 0, SPRITE_SIZE, SPRITE_SIZE, layout.frames, layout.flags, 0);
     for (int32_t frame = 0; frame < layout.frames; ++frame)
         BobLoadFrame(layout.sprite, &TileSheet, frame, layout.firstColumn + frame, layout.row, BOB_EXTRACT_CELL);
-    if (layout.sprite == &SparkleSprite) {
-        BobLoadAnimation(&SparkleSprite, 0, CountOf(SPARKLE_LIST), SPARKLE_LIST);
-        BobSetAnimDelay(&SparkleSprite, SPARKLE_DELAY);
-    } else if (layout.sprite == &PlayerSprite) {
-        int32_t slot = 0;
-        for (const auto& list : PLAYER_LISTS)
-            BobLoadAnimation(&PlayerSprite, slot++, CountOf(list), list);
-        BobSetAnimDelay(&PlayerSprite, PLAYER_DELAY);
-    }
+}
+
+// The two sprites that play animation lists.
+void LoadAnimations()
+{
+    BobLoadAnimation(&SparkleSprite, 0, CountOf(SPARKLE_LIST), SPARKLE_LIST);
+    BobSetAnimDelay(&SparkleSprite, SPARKLE_DELAY);
+    int32_t slot = 0;
+    for (const auto& list : PLAYER_LISTS)
+        BobLoadAnimation(&PlayerSprite, slot++, CountOf(list), list);
+    BobSetAnimDelay(&PlayerSprite, PLAYER_DELAY);
 }
 
 // A part of the engine that fails to start is answered with a beep.
@@ -112,11 +116,13 @@ int GameStartup()
         ShowMessage("Ingen pieces");
     for (const SpriteLayout& layout : SPRITE_LAYOUT)
         BuildSprite(layout);
+    LoadAnimations();
     return 1;
 }
 
 int GameShutdown()
 {
+    // The banner pieces go before the player, unlike the build order.
     BobDestroy(&WaterSprite);
     BobDestroy(&SparkleSprite);
     BobDestroy(&LandSprite);

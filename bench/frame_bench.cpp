@@ -21,6 +21,7 @@
 #include "game/render.h"
 #include "game/sprites.h"
 #include "platform/headless/headless.h"
+#include "tools/level/level_map.h"
 
 #include <benchmark/benchmark.h>
 
@@ -37,7 +38,7 @@ const int BYTES_PER_PIXEL = 4;
 const int CELL_PIXELS = CELL_SIZE * CELL_SIZE;
 const uint32_t BENCH_CLOCK_MS = 100000;
 
-// Row 0 first, column 0 first: '~' water, '.' land, 'o' pile, 'E' exit.
+// The level files' text form, row 0 first: '~' water, '.' land, 'o' pile, 'E' exit.
 // The player pushes the pile at (5, 6) right into the water at (6, 6).
 const char* const BUSY_BOARD[BOARD_SIZE] = {
     "............", ".~~..~...~o.", "..~..o..~~..", ".....~......",
@@ -133,10 +134,8 @@ void StartGameOnce()
 void LoadBusyBoard()
 {
     for (int row = 0; row < BOARD_SIZE; ++row)
-        for (int column = 0; column < BOARD_SIZE; ++column) {
-            char c = BUSY_BOARD[row][column];
-            Board[column][row] = c == '.' ? TILE_LAND : c == 'o' ? TILE_PILE : c == 'E' ? TILE_EXIT : TILE_WATER;
-        }
+        for (int column = 0; column < BOARD_SIZE; ++column)
+            Board[column][row] = LevelCodeFromChar(BUSY_BOARD[row][column]);
 }
 
 // The sparkle in the middle of a showing.

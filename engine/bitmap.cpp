@@ -14,7 +14,6 @@ namespace {
 const uint16_t BITMAP_TYPE_BM = 0x4D42;       // "BM" read little-endian
 const uint16_t BITMAP_BITS_PER_PIXEL = 24;
 const uint32_t BITMAP_COMPRESSION_NONE = 0;
-const int64_t BITMAP_BYTES_PER_PIXEL = 3;
 const int64_t BITMAP_ROW_ALIGN = 4;
 
 void DecodeHeaders(const uint8_t* bytes, BitmapFileHeader* file, BitmapInfoHeader* info)

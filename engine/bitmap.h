@@ -28,6 +28,8 @@ struct BitmapInfoHeader {
 #pragma pack(pop)
 
 enum { BITMAP_FILE_HEADER_SIZE = 14, BITMAP_INFO_HEADER_SIZE = 40, BITMAP_MAX_SIDE = 16384 };
+// Bytes of a loaded pixel: blue, green, red.
+constexpr int64_t BITMAP_BYTES_PER_PIXEL = 3;
 
 struct BitmapFile {
     BitmapFileHeader fileHeader;

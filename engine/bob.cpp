@@ -14,7 +14,6 @@ namespace {
 
 // Frame surfaces are made a multiple of this many pixels wide.
 const int32_t BOB_SURFACE_ALIGN = 8;
-const int64_t BOB_SOURCE_BYTES_PER_PIXEL = 3;
 
 bool FrameInRange(int32_t frame)
 {
@@ -163,12 +162,12 @@ int BobLoadFrame(BOB* bob, const BitmapFile* bitmap, int32_t frame, int32_t cell
         const int64_t sourceRow = top + row;
         if (sourceRow < 0 || sourceRow >= sourceRows)
             continue;
-        const uint8_t* sourceLine = source + sourceRow * sourceWidth * BOB_SOURCE_BYTES_PER_PIXEL;
+        const uint8_t* sourceLine = source + sourceRow * sourceWidth * BITMAP_BYTES_PER_PIXEL;
         for (int32_t column = 0; column < bob->width; ++column) {
             const int64_t sourceColumn = left + column;
             if (sourceColumn < 0 || sourceColumn >= sourceWidth)
                 continue;
-            const uint8_t* pixel = sourceLine + sourceColumn * BOB_SOURCE_BYTES_PER_PIXEL;
+            const uint8_t* pixel = sourceLine + sourceColumn * BITMAP_BYTES_PER_PIXEL;
             // Stored blue, green, red; the surface's pixel is 0x00RRGGBB.
             dest[column] = static_cast<uint32_t>(pixel[0]) | (static_cast<uint32_t>(pixel[1]) << 8) |
                            (static_cast<uint32_t>(pixel[2]) << 16);

@@ -1,22 +1,25 @@
 // Keyboard snapshot indexed by DIK key code, and the (unread) mouse device.
 #pragma once
 
+#include "platform/platform.h"
+
 #include <cstdint>
 
+// The engine's key codes are the platform's DIK scan codes.
 enum : uint8_t {
-    DIK_ESCAPE = 0x01,
-    DIK_R = 0x13,
-    DIK_RETURN = 0x1C,
-    DIK_S = 0x1F,
-    DIK_D = 0x20,
-    DIK_L = 0x26,
-    DIK_UP = 0xC8,
-    DIK_LEFT = 0xCB,
-    DIK_RIGHT = 0xCD,
-    DIK_DOWN = 0xD0,
+    DIK_ESCAPE = PLATFORM_DIK_ESCAPE,
+    DIK_R = PLATFORM_DIK_R,
+    DIK_RETURN = PLATFORM_DIK_RETURN,
+    DIK_S = PLATFORM_DIK_S,
+    DIK_D = PLATFORM_DIK_D,
+    DIK_L = PLATFORM_DIK_L,
+    DIK_UP = PLATFORM_DIK_UP,
+    DIK_LEFT = PLATFORM_DIK_LEFT,
+    DIK_RIGHT = PLATFORM_DIK_RIGHT,
+    DIK_DOWN = PLATFORM_DIK_DOWN,
 };
-enum { KEY_STATE_SIZE = 256 };
-enum { VK_RETURN = 0x0D, VK_ESCAPE = 0x1B };
+enum { KEY_STATE_SIZE = PLATFORM_KEY_COUNT };
+enum { VK_RETURN = PLATFORM_VK_RETURN, VK_ESCAPE = PLATFORM_VK_ESCAPE };
 
 extern uint8_t KeyState[KEY_STATE_SIZE];
 

@@ -18,6 +18,16 @@ static SoundSlot* SoundWithBuffer(int32_t id)
     return &SoundTable[id];
 }
 
+// Stops and releases the slot's sound, if it holds one.
+static void SoundReleaseBuffer(SoundSlot& slot)
+{
+    if (slot.buffer == 0)
+        return;
+    PlatformSoundStop(slot.buffer);
+    PlatformSoundRelease(slot.buffer);
+    slot.buffer = 0;
+}
+
 // The part of a path after its last separator.
 static const char* SoundName(const char* fileName)
 {
@@ -33,12 +43,8 @@ int SoundSystemStart()
         SoundDeviceOpen = true;
     }
     for (int32_t id = 0; id < SOUND_MAX; ++id) {
-        SoundSlot& slot = SoundTable[id];
-        if (slot.buffer != 0) {
-            PlatformSoundStop(slot.buffer);
-            PlatformSoundRelease(slot.buffer);
-        }
-        slot = SoundSlot{0, SOUND_FREE, 0, 0, id};
+        SoundReleaseBuffer(SoundTable[id]);
+        SoundTable[id] = SoundSlot{0, SOUND_FREE, 0, 0, id};
     }
     return 1;
 }
@@ -91,13 +97,10 @@ int SoundStop(int32_t id)
 
 int SoundDelete(int32_t id)
 {
-    SoundStop(id);
     // The slot stays taken: later loads do not reuse it.
     SoundSlot* slot = SoundWithBuffer(id);
-    if (slot != nullptr) {
-        PlatformSoundRelease(slot->buffer);
-        slot->buffer = 0;
-    }
+    if (slot != nullptr)
+        SoundReleaseBuffer(*slot);
     return 1;
 }
 
@@ -110,13 +113,8 @@ int SoundStopAll()
 
 int SoundSystemStop()
 {
-    SoundStopAll();
-    for (SoundSlot& slot : SoundTable) {
-        if (slot.buffer != 0) {
-            PlatformSoundRelease(slot.buffer);
-            slot.buffer = 0;
-        }
-    }
+    for (SoundSlot& slot : SoundTable)
+        SoundReleaseBuffer(slot);
     if (SoundDeviceOpen) {
         PlatformSoundClose();
         SoundDeviceOpen = false;

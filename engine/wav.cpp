@@ -54,9 +54,7 @@ int WavRead(std::FILE* file, WavSound* sound)
                 !FileReadAt(file, body, format, sizeof format))
                 return 0;
             sound->formatTag = FileU16(format + 0);
-            sound->channels = FileU16(format + 2);
             sound->sampleRate = FileU32(format + 4);
-            sound->bitsPerSample = FileU16(format + 14);
             haveFormat = true;
         } else if (IdIs(header, "data") && !haveData) {
             dataOffset = body;

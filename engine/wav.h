@@ -8,9 +8,7 @@ enum { WAV_FORMAT_PCM = 1 };
 
 struct WavSound {
     uint16_t formatTag;
-    uint16_t channels;
     uint32_t sampleRate;
-    uint16_t bitsPerSample;
     std::vector<uint8_t> samples;  // the data chunk, cut to what the file holds
 };
 

@@ -2,6 +2,8 @@
 // the level-complete sequence and the sparkle.
 #pragma once
 
+#include "game/board.h"
+
 #include <cstdint>
 
 struct GameStateRecord {
@@ -22,8 +24,8 @@ struct GameStateRecord {
     uint8_t newSparkle = 1;
     int32_t sparkleColumn = 0;
     int32_t sparkleRow = 0;
-    int32_t drawnWidth = 50;
-    int32_t drawnHeight = 50;
+    int32_t drawnWidth = CELL_SIZE;
+    int32_t drawnHeight = CELL_SIZE;
     int32_t landRiseWidth = 0;
     uint8_t playerGone = 0;
 };

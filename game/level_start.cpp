@@ -10,25 +10,22 @@ namespace {
 
 const int32_t FULL_PLAYER_SIZE = CELL_SIZE;
 
-// Every cell whose level byte equals code becomes tile.
-void CopyCellsWithCode(int32_t code, int32_t tile)
+// Onto a cleared board: land, piles and exits come over from the level
+// buffer, start cells become land with the player on the last one scanned,
+// and every other cell stays water.
+void CopyLevelToBoard()
 {
     for (int32_t column = 0; column < BOARD_SIZE; ++column)
-        for (int32_t row = 0; row < BOARD_SIZE; ++row)
-            if (LevelBuffer[LevelByteIndex(column, row)] == code)
-                Board[column][row] = tile;
-}
-
-// Start cells become land; the player stands on the last one scanned.
-void PlacePlayerOnStart()
-{
-    for (int32_t column = 0; column < BOARD_SIZE; ++column)
-        for (int32_t row = 0; row < BOARD_SIZE; ++row)
-            if (LevelBuffer[LevelByteIndex(column, row)] == TILE_START) {
+        for (int32_t row = 0; row < BOARD_SIZE; ++row) {
+            int32_t code = LevelBuffer[LevelByteIndex(column, row)];
+            if (code == TILE_LAND || code == TILE_PILE || code == TILE_EXIT) {
+                Board[column][row] = code;
+            } else if (code == TILE_START) {
                 Board[column][row] = TILE_LAND;
                 PlayerSprite.x = column * CELL_SIZE;
                 PlayerSprite.y = row * CELL_SIZE;
             }
+        }
 }
 
 } // namespace
@@ -48,11 +45,8 @@ void StartLevel()
     GameState.allFinished = 0;
 
     ClearBoard();
-    CopyCellsWithCode(TILE_LAND, TILE_LAND);
-    CopyCellsWithCode(TILE_PILE, TILE_PILE);
-    CopyCellsWithCode(TILE_EXIT, TILE_EXIT);
+    CopyLevelToBoard();
     ExitSprite.frameIndex = 0;
-    PlacePlayerOnStart();
     PlayerSprite.frameIndex = 0;
 }
 

@@ -3,10 +3,13 @@
 // together with the drawing.
 #pragma once
 
+#include "game/board.h"
+
 #include <cstdint>
 
 enum { DIRECTION_NONE = 0, DIRECTION_LEFT = 1, DIRECTION_UP = 2, DIRECTION_RIGHT = 3, DIRECTION_DOWN = 4 };
-enum { PLAYER_STEP = 5, PLAYER_MAX_POSITION = 550 };
+// The player's position stays on the board: at most the last cell's corner.
+enum { PLAYER_STEP = 5, PLAYER_MAX_POSITION = (BOARD_SIZE - 1) * CELL_SIZE };
 
 // One pass of play, presentation included. Returns 1.
 int PlayFrame();

@@ -44,15 +44,13 @@ void PlayFrameBody()
     if (GameState.moving)
         StepPlayer();
 
-    if (GameState.levelComplete)
+    if (GameState.levelComplete) {
         AnimateLevelComplete();
-    else
-        DrawPlayer();
-
-    if (GameState.levelComplete)
         RunSequenceTimers();
-    else
+    } else {
+        DrawPlayer();
         GameState.completionTime = ClockNow();
+    }
 }
 
 int PlayFrame()

@@ -3,12 +3,14 @@
 #include "sim/sim.h"
 
 #include "app/app.h"
+#include "engine/bitmap.h"
 #include "engine/clock.h"
 #include "engine/display.h"
 #include "game/board.h"
 #include "game/game_state.h"
 #include "game/sprites.h"
 #include "platform/headless/headless.h"
+#include "tools/level/level_map.h"
 
 #include <SDL.h>
 
@@ -16,21 +18,8 @@
 
 namespace {
 
-const int BMP_HEADER_BYTES = 54;     // file header 14 + info header 40
-const int BMP_INFO_BYTES = 40;
+const int BMP_HEADER_BYTES = BITMAP_FILE_HEADER_SIZE + BITMAP_INFO_HEADER_SIZE;
 const int BMP_BITS = 24;
-
-char BoardChar(int32_t code)
-{
-    switch (code) {
-    case TILE_WATER: return '~';
-    case TILE_LAND: return '.';
-    case TILE_PILE: return 'o';
-    case TILE_EXIT: return 'E';
-    case TILE_START: return '@';
-    default: return '?';
-    }
-}
 
 void PrintValue(const char* name, long long value)
 {
@@ -56,12 +45,13 @@ void SimEvent(const std::string& text)
     SimOutput(std::to_string(HeadlessFramesBegun()) + " " + text);
 }
 
+// The board in the level files' text form; a code that is no tile shows as '?'.
 void SimPrintBoard()
 {
     for (int row = 0; row < BOARD_SIZE; ++row) {
         std::string line;
         for (int column = 0; column < BOARD_SIZE; ++column)
-            line += BoardChar(Board[column][row]);
+            line += LevelCharFromCode(static_cast<uint8_t>(Board[column][row]));
         SimOutput(line);
     }
 }
@@ -138,7 +128,7 @@ bool SimWriteShot(const std::string& path, std::string* error)
     PutLittleEndian(&bmp, BMP_HEADER_BYTES + imageBytes, 4);
     PutLittleEndian(&bmp, 0, 4);                       // reserved
     PutLittleEndian(&bmp, BMP_HEADER_BYTES, 4);        // pixel offset
-    PutLittleEndian(&bmp, BMP_INFO_BYTES, 4);
+    PutLittleEndian(&bmp, BITMAP_INFO_HEADER_SIZE, 4);
     PutLittleEndian(&bmp, static_cast<uint32_t>(width), 4);
     PutLittleEndian(&bmp, static_cast<uint32_t>(height), 4);   // bottom-up rows
     PutLittleEndian(&bmp, 1, 2);                       // planes

@@ -69,6 +69,16 @@ bool WantArguments(const std::vector<std::string>& words, size_t count, const ch
     return false;
 }
 
+// The one argument of "run N", "menu ID" or "clock MS": a number within [0, high].
+bool ParseOneNumber(const std::vector<std::string>& words, int64_t high, const char* expected, int64_t* value,
+                    std::string* error)
+{
+    if (words.size() == 2 && ParseNumber(words[1], 0, high, value))
+        return true;
+    *error = expected;
+    return false;
+}
+
 bool ParseHold(const std::vector<std::string>& words, SimCommand* command, std::string* error)
 {
     for (size_t at = 1; at < words.size(); ++at) {
@@ -137,10 +147,9 @@ bool ParseCommand(const std::vector<std::string>& words, SimCommand* command, st
     }
     if (name == "run") {
         command->kind = SIM_RUN;
-        if (words.size() != 2 || !ParseNumber(words[1], 0, std::numeric_limits<int64_t>::max(), &number)) {
-            *error = "expected \"run N\" with N a whole number of frames";
+        if (!ParseOneNumber(words, std::numeric_limits<int64_t>::max(),
+                            "expected \"run N\" with N a whole number of frames", &number, error))
             return false;
-        }
         command->frames = static_cast<uint64_t>(number);
         return true;
     }
@@ -150,10 +159,10 @@ bool ParseCommand(const std::vector<std::string>& words, SimCommand* command, st
     }
     if (name == "menu") {
         command->kind = SIM_MENU;
-        if (words.size() != 2 || !ParseNumber(words[1], 0, SIM_COMMAND_MAX, &number)) {
-            *error = "expected \"menu ID\" with ID a command number (2 Exit, 4 About, 5 Reset, 21 to 32 levels)";
+        if (!ParseOneNumber(words, SIM_COMMAND_MAX,
+                            "expected \"menu ID\" with ID a command number (2 Exit, 4 About, 5 Reset, 21 to 32 levels)",
+                            &number, error))
             return false;
-        }
         command->value = static_cast<uint32_t>(number);
         return true;
     }
@@ -173,10 +182,9 @@ bool ParseCommand(const std::vector<std::string>& words, SimCommand* command, st
     }
     if (name == "clock") {
         command->kind = SIM_CLOCK;
-        if (words.size() != 2 || !ParseNumber(words[1], 0, std::numeric_limits<uint32_t>::max(), &number)) {
-            *error = "expected \"clock MS\" with MS from 0 to 4294967295";
+        if (!ParseOneNumber(words, std::numeric_limits<uint32_t>::max(),
+                            "expected \"clock MS\" with MS from 0 to 4294967295", &number, error))
             return false;
-        }
         command->value = static_cast<uint32_t>(number);
         return true;
     }

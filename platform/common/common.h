@@ -12,3 +12,6 @@ std::string PlatformUserRuntimeDir();
 bool PlatformMakeDirectories(const std::string& path);
 // Takes the first message of a window's queue: 1, or 0 when it is empty.
 int PlatformTakeMessage(std::deque<PlatformMessage>& queue, PlatformMessage* msg);
+// The asynchronous key test read from a DIK-indexed key state: Escape, or
+// either Enter key. 0 for any other virtual key.
+int PlatformVirtualKeyDown(const uint8_t state[PLATFORM_KEY_COUNT], int virtualKey);

@@ -50,21 +50,6 @@ bool FileExists(const std::string& path)
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-// Makes every missing directory of path; false when one can't be made.
-bool MakeDirectories(const std::string& path)
-{
-    for (size_t at = 1; at <= path.size(); ++at) {
-        if (at != path.size() && path[at] != '/')
-            continue;
-        std::string part = path.substr(0, at);
-        if (mkdir(part.c_str(), 0755) != 0 && errno != EEXIST)
-            return false;
-    }
-    // EEXIST also comes from a file of that name, which is no directory.
-    struct stat info;
-    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
 } // namespace
 
 void PlatformSetDirectories(const std::string& gameDataDir, const std::string& home)
@@ -99,10 +84,8 @@ std::string PlatformUserRuntimeDir()
 {
     if (!Directories.home.empty())
         return Directories.home + "/runtime/" + GAME_DIR_NAME;
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (runtime != nullptr && runtime[0] == '/')
-        return std::string(runtime) + "/" + GAME_DIR_NAME;
-    return PlatformUserConfigDir();
+    std::string runtime = EnvOr("XDG_RUNTIME_DIR", "");
+    return runtime.empty() ? PlatformUserConfigDir() : runtime + "/" + GAME_DIR_NAME;
 }
 
 std::string PlatformFindDataFile(const std::string& name)
@@ -118,11 +101,21 @@ std::string PlatformFindDataFile(const std::string& name)
 
 std::string PlatformUserFilePath(const std::string& name)
 {
-    MakeDirectories(PlatformUserDataDir());
-    return PlatformUserDataDir() + "/" + name;
+    std::string directory = PlatformUserDataDir();
+    PlatformMakeDirectories(directory);
+    return directory + "/" + name;
 }
 
 bool PlatformMakeDirectories(const std::string& path)
 {
-    return MakeDirectories(path);
+    for (size_t at = 1; at <= path.size(); ++at) {
+        if (at != path.size() && path[at] != '/')
+            continue;
+        std::string part = path.substr(0, at);
+        if (mkdir(part.c_str(), 0755) != 0 && errno != EEXIST)
+            return false;
+    }
+    // EEXIST also comes from a file of that name, which is no directory.
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }

@@ -295,14 +295,7 @@ int PlatformKeyboardRead(uint8_t state[PLATFORM_KEY_COUNT])
 
 int PlatformAsyncKeyDown(int virtualKey)
 {
-    switch (virtualKey) {
-    case PLATFORM_VK_ESCAPE:
-        return Headless.keys[PLATFORM_DIK_ESCAPE] != 0;
-    case PLATFORM_VK_RETURN:
-        return Headless.keys[PLATFORM_DIK_RETURN] != 0 || Headless.keys[PLATFORM_DIK_NUMPADENTER] != 0;
-    default:
-        return 0;
-    }
+    return PlatformVirtualKeyDown(Headless.keys, virtualKey);
 }
 
 // ---------------------------------------------------------------------------

@@ -15,6 +15,8 @@ const uint64_t FRAMES_PER_SECOND = 60;
 // schedule again from now instead of running frames back to back to catch up.
 const uint64_t MAX_FRAMES_BEHIND = 3;
 const uint64_t MS_PER_SECOND = 1000;
+// The back surface's format, which the picture texture shares.
+const uint32_t PICTURE_PIXEL_FORMAT = SDL_PIXELFORMAT_RGB888;
 
 SdlFrameSchedule Schedule;
 
@@ -24,7 +26,7 @@ bool PrepareTexture(int width, int height)
     if (Sdl.picture != nullptr && Sdl.pictureSourceWidth == width && Sdl.pictureSourceHeight == height)
         return true;
     SdlDisplayRelease();
-    Sdl.picture = SDL_CreateTexture(Sdl.renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, width, height);
+    Sdl.picture = SDL_CreateTexture(Sdl.renderer, PICTURE_PIXEL_FORMAT, SDL_TEXTUREACCESS_STREAMING, width, height);
     if (Sdl.picture == nullptr)
         return false;
     SDL_SetTextureScaleMode(Sdl.picture, SDL_ScaleModeLinear);
@@ -36,8 +38,8 @@ bool PrepareTexture(int width, int height)
 void UploadPicture(SDL_Surface* back)
 {
     SDL_Surface* source = back;
-    if (back->format->format != SDL_PIXELFORMAT_RGB888)
-        source = SDL_ConvertSurfaceFormat(back, SDL_PIXELFORMAT_RGB888, 0);
+    if (back->format->format != PICTURE_PIXEL_FORMAT)
+        source = SDL_ConvertSurfaceFormat(back, PICTURE_PIXEL_FORMAT, 0);
     if (source == nullptr || !PrepareTexture(source->w, source->h)) {
         if (source != back)
             SDL_FreeSurface(source);
@@ -65,9 +67,8 @@ void UseWindowMousePosition()
         io.MousePos = ImVec2(-FLT_MAX, -FLT_MAX);
 }
 
-void SleepUntil(uint64_t deadline)
+void SleepUntil(uint64_t deadline, uint64_t frequency)
 {
-    uint64_t frequency = SDL_GetPerformanceFrequency();
     for (;;) {
         uint64_t now = SDL_GetPerformanceCounter();
         if (now >= deadline)
@@ -138,7 +139,7 @@ void PlatformWaitVBlank()
 {
     if (Schedule.frequency == 0)
         Schedule.frequency = SDL_GetPerformanceFrequency();
-    SleepUntil(SdlFrameScheduleNext(&Schedule, SDL_GetPerformanceCounter()));
+    SleepUntil(SdlFrameScheduleNext(&Schedule, SDL_GetPerformanceCounter()), Schedule.frequency);
 }
 
 void PlatformPresent(SDL_Surface* back)

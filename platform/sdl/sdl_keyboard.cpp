@@ -1,6 +1,7 @@
 // The keyboard: SDL's key state array read as the 256-byte snapshot indexed
 // by DIK scan codes.
 #include "platform/sdl/sdl_platform.h"
+#include "platform/common/common.h"
 
 #include <cstring>
 
@@ -113,12 +114,5 @@ int PlatformAsyncKeyDown(int virtualKey)
 {
     uint8_t state[PLATFORM_KEY_COUNT];
     ReadState(state);
-    switch (virtualKey) {
-    case PLATFORM_VK_ESCAPE:
-        return state[PLATFORM_DIK_ESCAPE] != 0;
-    case PLATFORM_VK_RETURN:
-        return state[PLATFORM_DIK_RETURN] != 0 || state[PLATFORM_DIK_NUMPADENTER] != 0;
-    default:
-        return 0;
-    }
+    return PlatformVirtualKeyDown(state, virtualKey);
 }

@@ -41,7 +41,7 @@ void DrawItems(const std::vector<PlatformMenuItem>& items, char key)
         // The command keeps items of the same text apart.
         label += "##" + std::to_string(item.command);
         if (ImGui::MenuItem(label.c_str(), nullptr, false, item.enabled) || chosen) {
-            SdlQueueMessage(PLATFORM_WM_COMMAND, item.command, 0);
+            PlatformPostMessage(PLATFORM_WM_COMMAND, item.command, 0);
             if (chosen)
                 Sdl.closeMenus = true;
         }
@@ -99,7 +99,7 @@ void SdlDrawMenuBar()
             if (top.command != 0) {
                 label += "##" + std::to_string(top.command);
                 if (ImGui::MenuItem(label.c_str(), nullptr, false, top.enabled) || chosen)
-                    SdlQueueMessage(PLATFORM_WM_COMMAND, top.command, 0);
+                    PlatformPostMessage(PLATFORM_WM_COMMAND, top.command, 0);
                 continue;
             }
             if (chosen)

@@ -61,8 +61,6 @@ extern SdlPlatform Sdl;
 
 // ---------------------------------------------------------------------------
 // sdl_window.cpp
-// Queues a message at the end of the message queue.
-void SdlQueueMessage(uint32_t message, uint32_t wParam, int32_t lParam);
 // Hands one SDL event to ImGui and turns it into messages where it is one.
 void SdlHandleEvent(const SDL_Event& event);
 // Handles every SDL event that is waiting, without waiting.

@@ -44,7 +44,7 @@ void HandleMousePress(const SDL_MouseButtonEvent& press)
         message = doubleClick ? PLATFORM_WM_LBUTTONDBLCLK : PLATFORM_WM_LBUTTONDOWN;
     else
         message = doubleClick ? PLATFORM_WM_RBUTTONDBLCLK : PLATFORM_WM_RBUTTONDOWN;
-    SdlQueueMessage(message, 0, PlatformMakeMouseParam(x, y));
+    PlatformPostMessage(message, 0, PlatformMakeMouseParam(x, y));
 }
 
 bool IsMnemonicKey(SDL_Keycode sym)
@@ -160,11 +160,6 @@ void ReleaseWindow()
 // ---------------------------------------------------------------------------
 // Helpers for the other SDL platform files
 
-void SdlQueueMessage(uint32_t message, uint32_t wParam, int32_t lParam)
-{
-    Sdl.queue.push_back(PlatformMessage{message, wParam, lParam});
-}
-
 bool SdlPictureFromWindow(const SDL_Rect& picture, int sourceWidth, int sourceHeight,
                           int x, int y, int* pictureX, int* pictureY)
 {
@@ -189,7 +184,7 @@ void SdlHandleEvent(const SDL_Event& event)
         // main loop gets to the close.
         if (Sdl.dialog.kind != SdlDialog::None)
             Sdl.dialog.closeRequested = true;
-        SdlQueueMessage(PLATFORM_WM_CLOSE, 0, 0);
+        PlatformPostMessage(PLATFORM_WM_CLOSE, 0, 0);
         break;
     case SDL_WINDOWEVENT:
         HandleWindowEvent(event.window);
@@ -305,7 +300,7 @@ int32_t PlatformDispatchMessage(const PlatformMessage& msg)
 
 void PlatformPostMessage(uint32_t message, uint32_t wParam, int32_t lParam)
 {
-    SdlQueueMessage(message, wParam, lParam);
+    Sdl.queue.push_back(PlatformMessage{message, wParam, lParam});
 }
 
 int PlatformWindowActive()

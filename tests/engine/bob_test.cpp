@@ -4,6 +4,7 @@
 #include "engine/bob.h"
 #include "engine/display.h"
 #include "platform/headless/headless.h"
+#include "support/surface.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -17,15 +18,6 @@ namespace {
 const uint32_t MARKER = 0x123456;  // what the back surface holds where nothing was drawn
 const int32_t SIZE = 50;
 
-uint32_t PixelAt(SDL_Surface* surface, int x, int y)
-{
-    SDL_LockSurface(surface);
-    const uint8_t* row = static_cast<const uint8_t*>(surface->pixels) + y * surface->pitch;
-    uint32_t value = reinterpret_cast<const uint32_t*>(row)[x];
-    SDL_UnlockSurface(surface);
-    return value & 0xFFFFFF;
-}
-
 // Sheet colour of pixel (x, y): black, so transparent, on every third diagonal.
 uint32_t SheetColour(int32_t x, int32_t y)
 {
@@ -37,7 +29,7 @@ int CountDifferences(SDL_Surface* a, SDL_Surface* b)
     int differences = 0;
     for (int y = 0; y < a->h; ++y)
         for (int x = 0; x < a->w; ++x)
-            differences += PixelAt(a, x, y) != PixelAt(b, x, y);
+            differences += SurfacePixel(a, x, y) != SurfacePixel(b, x, y);
     return differences;
 }
 
@@ -83,7 +75,7 @@ protected:
                 uint32_t expected = MARKER;
                 if (px >= x && px < x + SIZE && py >= y && py < y + SIZE && SheetColour(px - x + 1, py - y + 1) != 0)
                     expected = SheetColour(px - x + 1, py - y + 1);
-                wrong += PixelAt(back, px, py) != expected;
+                wrong += SurfacePixel(back, px, py) != expected;
             }
         EXPECT_EQ(wrong, 0) << "sprite at " << x << "," << y;
     }
@@ -127,8 +119,8 @@ TEST_F(BobTest, FramesAreCutFromCellsOrPixelPositions)
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 3; ++c) {
             // Cell (2, 1) of 3 x 4 cells starts at (2 * 4 + 1, 1 * 5 + 1).
-            EXPECT_EQ(PixelAt(bob.frameSurfaces[0], c, r), SheetColour(9 + c, 6 + r));
-            EXPECT_EQ(PixelAt(bob.frameSurfaces[1], c, r), SheetColour(7 + c, 9 + r));
+            EXPECT_EQ(SurfacePixel(bob.frameSurfaces[0], c, r), SheetColour(9 + c, 6 + r));
+            EXPECT_EQ(SurfacePixel(bob.frameSurfaces[1], c, r), SheetColour(7 + c, 9 + r));
         }
 
     // Parts outside the sheet stay transparent, on every side.
@@ -140,14 +132,14 @@ TEST_F(BobTest, FramesAreCutFromCellsOrPixelPositions)
     for (int r = 0; r < SIZE; ++r)
         for (int c = 0; c < SIZE; ++c) {
             const bool inside = c < 10 && r < 20;
-            ASSERT_EQ(PixelAt(bob.frameSurfaces[0], c, r),
+            ASSERT_EQ(SurfacePixel(bob.frameSurfaces[0], c, r),
                       inside ? SheetColour(sheetWidth - 10 + c, sheetRows - 20 + r) : 0) << c << "," << r;
-            ASSERT_EQ(PixelAt(bob.frameSurfaces[1], c, r), c >= 5 && r >= 6 ? SheetColour(c - 5, r - 6) : 0);
+            ASSERT_EQ(SurfacePixel(bob.frameSurfaces[1], c, r), c >= 5 && r >= 6 ? SheetColour(c - 5, r - 6) : 0);
         }
     // No pixels at all: the frame is emptied, earlier contents included.
     BitmapFile empty{};
     ASSERT_EQ(BobLoadFrame(&bob, &empty, 1, 0, 0, BOB_EXTRACT_CELL), 1);
-    EXPECT_EQ(PixelAt(bob.frameSurfaces[1], 20, 20), 0u);
+    EXPECT_EQ(SurfacePixel(bob.frameSurfaces[1], 20, 20), 0u);
     EXPECT_EQ(BobLoadFrame(&bob, &sheet, 2, 0, 0, BOB_EXTRACT_CELL), 0);  // no such frame
     EXPECT_EQ(BobLoadFrame(nullptr, &sheet, 0, 0, 0, BOB_EXTRACT_CELL), 0);
 }
@@ -170,9 +162,9 @@ TEST_F(BobTest, DrawLeavesOutBlackAndIsCutAtEveryEdge)
     SDL_FillRect(large, nullptr, MARKER);
     BobSetPosition(&bob, 570, 580);
     EXPECT_EQ(BobDraw(&bob, large), 1);
-    EXPECT_EQ(PixelAt(large, 599, 598), SheetColour(30, 19));
-    EXPECT_EQ(PixelAt(large, 600, 590), MARKER);
-    EXPECT_EQ(PixelAt(large, 590, 600), MARKER);
+    EXPECT_EQ(SurfacePixel(large, 599, 598), SheetColour(30, 19));
+    EXPECT_EQ(SurfacePixel(large, 600, 590), MARKER);
+    EXPECT_EQ(SurfacePixel(large, 590, 600), MARKER);
     SDL_FreeSurface(large);
 }
 

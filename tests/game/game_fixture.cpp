@@ -1,8 +1,8 @@
 #include "game_fixture.h"
 
+#include "support/surface.h"
 #include "support/wav.h"
 
-#include <SDL.h>
 
 #include <cstring>
 #include <filesystem>
@@ -58,9 +58,7 @@ void GameFixture::HideSparkle()
 
 uint32_t GameFixture::Pixel(int x, int y)
 {
-    SDL_Surface* surface = MainDisplay.backSurface;
-    const uint32_t* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(surface->pixels) + y * surface->pitch);
-    return row[x] & 0xFFFFFF;
+    return SurfacePixel(MainDisplay.backSurface, x, y);
 }
 
 uint32_t GameFixture::CellPixel(int column, int row)

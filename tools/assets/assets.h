@@ -58,18 +58,13 @@ void AssetsImageSet(AssetsImage& img, int x, int y, uint8_t r, uint8_t g, uint8_
 // colour is the mean of the opaque samples, so edges never fade into the
 // transparent black. Opaque pixels are never pure black.
 void AssetsRenderShader(AssetsImage& img, int x0, int y0, int size, const AssetsShader& shader);
-// Copies a w x h block from src to dst; with keyed set, black source pixels
-// are skipped (the game's colour-keyed blit).
-void AssetsBlit(AssetsImage& dst, int dx, int dy, const AssetsImage& src, int sx, int sy,
-                int w, int h, bool keyed);
-// Nearest-neighbour stretch of a block, colour keyed, clipped to dst.
+// Nearest-neighbour stretch of a block, clipped to dst and colour keyed:
+// black source pixels are skipped, as in the game's blit.
 void AssetsBlitScaled(AssetsImage& dst, int dx, int dy, int dw, int dh, const AssetsImage& src,
                       int sx, int sy, int sw, int sh);
 
 bool AssetsWriteBmp(const std::string& path, const AssetsImage& img);
 bool AssetsWritePng(const std::string& path, const AssetsImage& img);
-uint32_t AssetsCrc32(const uint8_t* data, size_t size, uint32_t crc = 0);
-uint32_t AssetsAdler32(const uint8_t* data, size_t size);
 
 // ---------------------------------------------------------------------------
 // Art (one shader per sheet cell)

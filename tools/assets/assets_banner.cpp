@@ -57,12 +57,8 @@ bool PieceAt(int piece, float x, float y, AssetsColor* out)
     const float d = GlyphDistance(g, x, y);
     if (d < 0) {
         if (d < -BEVEL) return Set(out, GOLD_MID);
-        const float e = 0.25f;
-        const float nx = GlyphDistance(g, x + e, y) - GlyphDistance(g, x - e, y);
-        const float ny = GlyphDistance(g, x, y + e) - GlyphDistance(g, x, y - e);
-        const float n = Length(nx, ny);
-        const float lit = n > 0 ? (nx * LIGHT_X + ny * LIGHT_Y) / n : 0;
-        return Set(out, lit > 0.2f ? GOLD_LIGHT : lit < -0.2f ? GOLD_DARK : GOLD_MID);
+        const auto distance = [&g](float px, float py) { return GlyphDistance(g, px, py); };
+        return Set(out, ShadeEdge(distance, x, y, GOLD_LIGHT, GOLD_MID, GOLD_DARK));
     }
     if (d < LETTER_OUTLINE) return Set(out, OUTLINE);
     if (GlyphDistance(g, x - SHADOW_OFFSET, y - SHADOW_OFFSET) < LETTER_OUTLINE) return Set(out, LETTER_SHADOW);

@@ -41,18 +41,7 @@ bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes)
     return static_cast<bool>(f);
 }
 
-void PngChunk(std::vector<uint8_t>& out, const char* tag, const std::vector<uint8_t>& data)
-{
-    Put32Be(out, static_cast<uint32_t>(data.size()));
-    const size_t start = out.size();
-    PutTag(out, tag);
-    out.insert(out.end(), data.begin(), data.end());
-    Put32Be(out, AssetsCrc32(&out[start], out.size() - start));
-}
-
-}  // namespace
-
-uint32_t AssetsCrc32(const uint8_t* data, size_t size, uint32_t crc)
+uint32_t Crc32(const uint8_t* data, size_t size)
 {
     static const std::array<uint32_t, 256> table = [] {
         std::array<uint32_t, 256> t{};
@@ -63,12 +52,12 @@ uint32_t AssetsCrc32(const uint8_t* data, size_t size, uint32_t crc)
         }
         return t;
     }();
-    crc = ~crc;
+    uint32_t crc = ~0u;
     for (size_t i = 0; i < size; ++i) crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
     return ~crc;
 }
 
-uint32_t AssetsAdler32(const uint8_t* data, size_t size)
+uint32_t Adler32(const uint8_t* data, size_t size)
 {
     uint32_t a = 1, b = 0;
     for (size_t i = 0; i < size; ++i) {
@@ -77,6 +66,17 @@ uint32_t AssetsAdler32(const uint8_t* data, size_t size)
     }
     return (b << 16) | a;
 }
+
+void PngChunk(std::vector<uint8_t>& out, const char* tag, const std::vector<uint8_t>& data)
+{
+    Put32Be(out, static_cast<uint32_t>(data.size()));
+    const size_t start = out.size();
+    PutTag(out, tag);
+    out.insert(out.end(), data.begin(), data.end());
+    Put32Be(out, Crc32(&out[start], out.size() - start));
+}
+
+}  // namespace
 
 bool AssetsWriteBmp(const std::string& path, const AssetsImage& img)
 {
@@ -134,7 +134,7 @@ bool AssetsWritePng(const std::string& path, const AssetsImage& img)
         z.insert(z.end(), raw.begin() + static_cast<long>(pos), raw.begin() + static_cast<long>(pos + len));
         pos += len;
     } while (pos < raw.size());
-    Put32Be(z, AssetsAdler32(raw.data(), raw.size()));
+    Put32Be(z, Adler32(raw.data(), raw.size()));
 
     std::vector<uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::vector<uint8_t> ihdr;

@@ -72,18 +72,6 @@ void AssetsRenderShader(AssetsImage& img, int x0, int y0, int size, const Assets
     }
 }
 
-void AssetsBlit(AssetsImage& dst, int dx, int dy, const AssetsImage& src, int sx, int sy,
-                int w, int h, bool keyed)
-{
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            if (keyed && IsKey(src, sx + x, sy + y)) continue;
-            const uint8_t* p = &src.rgba[(static_cast<size_t>(sy + y) * src.width + sx + x) * 4];
-            AssetsImageSet(dst, dx + x, dy + y, p[0], p[1], p[2], 255);
-        }
-    }
-}
-
 void AssetsBlitScaled(AssetsImage& dst, int dx, int dy, int dw, int dh, const AssetsImage& src,
                       int sx, int sy, int sw, int sh)
 {

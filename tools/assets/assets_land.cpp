@@ -75,13 +75,11 @@ bool LandAt(int frame, float x, float y, AssetsColor* out)
     if (d > EDGE_WIDTH) return false;
     if (d > 0) return Set(out, SHORE_EDGE);
     if (d > -SAND_WIDTH) {
-        // Which way the shore faces decides its light: the outward normal.
-        const float e = 0.25f;
-        const float nx = ShoreDistance(sides, x + e, y) - ShoreDistance(sides, x - e, y);
-        const float ny = ShoreDistance(sides, x, y + e) - ShoreDistance(sides, x, y - e);
-        const float n = Length(nx, ny);
-        const float lit = n > 0 ? (nx * LIGHT_X + ny * LIGHT_Y) / n : 0;
-        if (d > -1.6f) return Set(out, lit > 0.2f ? SAND_LIGHT : lit < -0.2f ? SAND_DARK : SAND_MID);
+        // Which way the shore faces decides the light of its outer strip.
+        if (d > -1.6f) {
+            const auto distance = [sides](float px, float py) { return ShoreDistance(sides, px, py); };
+            return Set(out, ShadeEdge(distance, x, y, SAND_LIGHT, SAND_MID, SAND_DARK));
+        }
         return Set(out, SAND_MID);
     }
     if (d > -SAND_WIDTH - 1.2f) return Set(out, GRASS_DARK);

@@ -49,10 +49,17 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(dir, ec);
     const std::string base = dir + "/";
 
+    auto bmp = [&base](const char* name, const AssetsImage& img) {
+        return Report(AssetsWriteBmp(base + name, img), base + name);
+    };
+    auto wav = [&base](const char* name, const std::vector<uint8_t>& samples) {
+        return Report(AssetsWriteWav(base + name, samples), base + name);
+    };
+
     bool ok = true;
     const AssetsImage sheet = AssetsDrawSheet();
-    ok &= Report(AssetsWriteBmp(base + "pieces.bmp", sheet), base + "pieces.bmp");
-    ok &= Report(AssetsWriteBmp(base + "icon.bmp", AssetsDrawIcon(WINDOW_ICON_SIZE, false)), base + "icon.bmp");
+    ok &= bmp("pieces.bmp", sheet);
+    ok &= bmp("icon.bmp", AssetsDrawIcon(WINDOW_ICON_SIZE, false));
     for (int size : PNG_ICON_SIZES) {
         const std::string n = std::to_string(size);
         const std::string appDir = icons + "/hicolor/" + n + "x" + n + "/apps";
@@ -60,16 +67,16 @@ int main(int argc, char** argv)
         const std::string path = appDir + "/quagmore.png";
         ok &= Report(AssetsWritePng(path, AssetsDrawIcon(size, true)), path);
     }
-    ok &= Report(AssetsWriteWav(base + "splash.wav", AssetsSoundSplash()), base + "splash.wav");
-    ok &= Report(AssetsWriteWav(base + "start.wav", AssetsSoundStart()), base + "start.wav");
-    ok &= Report(AssetsWriteWav(base + "bifald.wav", AssetsSoundApplause()), base + "bifald.wav");
-    ok &= Report(AssetsWriteWav(base + "finished.wav", AssetsSoundFanfare()), base + "finished.wav");
+    ok &= wav("splash.wav", AssetsSoundSplash());
+    ok &= wav("start.wav", AssetsSoundStart());
+    ok &= wav("bifald.wav", AssetsSoundApplause());
+    ok &= wav("finished.wav", AssetsSoundFanfare());
 
     if (preview) {
         AssetsImage board = AssetsDrawPreview(sheet);
-        ok &= Report(AssetsWriteBmp(base + "preview.bmp", board), base + "preview.bmp");
+        ok &= bmp("preview.bmp", board);
         AssetsDrawBanner(board, sheet);
-        ok &= Report(AssetsWriteBmp(base + "preview-banner.bmp", board), base + "preview-banner.bmp");
+        ok &= bmp("preview-banner.bmp", board);
     }
     return ok ? 0 : 1;
 }

@@ -103,6 +103,20 @@ inline AssetsColor Shade3(float x, float y, float cx, float cy, float radius, As
     return mid;
 }
 
+// Cel shading of an edge by the outward normal of its distance field:
+// lit where the edge faces the light, shaded where it faces away.
+template <typename Distance>
+AssetsColor ShadeEdge(const Distance& distance, float x, float y, AssetsColor light, AssetsColor mid,
+                      AssetsColor dark)
+{
+    const float e = 0.25f;
+    const float nx = distance(x + e, y) - distance(x - e, y);
+    const float ny = distance(x, y + e) - distance(x, y - e);
+    const float n = Length(nx, ny);
+    const float lit = n > 0 ? (nx * LIGHT_X + ny * LIGHT_Y) / n : 0;
+    return lit > 0.2f ? light : lit < -0.2f ? dark : mid;
+}
+
 inline bool Set(AssetsColor* out, AssetsColor c)
 {
     *out = c;

@@ -12,9 +12,15 @@ constexpr float ICON_CORNER = 9.0f;
 constexpr float ICON_PLAYER_SCALE = 0.86f;
 constexpr int BANNER_PIECE_SIZE = 2 * ASSETS_CELL;   // banner pieces are drawn at twice their size
 
+// Sheet pixel where cell `index` (a column or a row) starts, past its grid line.
+int CellOrigin(int index)
+{
+    return 1 + ASSETS_PITCH * index;
+}
+
 void RenderCell(AssetsImage& sheet, int column, int row, const AssetsShader& shader)
 {
-    AssetsRenderShader(sheet, 1 + ASSETS_PITCH * column, 1 + ASSETS_PITCH * row, ASSETS_CELL, shader);
+    AssetsRenderShader(sheet, CellOrigin(column), CellOrigin(row), ASSETS_CELL, shader);
 }
 
 bool IconAt(float x, float y, bool rounded, AssetsColor* out)
@@ -80,8 +86,8 @@ int ShoreFrame(const Board& b, int c, int r)
 // Draws sheet cell (column, row) on board cell (c, r), colour keyed.
 void DrawSheetCell(AssetsImage& board, const AssetsImage& sheet, int column, int row, int c, int r)
 {
-    AssetsBlit(board, c * ASSETS_CELL, r * ASSETS_CELL, sheet, 1 + ASSETS_PITCH * column, 1 + ASSETS_PITCH * row, ASSETS_CELL,
-               ASSETS_CELL, true);
+    AssetsBlitScaled(board, c * ASSETS_CELL, r * ASSETS_CELL, ASSETS_CELL, ASSETS_CELL, sheet, CellOrigin(column),
+                     CellOrigin(row), ASSETS_CELL, ASSETS_CELL);
 }
 
 }  // namespace
@@ -165,6 +171,6 @@ void AssetsDrawBanner(AssetsImage& img, const AssetsImage& sheet)
         {4, 176, 290}, {5, 266, 290}, {1, 356, 290}, {6, 438, 290},
     };
     for (const auto& p : layout)
-        AssetsBlitScaled(img, p.x, p.y, BANNER_PIECE_SIZE, BANNER_PIECE_SIZE, sheet, 1 + ASSETS_PITCH * p.piece,
-                         1 + ASSETS_PITCH * ASSETS_ROW_BANNER, ASSETS_CELL, ASSETS_CELL);
+        AssetsBlitScaled(img, p.x, p.y, BANNER_PIECE_SIZE, BANNER_PIECE_SIZE, sheet, CellOrigin(p.piece),
+                         CellOrigin(ASSETS_ROW_BANNER), ASSETS_CELL, ASSETS_CELL);
 }

@@ -3,9 +3,6 @@
 #include "tools/level/level_solver.h"
 
 #include <cstdio>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -48,15 +45,12 @@ void ReportProblems(const std::string& path, const std::vector<LevelProblem>& pr
         std::fprintf(stderr, "%s: %s\n", path.c_str(), problem.text.c_str());
 }
 
-bool ReadWhole(const std::string& path, std::string& content, std::vector<LevelProblem>& problems)
+// Adds the problems that keep a level file from being shown or written as text.
+void AddTextProblems(const LevelFile& file, std::vector<LevelProblem>& problems)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        problems.push_back({LEVEL_PROBLEM_UNREADABLE, "can't open the file"});
-        return false;
-    }
-    content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return true;
+    for (const LevelProblem& problem : LevelCheck(file))
+        if (LevelProblemBlocksText(problem.kind))
+            problems.push_back(problem);
 }
 
 int CommandShow(const std::string& path)
@@ -69,9 +63,7 @@ int CommandShow(const std::string& path)
     }
     std::fputs(LevelTextFormat(file).c_str(), stdout);
     // Unknown bytes and missing cells show as '?'; say why.
-    for (const LevelProblem& problem : LevelCheck(file))
-        if (LevelProblemBlocksText(problem.kind))
-            problems.push_back(problem);
+    AddTextProblems(file, problems);
     ReportProblems(path, problems);
     return problems.empty() ? EXIT_OK : EXIT_PROBLEM;
 }
@@ -81,7 +73,7 @@ int CommandPack(const std::string& textPath, const std::string& datPath)
     std::string content;
     LevelFile file;
     std::vector<LevelProblem> problems;
-    if (!ReadWhole(textPath, content, problems) || !LevelTextParse(content, file, problems)) {
+    if (!LevelReadFile(textPath, content, problems) || !LevelTextParse(content, file, problems)) {
         ReportProblems(textPath, problems);
         return EXIT_PROBLEM;
     }
@@ -97,16 +89,14 @@ int CommandUnpack(const std::string& datPath, const std::string& textPath)
 {
     std::string content;
     std::vector<LevelProblem> problems;
-    if (!ReadWhole(datPath, content, problems)) {
+    if (!LevelReadFile(datPath, content, problems)) {
         ReportProblems(datPath, problems);
         return EXIT_PROBLEM;
     }
     LevelFile file;
     file.bytes.assign(content.begin(), content.end());
     // Only what the text can hold is converted: a whole board of tile codes.
-    for (const LevelProblem& problem : LevelCheck(file))
-        if (LevelProblemBlocksText(problem.kind))
-            problems.push_back(problem);
+    AddTextProblems(file, problems);
     if (!problems.empty()) {
         ReportProblems(datPath, problems);
         std::fprintf(stderr, "%s: %s not written\n", PROGRAM, textPath.c_str());

@@ -162,18 +162,26 @@ bool LevelIsDatPath(const std::string& path)
            path.compare(path.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
-bool LevelLoad(const std::string& path, LevelFile& file, std::vector<LevelProblem>& problems)
+bool LevelReadFile(const std::string& path, std::string& content, std::vector<LevelProblem>& problems)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         problems.push_back({LEVEL_PROBLEM_UNREADABLE, "can't open the file"});
         return false;
     }
-    const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     if (in.bad()) {
         problems.push_back({LEVEL_PROBLEM_UNREADABLE, "can't read the file"});
         return false;
     }
+    return true;
+}
+
+bool LevelLoad(const std::string& path, LevelFile& file, std::vector<LevelProblem>& problems)
+{
+    std::string content;
+    if (!LevelReadFile(path, content, problems))
+        return false;
     if (LevelIsDatPath(path)) {
         file.bytes.assign(content.begin(), content.end());
         return true;

@@ -64,6 +64,8 @@ std::vector<LevelProblem> LevelCheck(const LevelFile& file);
 // the text form. Returns false with problems when the file can't be read or is
 // not 12 lines of 12 known characters (text only; level files are read as they are).
 bool LevelLoad(const std::string& path, LevelFile& file, std::vector<LevelProblem>& problems);
+// Reads a whole file as it is. Returns false with a problem when it can't be read.
+bool LevelReadFile(const std::string& path, std::string& content, std::vector<LevelProblem>& problems);
 bool LevelIsDatPath(const std::string& path);
 bool LevelWriteBytes(const std::string& path, const LevelFile& file, std::string& error);
 bool LevelWriteText(const std::string& path, const std::string& text, std::string& error);

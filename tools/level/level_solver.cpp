@@ -20,17 +20,24 @@ namespace {
 constexpr char MOVE_LETTERS[] = {SOLVER_LEFT, SOLVER_UP, SOLVER_RIGHT, SOLVER_DOWN};
 constexpr int NO_PARENT = -1;
 
-bool DirectionDelta(char direction, int& dc, int& dr)
+constexpr int NO_CELL = -1;
+
+// The cell `steps` cells from `cell` in a direction (a move letter), or NO_CELL
+// when that is off the board or the letter is no direction.
+int CellToward(int cell, char direction, int steps = 1)
 {
-    dc = 0;
-    dr = 0;
+    int dc = 0;
+    int dr = 0;
     switch (direction) {
-    case SOLVER_LEFT: dc = -1; return true;
-    case SOLVER_UP: dr = -1; return true;
-    case SOLVER_RIGHT: dc = 1; return true;
-    case SOLVER_DOWN: dr = 1; return true;
-    default: return false;
+    case SOLVER_LEFT: dc = -steps; break;
+    case SOLVER_UP: dr = -steps; break;
+    case SOLVER_RIGHT: dc = steps; break;
+    case SOLVER_DOWN: dr = steps; break;
+    default: return NO_CELL;
     }
+    const int column = cell / BOARD_SIZE + dc;
+    const int row = cell % BOARD_SIZE + dr;
+    return BoardHasCell(column, row) ? LevelByteIndex(column, row) : NO_CELL;
 }
 
 using Cells = std::array<uint8_t, LEVEL_TILE_BYTES>;
@@ -93,22 +100,16 @@ bool SolverPositionFromLevel(const LevelFile& file, SolverPosition& position)
 
 SolverStepResult SolverStep(SolverPosition& position, char direction)
 {
-    int dc = 0;
-    int dr = 0;
-    if (!DirectionDelta(direction, dc, dr))
+    const int next = CellToward(position.player, direction);
+    if (next == NO_CELL)
         return SOLVER_BLOCKED;
-    const int column = position.player / BOARD_SIZE;
-    const int row = position.player % BOARD_SIZE;
-    if (!BoardHasCell(column + dc, row + dr))
-        return SOLVER_BLOCKED;
-    const int next = LevelByteIndex(column + dc, row + dr);
 
     switch (position.cells[next]) {
     case TILE_PILE: {
         // A pile moves only while the cell beyond it is on the board and is land or water.
-        if (!BoardHasCell(column + 2 * dc, row + 2 * dr))
+        const int beyond = CellToward(position.player, direction, 2);
+        if (beyond == NO_CELL)
             return SOLVER_BLOCKED;
-        const int beyond = LevelByteIndex(column + 2 * dc, row + 2 * dr);
         const uint8_t target = position.cells[beyond];
         if (target != TILE_LAND && target != TILE_WATER)
             return SOLVER_BLOCKED;
@@ -164,15 +165,8 @@ void WalkFrom(const Cells& cells, int from, SolverWalk& walk)
     for (int next = 0; next < walk.count; ++next) {
         const int cell = walk.order[next];
         for (char move : MOVE_LETTERS) {
-            int dc = 0;
-            int dr = 0;
-            DirectionDelta(move, dc, dr);
-            const int column = cell / BOARD_SIZE + dc;
-            const int row = cell % BOARD_SIZE + dr;
-            if (!BoardHasCell(column, row))
-                continue;
-            const int to = LevelByteIndex(column, row);
-            if (cells[to] != TILE_LAND || walk.distance[to] != UNREACHED)
+            const int to = CellToward(cell, move);
+            if (to == NO_CELL || cells[to] != TILE_LAND || walk.distance[to] != UNREACHED)
                 continue;
             walk.distance[to] = static_cast<int16_t>(walk.distance[cell] + 1);
             walk.previous[to] = static_cast<int16_t>(cell);
@@ -240,15 +234,8 @@ void ForEachPush(const Cells& cells, const SolverWalk& walk, Visit visit)
         const int from = walk.order[i];
         for (char move : MOVE_LETTERS) {
             // Most steps from a walked cell are walks or blocked: look before copying the board.
-            int dc = 0;
-            int dr = 0;
-            DirectionDelta(move, dc, dr);
-            const int column = from / BOARD_SIZE + dc;
-            const int row = from % BOARD_SIZE + dr;
-            if (!BoardHasCell(column, row))
-                continue;
-            const uint8_t ahead = cells[LevelByteIndex(column, row)];
-            if (ahead != TILE_PILE && ahead != TILE_EXIT)
+            const int ahead = CellToward(from, move);
+            if (ahead == NO_CELL || (cells[ahead] != TILE_PILE && cells[ahead] != TILE_EXIT))
                 continue;
             SolverPosition next;
             next.cells = cells;
