@@ -2,12 +2,15 @@
 # `make test` builds and runs every test headless. On a new machine run
 # scripts/play.sh or scripts/test.sh instead: they install the missing Debian
 # packages (make included) first; `make deps` does only that.
+# `make build-notests` builds everything but the tests in a directory of its
+# own, which shows that the game, tools and bench need nothing from tests/.
 
 BUILD ?= build
+NOTESTS_BUILD ?= $(BUILD)-notests
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 WERROR := $(if $(CI),ON,OFF)
 
-.PHONY: all deps configure build play test bench clean
+.PHONY: all deps configure build build-notests play test bench clean
 
 all: build
 
@@ -20,6 +23,10 @@ configure:
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
+build-notests:
+	cmake -S . -B $(NOTESTS_BUILD) -DQUAGMORE_WERROR=$(WERROR) -DQUAGMORE_BUILD_TESTS=OFF
+	cmake --build $(NOTESTS_BUILD) -j $(JOBS)
+
 play: build
 	$(BUILD)/bin/quagmore
 
@@ -30,4 +37,4 @@ bench: build
 	$(BUILD)/bin/quagmore-bench
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(NOTESTS_BUILD)
