@@ -147,6 +147,44 @@ TEST_F(ModelTest, EditorPressesSavesAndLoads)
     EXPECT_EQ(model.board[1][0], TILE_EXIT);
 }
 
+// The sparkle's glint runs on across showings, never rewound: on the only
+// water cell, a long first showing, three one-frame showings of frame 7, then
+// a long one again, each after more than two seconds hidden.
+TEST_F(ModelTest, SparkleRunsOnAcrossShowings)
+{
+    Lines land(12, std::string(12, '.'));
+    land[0][0] = '@';
+    store.levels[3] = LevelFromText(land);
+    GameModel model = ModelOnLevel(store, 3);
+    model.board[7][4] = TILE_WATER;
+    std::vector<std::vector<int>> showings;
+    std::vector<int> gaps = {0};
+    for (int frame = 0; frame < 760; ++frame) {
+        StepFrames(model, GameInput(), 1, &now, store);
+        if (!model.view.sparkleShown) {
+            ++gaps.back();
+            continue;
+        }
+        EXPECT_EQ(model.sparkleColumn * 100 + model.sparkleRow, 704);
+        if (gaps.back() > 0 || showings.empty())
+            showings.emplace_back(), gaps.push_back(0);
+        showings.back().push_back(model.sparkle.frame);
+    }
+    // Frame 0 shows for the ticks left of its step: 3 from a fresh start, 8
+    // (the list's last entry, then its first) once the glint has run.
+    auto showing = [](int zeros) {
+        std::vector<int> frames(zeros, 0);
+        for (int frame = 1; frame <= 6; ++frame)
+            frames.insert(frames.end(), 4, frame);
+        frames.push_back(7);
+        return frames;
+    };
+    EXPECT_EQ(showings, (std::vector<std::vector<int>>{showing(3), {7}, {7}, {7}, showing(8)}));
+    ASSERT_GE(gaps.size(), 5u);
+    for (int gap = 0; gap < 5; ++gap)
+        EXPECT_GE(gaps[gap] * 17, 2000) << gap;
+}
+
 #ifdef __GLIBC__
 // The generator gives the C library's sequence, from its default seed and
 // from others.
