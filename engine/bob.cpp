@@ -39,7 +39,6 @@ int BobCreate(BOB* bob, int32_t width, int32_t height, int32_t frameCount)
     ReleaseAll(bob);
     bob->width = width;
     bob->height = height;
-    bob->frameCount = frameCount;
     bob->surfacePad = width % BOB_SURFACE_ALIGN != 0 ? BOB_SURFACE_ALIGN - width % BOB_SURFACE_ALIGN : 0;
 
     if (frameCount < 0 || frameCount > BOB_MAX_FRAMES || width <= 0 || height <= 0)

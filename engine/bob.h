@@ -17,7 +17,6 @@ struct BOB {
     int32_t width;
     int32_t height;
     int32_t surfacePad;
-    int32_t frameCount;
     SDL_Surface* frameSurfaces[BOB_MAX_FRAMES];
     // Scaled copy of one frame, kept while the same frame is drawn at the same size.
     SDL_Surface* scaledSurface;

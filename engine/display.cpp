@@ -24,7 +24,6 @@ int DisplayStart()
         MainDisplay.backSurface = DisplayCreateSurface(BACK_SURFACE_SIZE, BACK_SURFACE_SIZE);
     if (MainDisplay.backSurface == nullptr)
         return 0;
-    MainDisplay.started = 1;
     return 1;
 }
 
@@ -34,7 +33,6 @@ int DisplayShutdown()
         SDL_FreeSurface(MainDisplay.backSurface);
         MainDisplay.backSurface = nullptr;
     }
-    MainDisplay.started = 0;
     return 1;
 }
 

@@ -9,7 +9,6 @@ struct SDL_Surface;
 enum { BACK_SURFACE_SIZE = 600 };
 
 struct Display {
-    int32_t started;           // 1 once DisplayStart has made the back surface
     SDL_Surface* backSurface;  // 600 x 600, 32-bit XRGB
 };
 

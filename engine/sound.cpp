@@ -44,7 +44,7 @@ int SoundSystemStart()
     }
     for (int32_t id = 0; id < SOUND_MAX; ++id) {
         SoundReleaseBuffer(SoundTable[id]);
-        SoundTable[id] = SoundSlot{0, SOUND_FREE, 0, 0, id};
+        SoundTable[id] = SoundSlot{0, SOUND_FREE};
     }
     return 1;
 }
@@ -72,8 +72,6 @@ int SoundLoadWave(const char* fileName)
     SoundSlot& slot = SoundTable[id];
     slot.buffer = handle;
     slot.slotState = SOUND_LOADED;
-    slot.rate = static_cast<int32_t>(wav.sampleRate);
-    slot.size = static_cast<int32_t>(size);
     return id;
 }
 

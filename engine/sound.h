@@ -9,15 +9,12 @@ enum { SOUND_MAX = 64, SOUND_FREE = 0, SOUND_LOADED = 1, SOUND_NONE = -1 };
 struct SoundSlot {
     int32_t buffer;     // platform sound handle, 0 when the slot holds none
     int32_t slotState;  // SOUND_FREE or SOUND_LOADED
-    int32_t rate;       // sample rate named in the file (recorded only)
-    int32_t size;       // bytes of sample data
-    int32_t id;         // the slot's own index
 };
 
 extern SoundSlot SoundTable[SOUND_MAX];
 
 // Opens the sound device if it is not open, then empties the table (every
-// slot free, ids set). 0 when there is no device: loads then fail.
+// slot free). 0 when there is no device: loads then fail.
 int SoundSystemStart();
 // Loads a PCM WAV file into the lowest free slot; its samples play as they are,
 // as 8-bit mono at 11025 Hz. Returns the sound id (0 to 63), or -1.
