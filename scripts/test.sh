@@ -1,7 +1,9 @@
 #!/bin/sh
 # Installs whatever Debian package is missing, builds Quagmore and runs every
-# test headless.
+# test headless; then builds the Debian package and tests it (installing it
+# and removing it again when run as root).
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/setup-deps.sh
-exec make --no-print-directory test
+make --no-print-directory test
+exec make --no-print-directory package-test
