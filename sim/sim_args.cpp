@@ -30,7 +30,7 @@ int TakeOption(int argc, char** argv, int* at, const char* name, std::string* va
 const char* SimUsage()
 {
     return "usage: quagmore-sim [--data DIR] [--home DIR] [SCRIPT]\n"
-           "  --data DIR  the game's data directory (default: the built one)\n"
+           "  --data DIR  the game's data directory (default: the one beside the program)\n"
            "  --home DIR  holds the user's data, config and runtime directories\n"
            "              (default: a new temporary directory, removed at exit)\n"
            "  SCRIPT      the script to run; standard input when absent or \"-\"\n"
