@@ -3,13 +3,16 @@
 # Debian package. On a new machine run scripts/play.sh or scripts/test.sh
 # instead: they install the missing Debian packages (make included) first;
 # `make deps` does only that.
+# `make build-notests` builds everything but the tests in a directory of its
+# own, which shows that the game, tools and bench need nothing from tests/.
 
 BUILD ?= build
+NOTESTS_BUILD ?= $(BUILD)-notests
 PACKAGE_BUILD ?= build-package
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 WERROR := $(if $(CI),ON,OFF)
 
-.PHONY: all deps configure build play test bench package package-test clean
+.PHONY: all deps configure build build-notests play test bench package package-test clean
 
 all: build
 
@@ -21,6 +24,10 @@ configure:
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
+
+build-notests:
+	cmake -S . -B $(NOTESTS_BUILD) -DQUAGMORE_WERROR=$(WERROR) -DQUAGMORE_BUILD_TESTS=OFF
+	cmake --build $(NOTESTS_BUILD) -j $(JOBS)
 
 play: build
 	$(BUILD)/bin/quagmore
@@ -51,4 +58,4 @@ package-test: package
 	sh tests/package/package_test.sh $(PACKAGE_BUILD)
 
 clean:
-	rm -rf $(BUILD) $(PACKAGE_BUILD)
+	rm -rf $(BUILD) $(NOTESTS_BUILD) $(PACKAGE_BUILD)

@@ -49,9 +49,8 @@ int SoundSystemStart()
     return 1;
 }
 
-int SoundLoadWave(const char* fileName, int32_t controlFlags)
+int SoundLoadWave(const char* fileName)
 {
-    (void)controlFlags;  // buffer creation flags: the platform's sounds have none
     if (!SoundDeviceOpen || fileName == nullptr)
         return SOUND_NONE;
     int32_t id = 0;
@@ -78,9 +77,8 @@ int SoundLoadWave(const char* fileName, int32_t controlFlags)
     return id;
 }
 
-int SoundPlay(int32_t id, int32_t playFlags)
+int SoundPlay(int32_t id)
 {
-    (void)playFlags;  // every sound plays once; the game asks for nothing else
     SoundSlot* slot = SoundWithBuffer(id);
     if (slot == nullptr)
         return 1;
@@ -101,13 +99,6 @@ int SoundDelete(int32_t id)
     SoundSlot* slot = SoundWithBuffer(id);
     if (slot != nullptr)
         SoundReleaseBuffer(*slot);
-    return 1;
-}
-
-int SoundStopAll()
-{
-    for (int32_t id = 0; id < SOUND_MAX; ++id)
-        SoundStop(id);
     return 1;
 }
 
