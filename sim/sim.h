@@ -42,6 +42,7 @@ struct SimOptions {
     std::string homeDir;           // empty: a temporary home removed at exit
     std::string scriptPath;        // empty or "-": standard input
     bool help = false;
+    bool version = false;
 };
 
 struct SimScript {

@@ -83,7 +83,8 @@ AssetsShader AssetsExit(int frame);
 // The whole sheet, 817 x 307, with dark grey grid lines.
 AssetsImage AssetsDrawSheet();
 // The application icon at any size: an island with the player, on water.
-// With rounded set, the corners outside a rounded square are transparent.
+// With rounded set, the corners outside a rounded square are transparent,
+// with an anti-aliased edge.
 AssetsImage AssetsDrawIcon(int size, bool rounded);
 // A sample board composed from the sheet the way the game draws it, for
 // looking at the art.

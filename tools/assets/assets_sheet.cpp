@@ -3,7 +3,9 @@
 
 #include "format/level_format.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 using namespace assets;
 
@@ -25,9 +27,8 @@ void RenderCell(AssetsImage& sheet, int column, int row, const AssetsShader& sha
     AssetsRenderShader(sheet, CellOrigin(column), CellOrigin(row), ASSETS_CELL, shader);
 }
 
-bool IconAt(float x, float y, bool rounded, AssetsColor* out)
+bool IconAt(float x, float y, AssetsColor* out)
 {
-    if (rounded && SdBox(x, y, 0, 0, ASSETS_CELL, ASSETS_CELL, ICON_CORNER) > 0) return false;
     // The player, a little smaller, standing on an island.
     const float px = (x - 25.0f) / ICON_PLAYER_SCALE + 25.0f, py = (y - 27.0f) / ICON_PLAYER_SCALE + 25.0f;
     if (AssetsPlayer(6)(px, py, out)) return true;
@@ -39,6 +40,25 @@ bool IconAt(float x, float y, bool rounded, AssetsColor* out)
     }
     if (island < 1.2f) return Set(out, SHORE_EDGE);
     return AssetsWater(x, y, out);
+}
+
+// Cuts the corners of a square icon round. Each pixel's alpha is the share of
+// it inside the rounded square, found from its distance to the edge, so the
+// corners are smooth at every size; colours are kept, so a desktop that
+// scales the icon blends no dark fringe into the edge.
+void RoundIconCorners(AssetsImage& icon)
+{
+    const float pixelsPerUnit = static_cast<float>(icon.width) / ASSETS_CELL;
+    for (int py = 0; py < icon.height; ++py) {
+        for (int px = 0; px < icon.width; ++px) {
+            const float x = (static_cast<float>(px) + 0.5f) / pixelsPerUnit;
+            const float y = (static_cast<float>(py) + 0.5f) / pixelsPerUnit;
+            const float outside = SdBox(x, y, 0, 0, ASSETS_CELL, ASSETS_CELL, ICON_CORNER) * pixelsPerUnit;
+            const float coverage = std::clamp(0.5f - outside, 0.0f, 1.0f);
+            icon.rgba[(static_cast<size_t>(py) * icon.width + px) * 4 + 3] =
+                static_cast<uint8_t>(std::lround(coverage * 255.0f));
+        }
+    }
 }
 
 // Board codes of the preview; the player stands on land.
@@ -114,9 +134,8 @@ AssetsImage AssetsDrawSheet()
 AssetsImage AssetsDrawIcon(int size, bool rounded)
 {
     AssetsImage icon = AssetsImageMake(size, size);
-    AssetsRenderShader(icon, 0, 0, size, [rounded](float x, float y, AssetsColor* out) {
-        return IconAt(x, y, rounded, out);
-    });
+    AssetsRenderShader(icon, 0, 0, size, IconAt);
+    if (rounded) RoundIconCorners(icon);
     return icon;
 }
 
