@@ -24,6 +24,8 @@ PlatformAboutText AboutText()
         "",
         " When you solve a level the next level",
         " is enabled ( in File/Levels ).",
+        "",
+        " Press F1 for all the keys.",
     };
     return about;
 }

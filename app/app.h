@@ -42,6 +42,9 @@ void HandleMenuCommand(uint32_t id);
 // The texts of the About box.
 PlatformAboutText AboutText();
 void ShowAboutBox();
+// The keys of play, the editor and the view, for the help panel.
+PlatformHelpText HelpText();
+void ShowHelpBox();
 uint8_t ReadSavedLevel();
 void WriteSavedLevel(uint8_t level);
 void EnableLevelMenu(int32_t level);
@@ -56,5 +59,7 @@ GameInput AppReadInput();
 void AppApplyEffects(const GameEffects& effects);
 // One frame: the step, its effects, the picture and its presentation.
 void AppRunFrame();
+// Hands the game's status line to the menu bar.
+void AppUpdateStatus();
 // Starts the current level outside a frame (first level, menu choices).
 void AppStartLevel();

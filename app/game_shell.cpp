@@ -88,6 +88,9 @@ GameInput AppReadInput()
         input.editor = keys.down[PLATFORM_KEY_D];
         input.save = keys.down[PLATFORM_KEY_S];
         input.load = keys.down[PLATFORM_KEY_L];
+        input.undo = keys.down[PLATFORM_KEY_Z] || keys.down[PLATFORM_KEY_BACKSPACE] || keys.down[PLATFORM_KEY_U];
+        input.skip = keys.down[PLATFORM_KEY_SPACE];
+        input.help = keys.down[PLATFORM_KEY_F1];
     }
     return input;
 }
@@ -129,11 +132,23 @@ void AppApplyEffects(const GameEffects& effects)
 void AppRunFrame()
 {
     GameInput input = AppReadInput();
+    // The help panel holds the game, as the About box does; the frame runs
+    // once it is closed, with the keys as they are then.
+    if (input.help) {
+        ShowHelpBox();
+        input = AppReadInput();
+    }
     GameEffects effects;
     GameStep(Game, input, ClockNow(), LevelFiles, effects);
     AppApplyEffects(effects);
     GameRender(Game, Sprites, MainDisplay.backSurface);
     DisplayPresent();
+    AppUpdateStatus();
+}
+
+void AppUpdateStatus()
+{
+    PlatformSetStatus(GameStatusLine(Game));
 }
 
 void AppStartLevel()
@@ -141,4 +156,5 @@ void AppStartLevel()
     GameEffects effects;
     GameStartLevel(Game, LevelFiles, effects);
     AppApplyEffects(effects);
+    AppUpdateStatus();
 }

@@ -1,7 +1,6 @@
 // The menu bar and its commands.
 #include "app/app.h"
 
-
 #include <string>
 
 std::vector<PlatformMenuItem> AppMenu()
@@ -26,6 +25,7 @@ void HandleMenuCommand(uint32_t id)
     if (id >= IDM_LEVEL_1 && id <= IDM_LEVEL_LAST) {
         GameChooseLevel(Game, static_cast<int32_t>(id - (IDM_LEVEL_1 - 1)), AppLevelStore(), effects);
         AppApplyEffects(effects);
+        AppUpdateStatus();
         return;
     }
     switch (id) {
@@ -36,8 +36,9 @@ void HandleMenuCommand(uint32_t id)
         ShowAboutBox();
         break;
     case IDM_RESET:
-        GameResetLevel(Game, AppLevelStore(), effects);
+        GameRestartLevel(Game, AppLevelStore(), effects);
         AppApplyEffects(effects);
+        AppUpdateStatus();
         break;
     default:
         break;

@@ -1,5 +1,6 @@
 // The level-complete sequence: the player shrinks, land rises over the exit,
-// the banner shows after a second, and the next level starts after six.
+// the banner shows after a second, and the next level starts after six, or
+// at once when Space is down once the banner shows.
 // Progress is recorded in every frame of the sequence.
 #include "game/play.h"
 
@@ -47,7 +48,7 @@ void SequenceAnimate(GameModel& model)
     }
 }
 
-void SequenceTimers(GameModel& model, uint32_t now, GameLevelStore& store, GameEffects& effects)
+void SequenceTimers(GameModel& model, bool skip, uint32_t now, GameLevelStore& store, GameEffects& effects)
 {
     uint32_t elapsed = now - model.completionTime;
     model.view.bannerShown = elapsed > BANNER_AFTER_MS;
@@ -55,7 +56,9 @@ void SequenceTimers(GameModel& model, uint32_t now, GameLevelStore& store, GameE
         effects.Add(EFFECT_SOUND, SOUND_FINISHED);
         model.finishedSound = 0;
     }
-    if (elapsed > NEXT_LEVEL_AFTER_MS && !model.allFinished)
+    // Space skips the rest of the wait once the banner is up.
+    bool skipped = skip && model.view.bannerShown;
+    if ((elapsed > NEXT_LEVEL_AFTER_MS || skipped) && !model.allFinished)
         GameStartLevel(model, store, effects);
     effects.Add(EFFECT_PROGRESS, model.currentLevel);
 }

@@ -55,6 +55,9 @@ void GameStartLevel(GameModel& model, GameLevelStore& store, GameEffects& effect
     CopyLevelToBoard(model);
     model.exitFrame = 0;
     model.walk.frame = 0;
+    model.moves = 0;
+    model.pushes = 0;
+    model.undo.clear();
 }
 
 void GameResetLevel(GameModel& model, GameLevelStore& store, GameEffects& effects)

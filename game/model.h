@@ -1,12 +1,13 @@
 // The game as one value: everything the rules read and write, and what the
 // last frame's picture showed. A model can be copied, stepped and compared;
-// it holds no pointers and touches no engine object.
+// it touches no engine object.
 #pragma once
 
 #include "game/board.h"
 #include "game/random.h"
 
 #include <cstdint>
+#include <vector>
 
 // A walking or glinting picture: the frame shown and where its animation
 // list stands.
@@ -26,6 +27,20 @@ struct GamePress {
     int32_t x = 0;
     int32_t y = 0;
     bool operator==(const GamePress&) const = default;
+};
+
+// One step that undo can take back: the position as it stood before the step
+// began, and the counters then. Board codes are tile codes, kept in a byte.
+struct GameUndoStep {
+    uint8_t board[BOARD_SIZE][BOARD_SIZE] = {};  // [column][row]
+    int32_t playerX = 0;
+    int32_t playerY = 0;
+    int32_t pileX = 0;
+    int32_t pileY = 0;
+    GameAnim walk;
+    int32_t moves = 0;
+    int32_t pushes = 0;
+    bool operator==(const GameUndoStep&) const = default;
 };
 
 enum GameViewKind : uint8_t { VIEW_NONE, VIEW_PLAY, VIEW_EDITOR };
@@ -98,6 +113,15 @@ struct GameModel {
     int32_t sparkleColumn = 0;
     int32_t sparkleRow = 0;
     GameAnim sparkle;
+
+    // Counted from the level start: cells stepped, and the steps among them
+    // that pushed a pile.
+    int32_t moves = 0;
+    int32_t pushes = 0;
+    // The steps undo can take back, the latest last; a level start empties it.
+    std::vector<GameUndoStep> undo;
+    uint8_t undoHeld = 0;          // the undo key was down in the last play frame
+    uint32_t undoRepeatAt = 0;     // clock at which a held undo key takes the next step back
 
     GamePress press;
     GameRandom random;

@@ -27,5 +27,6 @@ void PlayStepPlayer(GameModel& model);
 void SparkleUpdate(GameModel& model, uint32_t now);
 // The player shrinks and land rises over the exit.
 void SequenceAnimate(GameModel& model);
-// Banner, finish sound, next level and progress of the sequence.
-void SequenceTimers(GameModel& model, uint32_t now, GameLevelStore& store, GameEffects& effects);
+// Banner, finish sound, next level and progress of the sequence; skip is
+// Space.
+void SequenceTimers(GameModel& model, bool skip, uint32_t now, GameLevelStore& store, GameEffects& effects);

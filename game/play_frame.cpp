@@ -4,6 +4,7 @@
 
 #include "game/editor.h"
 #include "game/render.h"
+#include "game/undo.h"
 
 #include <algorithm>
 
@@ -63,15 +64,33 @@ void PlayStep(GameModel& model, const GameInput& input, uint32_t now, GameLevelS
         effects.Add(EFFECT_MESSAGE, 0, NO_KEYBOARD);
     // Keys act in every frame they are down: R held restarts again and again.
     if (input.reset)
-        GameResetLevel(model, store, effects);
+        GameRestartLevel(model, store, effects);
     if (input.editor) {
         model.editor = 1;
         model.clearBoard = 1;
     }
 
-    PlayChooseDirection(model, input, effects);
-    if (PlayApplyExitRule(model, effects))
+    // The undo key takes a step back, and the arrows start none in its frame.
+    // Nothing is taken back in the editor or once the level is solved, and a
+    // player who has just reached the exit has solved it.
+    GameInput moveInput = input;
+    if (UndoKeyFires(model, input.undo, now) && !model.editor) {
+        PlayApplyExitRule(model, effects);
+        if (!model.levelComplete && UndoTakeBack(model))
+            moveInput.left = moveInput.up = moveInput.right = moveInput.down = false;
+    }
+
+    PlayChooseDirection(model, moveInput, effects);
+    if (PlayApplyExitRule(model, effects)) {
+        GameUndoStep start = UndoCapture(model);
         PlayDecideMovement(model);
+        if (model.moving && !model.levelComplete) {
+            model.undo.push_back(start);
+            ++model.moves;
+            if (model.pushing)
+                ++model.pushes;
+        }
+    }
 
     SparkleUpdate(model, now);
     LayLayers(model);
@@ -85,7 +104,7 @@ void PlayStep(GameModel& model, const GameInput& input, uint32_t now, GameLevelS
 
     if (model.levelComplete) {
         SequenceAnimate(model);
-        SequenceTimers(model, now, store, effects);
+        SequenceTimers(model, input.skip, now, store, effects);
     } else {
         view.player = PLAYER_WHOLE;
         view.playerX = model.playerX;

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 // The keys and buttons of one frame.
 struct GameInput {
@@ -18,6 +19,9 @@ struct GameInput {
     bool load = false;      // L
     bool escape = false;    // Escape, seen even without a keyboard
     bool enter = false;     // either Enter key, seen even without a keyboard
+    bool undo = false;      // Z, Backspace or U
+    bool skip = false;      // Space
+    bool help = false;      // F1: the shell opens the help panel; the rules never see it
 };
 
 enum GameSound : int32_t { SOUND_SPLASH = 0, SOUND_START = 1, SOUND_APPLAUSE = 2, SOUND_FINISHED = 3, GAME_SOUNDS = 4 };
@@ -71,5 +75,12 @@ void GameStartLevel(GameModel& model, GameLevelStore& store, GameEffects& effect
 void GameResetLevel(GameModel& model, GameLevelStore& store, GameEffects& effects);
 // The level chosen from the menu.
 void GameChooseLevel(GameModel& model, int32_t level, GameLevelStore& store, GameEffects& effects);
+// Restarts the level as a step undo can take back (R, File > Reset): the
+// position before it returns with the next undo. In the editor and in the
+// level-complete sequence it is a plain level start.
+void GameRestartLevel(GameModel& model, GameLevelStore& store, GameEffects& effects);
+// The status line of the menu bar: the level and its counters in play, the
+// editor's keys in the editor.
+std::string GameStatusLine(const GameModel& model);
 // A mouse press on the picture, kept for the editor's next frame.
 void GamePressRecord(GameModel& model, GameButton button, int32_t x, int32_t y);

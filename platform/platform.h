@@ -49,6 +49,18 @@ struct PlatformAboutText {
     std::vector<std::string> lines;        // body lines; an empty string is a blank line
 };
 
+// The help panel: rows of a key and what it does; a row without a key is a
+// heading.
+struct PlatformHelpRow {
+    std::string key;
+    std::string action;
+};
+
+struct PlatformHelpText {
+    std::string title;
+    std::vector<PlatformHelpRow> rows;
+};
+
 struct PlatformWindowDesc {
     std::string title;
     int x = 0, y = 0;                      // outer position
@@ -82,6 +94,14 @@ int PlatformMenuIsEnabled(uint32_t command);
 void PlatformMessageBox(const char* text);
 // Modal About box; returns when it is closed.
 void PlatformAboutBox(const PlatformAboutText& about);
+// Modal help panel over the picture; returns when F1, Escape or a click has
+// closed it. The key that closed it reads as up until it is released.
+void PlatformHelpBox(const PlatformHelpText& help);
+// The status line at the right of the menu bar. While the window is inactive
+// the bar says "Paused" instead.
+void PlatformSetStatus(const std::string& text);
+// The status line as the menu bar shows it now.
+std::string PlatformStatusShown();
 // A short bell, or nothing.
 void PlatformBeep();
 
@@ -107,6 +127,11 @@ enum PlatformKey : uint8_t {
     PLATFORM_KEY_L,
     PLATFORM_KEY_ESCAPE,
     PLATFORM_KEY_ENTER,          // either Enter key
+    PLATFORM_KEY_Z,
+    PLATFORM_KEY_BACKSPACE,
+    PLATFORM_KEY_U,
+    PLATFORM_KEY_SPACE,
+    PLATFORM_KEY_F1,
     PLATFORM_KEYS,
 };
 

@@ -19,11 +19,11 @@ enum SimCommandKind {
     SIM_CLOSE,     // close
     SIM_FOCUS,     // focus off|on
     SIM_CLOCK,     // clock MS
-    SIM_PRINT,     // print board|state|menu|saved
+    SIM_PRINT,     // print board|state|menu|saved|status
     SIM_SHOT,      // shot FILE
 };
 
-enum SimPrintWhat { SIM_PRINT_BOARD, SIM_PRINT_STATE, SIM_PRINT_MENU, SIM_PRINT_SAVED };
+enum SimPrintWhat { SIM_PRINT_BOARD, SIM_PRINT_STATE, SIM_PRINT_MENU, SIM_PRINT_SAVED, SIM_PRINT_STATUS };
 
 struct SimCommand {
     SimCommandKind kind = SIM_CLOSE;
@@ -103,5 +103,6 @@ void SimPrintBoard();
 void SimPrintState();
 void SimPrintMenu();
 void SimPrintSaved();
+void SimPrintStatus();
 // Writes the back surface as a 24-bit BMP. False with *error when it can't.
 bool SimWriteShot(const std::string& path, std::string* error);

@@ -78,6 +78,9 @@ void SimPrintState()
     PrintValue("sparklerow", s.sparkleRow);
     PrintValue("completiontime", s.completionTime);
     PrintValue("sparkletime", s.sparkleTime);
+    PrintValue("moves", s.moves);
+    PrintValue("pushes", s.pushes);
+    PrintValue("undo", static_cast<long long>(s.undo.size()));
     PrintValue("clock", ClockNow());
     PrintValue("frame", static_cast<long long>(HeadlessFramesBegun()));
 }
@@ -97,6 +100,11 @@ void SimPrintSaved()
         SimOutput("saved=" + std::to_string(level));
     else
         SimOutput("saved=none");
+}
+
+void SimPrintStatus()
+{
+    SimOutput("status=" + PlatformStatusShown());
 }
 
 bool SimWriteShot(const std::string& path, std::string* error)

@@ -16,11 +16,14 @@ bool Execute(const SimCommand& command)
     PlatformEvent event;
     std::string error;
     switch (command.kind) {
-    case SIM_HOLD:
-        HeadlessReleaseAllKeys();
+    case SIM_HOLD: {
+        // A key held before and after stays down, so it is no new press.
+        PlatformKeys keys;
         for (PlatformKey key : command.keys)
-            HeadlessSetKey(key, true);
+            keys.down[key] = true;
+        HeadlessSetKeys(keys);
         return false;
+    }
     case SIM_RUN:
         if (command.frames == 0)
             return false;
@@ -59,6 +62,7 @@ bool Execute(const SimCommand& command)
         case SIM_PRINT_STATE: SimPrintState(); break;
         case SIM_PRINT_MENU: SimPrintMenu(); break;
         case SIM_PRINT_SAVED: SimPrintSaved(); break;
+        case SIM_PRINT_STATUS: SimPrintStatus(); break;
         }
         return false;
     case SIM_SHOT:
@@ -126,6 +130,11 @@ void OnAboutBox()
     SimEvent("about");
 }
 
+void OnHelpBox(bool open)
+{
+    SimEvent(open ? "help" : "help closed");
+}
+
 void OnBeep()
 {
     SimEvent("beep");
@@ -146,6 +155,7 @@ void SimInstallHooks()
     hooks.soundStarted = OnSound;
     hooks.messageBox = OnMessageBox;
     hooks.aboutBox = OnAboutBox;
+    hooks.helpBox = OnHelpBox;
     hooks.beep = OnBeep;
     hooks.trace = OnTrace;
     HeadlessSetHooks(hooks);

@@ -19,7 +19,8 @@ const SimKeyName SIM_KEYS[] = {
     {"left", PLATFORM_KEY_LEFT},   {"right", PLATFORM_KEY_RIGHT}, {"up", PLATFORM_KEY_UP},
     {"down", PLATFORM_KEY_DOWN},   {"r", PLATFORM_KEY_R},         {"d", PLATFORM_KEY_D},
     {"s", PLATFORM_KEY_S},         {"l", PLATFORM_KEY_L},         {"escape", PLATFORM_KEY_ESCAPE},
-    {"enter", PLATFORM_KEY_ENTER},
+    {"enter", PLATFORM_KEY_ENTER}, {"z", PLATFORM_KEY_Z},         {"backspace", PLATFORM_KEY_BACKSPACE},
+    {"u", PLATFORM_KEY_U},         {"space", PLATFORM_KEY_SPACE}, {"f1", PLATFORM_KEY_F1},
 };
 
 const int64_t SIM_MOUSE_MIN = -32768;    // picture coordinates of 16 bits, signed
@@ -91,7 +92,7 @@ bool ParseHold(const std::vector<std::string>& words, SimCommand* command, std::
             }
         }
         if (!found) {
-            *error = "unknown key \"" + words[at] + "\" (keys: LEFT RIGHT UP DOWN R D S L ESCAPE ENTER)";
+            *error = "unknown key \"" + words[at] + "\" (keys: LEFT RIGHT UP DOWN R D S L ESCAPE ENTER Z BACKSPACE U SPACE F1)";
             return false;
         }
     }
@@ -118,7 +119,7 @@ bool ParseClick(const std::vector<std::string>& words, SimCommand* command, std:
 
 bool ParsePrint(const std::vector<std::string>& words, SimCommand* command, std::string* error)
 {
-    const char* form = "print board|state|menu|saved";
+    const char* form = "print board|state|menu|saved|status";
     if (!WantArguments(words, 1, form, error))
         return false;
     const std::string what = Lower(words[1]);
@@ -130,6 +131,8 @@ bool ParsePrint(const std::vector<std::string>& words, SimCommand* command, std:
         command->what = SIM_PRINT_MENU;
     else if (what == "saved")
         command->what = SIM_PRINT_SAVED;
+    else if (what == "status")
+        command->what = SIM_PRINT_STATUS;
     else {
         *error = std::string("expected \"") + form + "\"";
         return false;

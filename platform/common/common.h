@@ -14,3 +14,6 @@ bool PlatformMakeDirectories(const std::string& path);
 int PlatformTakeEvent(std::deque<PlatformEvent>& queue, PlatformEvent* event);
 // Queues the event that ends the main loop.
 void PlatformPostQuitEvent();
+
+// What the status line shows: the text, or "Paused" while the window is inactive.
+std::string PlatformStatusFor(const std::string& text, bool active);

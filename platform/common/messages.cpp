@@ -17,3 +17,9 @@ void PlatformPostQuitEvent()
     quit.kind = PLATFORM_EVENT_QUIT;
     PlatformPostEvent(quit);
 }
+
+std::string PlatformStatusFor(const std::string& text, bool active)
+{
+    // Frames stand still while another window, a menu or a box is in use.
+    return active ? text : "Paused";
+}

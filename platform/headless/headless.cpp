@@ -26,6 +26,9 @@ struct HeadlessPlatform {
     bool soundOpen = false;
     std::deque<PlatformEvent> queue;
     PlatformKeys keys;
+    // Keys that closed the help panel read as up until they are released.
+    PlatformKeys swallowed;
+    std::string status;
     uint64_t clockUnits = 0;
     uint64_t framesGranted = 0;
     uint64_t framesBegun = 0;
@@ -100,11 +103,19 @@ size_t HeadlessQueuedEvents()
 void HeadlessSetKey(PlatformKey key, bool down)
 {
     Headless.keys.down[key] = down;
+    if (!down)
+        Headless.swallowed.down[key] = false;
+}
+
+void HeadlessSetKeys(const PlatformKeys& keys)
+{
+    for (int key = 0; key < PLATFORM_KEYS; ++key)
+        HeadlessSetKey(static_cast<PlatformKey>(key), keys.down[key]);
 }
 
 void HeadlessReleaseAllKeys()
 {
-    Headless.keys = PlatformKeys();
+    HeadlessSetKeys(PlatformKeys());
 }
 
 void HeadlessSetFocus(bool focused)
@@ -241,6 +252,63 @@ void PlatformAboutBox(const PlatformAboutText&)
         Headless.hooks.aboutBox();
 }
 
+namespace {
+
+// A key that closes the help panel: down, and not the one that opened it.
+bool TakeClosingKey(PlatformKey key)
+{
+    if (!Headless.keys.down[key] || Headless.swallowed.down[key])
+        return false;
+    Headless.swallowed.down[key] = true;
+    return true;
+}
+
+// A queued press on the picture closes the panel and is used up by it.
+bool TakeClosingPress()
+{
+    if (Headless.queue.empty() || Headless.queue.front().kind != PLATFORM_EVENT_MOUSE_PRESS)
+        return false;
+    Headless.queue.pop_front();
+    return true;
+}
+
+bool CloseQueued()
+{
+    for (const PlatformEvent& event : Headless.queue)
+        if (event.kind == PLATFORM_EVENT_CLOSE || event.kind == PLATFORM_EVENT_QUIT)
+            return true;
+    return false;
+}
+
+} // namespace
+
+// The panel stays open, and no frame runs, until the driver holds F1 or
+// Escape, queues a press on the picture, or closes the window.
+void PlatformHelpBox(const PlatformHelpText&)
+{
+    if (Headless.hooks.helpBox != nullptr)
+        Headless.hooks.helpBox(true);
+    if (Headless.keys.down[PLATFORM_KEY_F1])
+        Headless.swallowed.down[PLATFORM_KEY_F1] = true;
+    while (Headless.windowExists && !CloseQueued() && !TakeClosingKey(PLATFORM_KEY_F1) &&
+           !TakeClosingKey(PLATFORM_KEY_ESCAPE) && !TakeClosingPress()) {
+        Headless.framesGranted = 0;
+        AskDriver();
+    }
+    if (Headless.hooks.helpBox != nullptr)
+        Headless.hooks.helpBox(false);
+}
+
+void PlatformSetStatus(const std::string& text)
+{
+    Headless.status = text;
+}
+
+std::string PlatformStatusShown()
+{
+    return PlatformStatusFor(Headless.status, PlatformWindowActive() != 0);
+}
+
 void PlatformBeep()
 {
     ++Headless.beeps;
@@ -277,6 +345,8 @@ void PlatformFrameBegin()
 int PlatformKeyboardRead(PlatformKeys* keys)
 {
     *keys = Headless.keys;
+    for (int key = 0; key < PLATFORM_KEYS; ++key)
+        keys->down[key] = keys->down[key] && !Headless.swallowed.down[key];
     return Headless.keyboardPresent ? 1 : 0;
 }
 

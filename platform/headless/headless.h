@@ -18,6 +18,7 @@ struct HeadlessHooks {
     void (*soundStarted)(const char* name) = nullptr;
     void (*messageBox)(const char* text) = nullptr;
     void (*aboutBox)() = nullptr;
+    void (*helpBox)(bool open) = nullptr;               // the help panel opens, or closes
     void (*beep)() = nullptr;
     void (*trace)(const char* event, long value) = nullptr;
 };
@@ -44,6 +45,8 @@ uint64_t HeadlessFramesBegun();
 void HeadlessQueueEvent(const PlatformEvent& event);
 size_t HeadlessQueuedEvents();
 void HeadlessSetKey(PlatformKey key, bool down);
+// Exactly these keys down from now on.
+void HeadlessSetKeys(const PlatformKeys& keys);
 void HeadlessReleaseAllKeys();
 void HeadlessSetFocus(bool focused);
 void HeadlessSetKeyboardPresent(bool present);

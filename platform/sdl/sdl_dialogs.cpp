@@ -1,4 +1,4 @@
-// The modal boxes: the message box and the About box, drawn with Dear ImGui
+// The modal boxes: the message box, the About box and the help panel, drawn with Dear ImGui
 // over the last picture. Each runs a nested loop until it is closed, so the
 // main loop (and with it the game) stands still meanwhile.
 #include "platform/sdl/sdl_platform.h"
@@ -16,6 +16,7 @@ const float MESSAGE_MIN_WIDTH = 160.0f;
 const float ABOUT_ICON_SIZE = 32.0f;
 const float ABOUT_TEXT_INDENT = ABOUT_ICON_SIZE + 12.0f;
 const float ABOUT_VERSION_GAP = 24.0f;   // between the credit and the version
+const float HELP_COLUMN_GAP = 24.0f;     // between the keys and what they do
 
 // A button at the right edge of the box; true when pressed.
 bool OkButton()
@@ -63,6 +64,33 @@ void DrawAbout()
         Sdl.dialog.done = true;
 }
 
+// Two columns: the keys, and what they do; a row without a key is a heading.
+void DrawHelp()
+{
+    const PlatformHelpText& help = Sdl.dialog.help;
+    float keyWidth = 0.0f;
+    for (const PlatformHelpRow& row : help.rows)
+        keyWidth = std::max(keyWidth, ImGui::CalcTextSize(row.key.c_str()).x);
+    float actionX = ImGui::GetStyle().WindowPadding.x + keyWidth + HELP_COLUMN_GAP;
+    bool first = true;
+    for (const PlatformHelpRow& row : help.rows) {
+        if (row.key.empty()) {
+            if (!first)
+                ImGui::Spacing();
+            ImGui::TextUnformatted(row.action.c_str());
+            ImGui::Separator();
+        } else {
+            ImGui::TextUnformatted(row.key.c_str());
+            ImGui::SameLine(actionX);
+            ImGui::TextUnformatted(row.action.c_str());
+        }
+        first = false;
+    }
+    // Any click closes the panel, as F1 and Escape do.
+    if (ImGui::IsMouseClicked(ImGuiMouseButton_Left) || ImGui::IsMouseClicked(ImGuiMouseButton_Right))
+        Sdl.dialog.done = true;
+}
+
 // Runs the box until it is closed. Events keep flowing: a close of the window
 // is queued for the main loop, presses on the picture are dropped.
 void RunDialog()
@@ -103,11 +131,14 @@ void SdlDrawDialog()
     ImGuiWindowFlags flags = ImGuiWindowFlags_AlwaysAutoResize | ImGuiWindowFlags_NoSavedSettings;
 
     bool open = true;
-    // The About box has a close box; the message box only its OK button.
+    // The About box has a close box; the message box only its OK button; the
+    // help panel closes on any click.
     bool* closeBox = dialog.kind == SdlDialog::About ? &open : nullptr;
     if (ImGui::BeginPopupModal(dialog.popupId.c_str(), closeBox, flags)) {
         if (dialog.kind == SdlDialog::About)
             DrawAbout();
+        else if (dialog.kind == SdlDialog::Help)
+            DrawHelp();
         else
             DrawMessage();
         if (dialog.closeRequested)
@@ -138,5 +169,15 @@ void PlatformAboutBox(const PlatformAboutText& about)
     if (!BeginDialog(SdlDialog::About, about.title + "##about"))
         return;
     Sdl.dialog.about = about;
+    RunDialog();
+}
+
+void PlatformHelpBox(const PlatformHelpText& help)
+{
+    if (!BeginDialog(SdlDialog::Help, help.title + "##help"))
+        return;
+    // The F1 that opened the panel must not open it again once it closes.
+    SdlSwallowKey(SDL_SCANCODE_F1);
+    Sdl.dialog.help = help;
     RunDialog();
 }

@@ -1,5 +1,6 @@
 // The menu bar, drawn with Dear ImGui from the items the game hands over.
 #include "platform/sdl/sdl_platform.h"
+#include "platform/common/common.h"
 
 #include "imgui.h"
 
@@ -66,6 +67,18 @@ void DrawItems(const std::vector<PlatformMenuItem>& items, char key)
                 Sdl.closeMenus = true;
         }
     }
+}
+
+// The status line, right-aligned in the bar when there is room beside the menus.
+void DrawStatus()
+{
+    const std::string shown = PlatformStatusShown();
+    float width = ImGui::CalcTextSize(shown.c_str()).x;
+    float x = ImGui::GetWindowContentRegionMax().x - width - ImGui::GetStyle().ItemSpacing.x;
+    if (shown.empty() || x <= ImGui::GetCursorPosX())
+        return;
+    ImGui::SameLine(x);
+    ImGui::TextUnformatted(shown.c_str());
 }
 
 } // namespace
@@ -139,6 +152,7 @@ void SdlDrawMenuBar()
                 ImGui::EndMenu();
             }
         }
+        DrawStatus();
         ImGui::EndMainMenuBar();
     }
 }
@@ -156,4 +170,14 @@ int PlatformMenuIsEnabled(uint32_t command)
 {
     PlatformMenuItem* item = FindItem(Sdl.menu, command);
     return item != nullptr && item->enabled;
+}
+
+void PlatformSetStatus(const std::string& text)
+{
+    Sdl.status = text;
+}
+
+std::string PlatformStatusShown()
+{
+    return PlatformStatusFor(Sdl.status, PlatformWindowActive() != 0);
 }

@@ -21,13 +21,14 @@ enum {
     MENU_FONT_PIXELS = 13,       // ImGui's built-in font at its native size
 };
 
-enum class SdlDialog { None, Message, About };
+enum class SdlDialog { None, Message, About, Help };
 
 struct SdlDialogState {
     SdlDialog kind = SdlDialog::None;
     std::string popupId;         // ImGui id of the modal window (its title before "##")
     std::string text;            // message box text
     PlatformAboutText about;
+    PlatformHelpText help;
     bool opened = false;         // the ImGui popup has been opened
     bool closeRequested = false; // Enter or Escape was pressed
     bool done = false;
@@ -49,6 +50,7 @@ struct SdlPlatform {
     bool closeMenus = false;             // Escape asks the open menus to close
     char menuKey = 0;                    // a mnemonic key (lower case) waiting for the menus
     std::vector<PlatformMenuItem> menu;
+    std::string status;                  // the status line, as the game last set it
     std::deque<PlatformEvent> queue;
     SdlDialogState dialog;
     // Keys that closed a menu or a box read as up until they are released, so
@@ -87,7 +89,7 @@ int SdlMenuBarHeight();
 
 // ---------------------------------------------------------------------------
 // sdl_dialogs.cpp
-// Draws the open message box or About box in the current ImGui frame.
+// Draws the open message box, About box or help panel in the current ImGui frame.
 void SdlDrawDialog();
 
 // ---------------------------------------------------------------------------

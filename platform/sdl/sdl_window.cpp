@@ -53,7 +53,7 @@ bool IsMnemonicKey(SDL_Keycode sym)
     return (sym >= SDLK_a && sym <= SDLK_z) || (sym >= SDLK_0 && sym <= SDLK_9);
 }
 
-// Enter and Escape close a box; Escape closes the open menus. The key then
+// Enter and Escape close a box, F1 the help panel too; Escape closes the open menus. The key then
 // reads as up until it is released.
 void HandleKeyPress(const SDL_KeyboardEvent& key)
 {
@@ -62,8 +62,9 @@ void HandleKeyPress(const SDL_KeyboardEvent& key)
     SDL_Scancode code = key.keysym.scancode;
     bool escape = code == SDL_SCANCODE_ESCAPE;
     bool enter = code == SDL_SCANCODE_RETURN || code == SDL_SCANCODE_KP_ENTER;
+    bool help = code == SDL_SCANCODE_F1 && Sdl.dialog.kind == SdlDialog::Help;
     if (Sdl.dialog.kind != SdlDialog::None) {
-        if (escape || enter) {
+        if (escape || enter || help) {
             Sdl.dialog.closeRequested = true;
             SdlSwallowKey(code);
         }

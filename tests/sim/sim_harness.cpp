@@ -157,6 +157,8 @@ SimResult SimTest::Run(const std::string& script, const std::string& runHome)
                    at + BOARD_SIZE <= lines.size()) {
             result.boards.emplace_back(lines.begin() + static_cast<long>(at), lines.begin() + static_cast<long>(at + BOARD_SIZE));
             at += BOARD_SIZE - 1;
+        } else if (name == "status") {
+            result.statuses.push_back(line.substr(equals + 1));
         } else if (name == "levels" || name == "saved") {
             (name == "levels" ? result.menus : result.saved).push_back(line.substr(equals + 1));
         } else if (equals != std::string::npos && (name == "level" || !result.states.empty())) {

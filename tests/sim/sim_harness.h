@@ -40,6 +40,7 @@ struct SimResult {
     std::vector<Lines> boards;
     Lines menus;            // the twelve digits after "levels="
     Lines saved;            // the text after "saved="
+    Lines statuses;         // the text after "status="
     // The events whose text after the frame number starts with prefix.
     Lines EventsOf(const std::string& prefix) const;
     // Each state's named fields, as SimState joins them.
