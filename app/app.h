@@ -16,8 +16,8 @@ enum : uint16_t {
 };
 
 // The program: second-copy check, window, start-up, first level, main loop,
-// shutdown. Returns the process exit code. The platform's directories must be
-// set before it is called.
+// shutdown. Returns the process exit code: 1 when the window can't be made.
+// The platform's directories must be set before it is called.
 int AppMain();
 
 int32_t MainWndProc(uint32_t message, uint32_t wParam, int32_t lParam);
@@ -30,7 +30,11 @@ void HandleMenuCommand(uint16_t id, int32_t lParam, uint16_t notifyCode);
 PlatformAboutText AboutText();
 void ShowAboutBox();
 uint8_t ReadSavedLevel();
+// Saves the level once per solve; a failed save is shown to the player.
 void WriteSavedLevel(uint8_t level);
+// Shows what the player must know about the saved progress (a damaged file
+// set aside), once.
+void ShowProgressNotice();
 void EnableLevelMenu(int32_t level);
 int GameStartup();
 int GameShutdown();

@@ -14,6 +14,7 @@ const char* const WINDOW_ICON_FILE = "icon.bmp";
 const int WINDOW_X = 100;
 const int WINDOW_Y = 10;
 const int WINDOW_SIZE = 600;
+const int EXIT_NO_WINDOW = 1;
 
 // Runs passes until the quit or destroy message is taken; returns its wParam.
 uint32_t RunMainLoop()
@@ -59,10 +60,12 @@ int AppMain()
     window.iconFile = WINDOW_ICON_FILE;
     window.proc = MainWndProc;
     // WM_CREATE reads the saved level and enables the level menu.
+    // The platform says on stderr why a window can't be made.
     if (!PlatformCreateWindow(window))
-        return 0;
+        return EXIT_NO_WINDOW;
 
     GameStartup();
+    ShowProgressNotice();
     StartLevel();
     uint32_t exitCode = RunMainLoop();
     GameShutdown();

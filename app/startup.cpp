@@ -22,6 +22,10 @@ const int32_t MODE_BITS = 32;
 const int32_t SPRITE_SIZE = CELL_SIZE;
 
 const char* const TILE_SHEET_FILE = "pieces.bmp";
+// The sheet's cells are 50 pixels on a 51-pixel pitch, 16 columns and 6 rows
+// (817 x 307 pixels); a sheet a little larger loads, one far larger is refused.
+const int32_t TILE_SHEET_MAX_WIDTH = 1024;
+const int32_t TILE_SHEET_MAX_HEIGHT = 512;
 // In the order of SoundIds.
 const char* const SOUND_FILES[GAME_SOUNDS] = {"splash.wav", "start.wav", "bifald.wav", "finished.wav"};
 
@@ -112,7 +116,8 @@ int GameStartup()
     SoundPlay(SoundIds[SOUND_START], 0);
     SoundStop(SoundIds[SOUND_START]);
 
-    if (!BitmapLoad(&TileSheet, PlatformFindDataFile(TILE_SHEET_FILE).c_str()))
+    if (!BitmapLoadLimited(&TileSheet, PlatformFindDataFile(TILE_SHEET_FILE).c_str(), TILE_SHEET_MAX_WIDTH,
+                           TILE_SHEET_MAX_HEIGHT))
         ShowMessage("Ingen pieces");
     for (const SpriteLayout& layout : SPRITE_LAYOUT)
         BuildSprite(layout);

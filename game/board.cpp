@@ -15,6 +15,14 @@ const char* const LEVEL_FILE_PREFIX = "level";
 const char* const LEVEL_FILE_SUFFIX = ".dat";
 // The one message for a level file that can't be opened.
 const char* const FILE_OPEN_FAILED = "INVALID_HANDLE_VALUE";
+// A level file is 300 bytes; one far longer is no level file.
+const uint64_t LEVEL_FILE_MAX_BYTES = 64 * 1024;
+
+// The message box keeps the game's one text; the reason goes to stderr.
+void ReportFileProblem(const std::string& path, const std::string& why)
+{
+    std::fprintf(stderr, "Quagmore: %s: %s\n", path.c_str(), why.c_str());
+}
 
 } // namespace
 
@@ -29,8 +37,10 @@ std::string LevelFileName(int32_t level)
 void LoadLevelFile(int32_t level)
 {
     std::string path = PlatformFindDataFile(LevelFileName(level));
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::string why;
+    std::FILE* file = PlatformOpenRegularFile(path, LEVEL_FILE_MAX_BYTES, &why);
     if (file == nullptr) {
+        ReportFileProblem(path, why);
         ShowMessage(FILE_OPEN_FAILED);
         return;
     }
@@ -42,21 +52,13 @@ void LoadLevelFile(int32_t level)
 
 void WriteLevelFile()
 {
-    std::string path = PlatformUserFilePath(LevelFileName(EDITOR_LEVEL));
-    // Open an existing file without truncating it (bytes past the 300th stay),
-    // or create it when there is none.
-    std::FILE* file = std::fopen(path.c_str(), "r+b");
-    if (file == nullptr)
-        file = std::fopen(path.c_str(), "w+bx");
-    if (file == nullptr) {
+    // The bytes past the 300th of a file already there stay. A save that did
+    // not reach the disk must not pass for one that did.
+    std::string why;
+    if (!PlatformSaveUserFile(LevelFileName(EDITOR_LEVEL), LevelBuffer, LEVEL_FILE_SIZE, &why)) {
+        ReportFileProblem(LevelFileName(EDITOR_LEVEL), why);
         ShowMessage(FILE_OPEN_FAILED);
-        return;
     }
-    bool written = std::fseek(file, 0, SEEK_SET) == 0 && std::fwrite(LevelBuffer, 1, LEVEL_FILE_SIZE, file) == LEVEL_FILE_SIZE;
-    written = std::fclose(file) == 0 && written;
-    // A save that did not reach the disk must not pass for one that did.
-    if (!written)
-        ShowMessage(FILE_OPEN_FAILED);
 }
 
 void ClearBoard()

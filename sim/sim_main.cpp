@@ -37,5 +37,6 @@ int main(int argc, char** argv)
 
     SimScriptClose(&Sim.script);
     SimRemoveTemporaryHome();
+    SimExitForSignal();
     return code;
 }

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -42,6 +43,11 @@ protected:
         EXPECT_EQ(value, UNTOUCHED);
         return -1;
     }
+    static std::string ReadFileText(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
     std::string ProgressPath() const { return PlatformUserConfigDir() + "/progress"; }
 
     TempDir dir{"quagmore-common"};
@@ -72,20 +78,71 @@ TEST_F(PlatformFiles, ProgressRoundTripIsAtomic)
     EXPECT_EQ(ReadProgress(), -1);
 }
 
-TEST_F(PlatformFiles, DamagedProgressReadsAsMissing)
+// A file whose first line still reads as a level gives that level; it is
+// rewritten in the exact form only by a save.
+TEST_F(PlatformFiles, LooseProgressReadsAsItsLevel)
+{
+    const std::pair<std::string, int> readable[] = {
+        {"Level=7\r\n", 7}, {"level = 7\n", 7}, {"Level=7", 7}, {" Level=5 \n", 5}, {"Level=5\nLevel=6\n", 5},
+        {"Level=7\r\ngarbage\n\x01\x02", 7}, {"Level=" + std::string(70, '0') + "5\n", 5},
+    };
+    for (const auto& [content, level] : readable) {
+        WriteFile(ProgressPath(), content);
+        EXPECT_EQ(ReadProgress(), level) << "content: " << content;
+        EXPECT_EQ(PlatformProgressTakeNotice(), "");
+    }
+    ASSERT_EQ(PlatformProgressWrite(8), 1);
+    EXPECT_EQ(ReadFileText(ProgressPath()), "Level=8\n");
+}
+
+// A file that holds no level is set aside as progress.bad, with a notice for
+// the player once; it is never written over. A second damaged file, with the
+// first still set aside, stays where it is and blocks every save.
+TEST_F(PlatformFiles, DamagedProgressIsSetAsideNeverOverwritten)
 {
     const std::string damaged[] = {
-        "", "Level=\n", "Level=256\n", "Level=99999999999999999999\n", "Level=-1\n", "Level= 5\n",
-        "Level=5 \n", "Level=5\nLevel=6\n", "level=5\n", "Level5\n", std::string("Level=5\n\0", 9),
-        "Level=" + std::string(70, '0') + "5\n",   // over-long, though the number is fine
+        "", "Level=\n", "Level=256\n", "Level=99999999999999999999\n", "Level=-1\n", "Level5\n", "Level=5x\n",
+        std::string("\0\0\0", 3), "Level=9\n" + std::string(5000, 'x'),
     };
+    const std::string aside = PlatformUserConfigDir() + "/progress.bad";
     for (const std::string& content : damaged) {
         WriteFile(ProgressPath(), content);
         EXPECT_EQ(ReadProgress(), -1) << "content: " << content;
+        EXPECT_NE(PlatformProgressTakeNotice().find("progress.bad"), std::string::npos);
+        EXPECT_EQ(PlatformProgressTakeNotice(), "");
+        EXPECT_EQ(ReadFileText(aside), content);
+        EXPECT_FALSE(fs::exists(ProgressPath()));
+        fs::remove(aside);
     }
-    fs::remove(ProgressPath());
-    fs::create_directories(ProgressPath());   // a directory is no progress either
+
+    WriteFile(aside, "set aside before");
+    WriteFile(ProgressPath(), "Level=x\n");
     EXPECT_EQ(ReadProgress(), -1);
+    EXPECT_NE(PlatformProgressTakeNotice().find("left as it is"), std::string::npos);
+    EXPECT_EQ(ReadProgress(), -1);
+    EXPECT_EQ(PlatformProgressTakeNotice(), "");   // told once
+    std::string why;
+    EXPECT_EQ(PlatformProgressWrite(2, &why), 0);
+    EXPECT_NE(why, "");
+    EXPECT_EQ(ReadFileText(ProgressPath()), "Level=x\n");
+    EXPECT_EQ(ReadFileText(aside), "set aside before");
+}
+
+// Not regular files: a directory and a FIFO are set aside at once, never
+// waited on (a FIFO used to hang the start).
+TEST_F(PlatformFiles, ProgressThatIsNoFileIsSetAside)
+{
+    const std::string aside = PlatformUserConfigDir() + "/progress.bad";
+    fs::create_directories(ProgressPath());
+    EXPECT_EQ(ReadProgress(), -1);
+    EXPECT_TRUE(fs::is_directory(aside));
+    fs::remove_all(aside);
+    ASSERT_EQ(mkfifo(ProgressPath().c_str(), 0600), 0);
+    EXPECT_EQ(ReadProgress(), -1);
+    EXPECT_TRUE(fs::is_fifo(aside));
+    EXPECT_NE(PlatformProgressTakeNotice(), "");
+    ASSERT_EQ(PlatformProgressWrite(3), 1);
+    EXPECT_EQ(ReadProgress(), 3);
 }
 
 // The user's copy of a data file first, then the shipped one; the user's path
