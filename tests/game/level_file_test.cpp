@@ -3,6 +3,7 @@
 #include "game_fixture.h"
 
 #include <cstring>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -88,6 +89,30 @@ TEST_F(LevelFileTest, ReadOnlyFilesLoadButCannotBeSaved)
         ASSERT_EQ(HeadlessMessageBoxes().size(), 1u);
         EXPECT_EQ(HeadlessMessageBoxes()[0], "INVALID_HANDLE_VALUE");
     }));
+}
+
+} // namespace
+
+namespace {
+
+// The editor's level.dat as no regular file (a FIFO, a directory) is refused
+// at once, never waited on; the game says so as for a missing file.
+TEST_F(LevelFileTest, LevelFilesThatAreNoFilesAreRefused)
+{
+    const std::string path = homeDir + "/data/quagmore/level.dat";
+    std::filesystem::create_directories(homeDir + "/data/quagmore");
+    alarm(30);   // a FIFO that is waited on fails the test instead of hanging it
+    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    for (bool fifo : {true, false}) {
+        if (!fifo) {
+            std::filesystem::remove(path);
+            std::filesystem::create_directories(path);
+        }
+        HeadlessReset();
+        LoadLevelFile(EDITOR_LEVEL);
+        EXPECT_EQ(HeadlessMessageBoxes(), std::vector<std::string>{"INVALID_HANDLE_VALUE"}) << fifo;
+    }
+    alarm(0);
 }
 
 } // namespace

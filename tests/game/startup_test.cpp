@@ -2,6 +2,11 @@
 // sheet; engine parts that fail to start are answered with a beep.
 #include "game_fixture.h"
 
+#include "engine/sound.h"
+#include "engine/wav.h"
+#include "support/bmp.h"
+#include "support/wav.h"
+
 namespace {
 
 using StartupTest = GameFixture;
@@ -51,6 +56,38 @@ TEST_F(StartupTest, MissingKeyboardAndSoundBeepAndPlayGoesOn)
     GameState.editor = 1;
     EditorFrame();
     EXPECT_EQ(HeadlessMessageBoxes().size(), messages + 2);
+}
+
+} // namespace
+
+namespace {
+
+// Files of a size no game file has are refused before they are read: a tile
+// sheet far larger than the sheet's layout ("Ingen pieces", as for a missing
+// one), and a sound over the cap (the others still load).
+TEST_F(StartupTest, OversizedSheetAndSoundsAreRefused)
+{
+    GameShutdown();
+    BmpOptions huge;
+    huge.width = 2048;
+    huge.height = 1024;
+    ASSERT_TRUE(WriteFileBytes(dataDir + "/pieces.bmp", BmpEncode(huge, [](int, int) { return 0x123456u; })));
+    ASSERT_TRUE(WriteFileBytes(dataDir + "/splash.wav", WavPlain(Bytes(WAV_MAX_FILE_BYTES, 0x80))));
+    HeadlessReset();
+    GameStartup();
+    EXPECT_EQ(HeadlessMessageBoxes(), std::vector<std::string>{"Ingen pieces"});
+    EXPECT_EQ(SoundIds[SOUND_SPLASH], SOUND_NONE);
+    EXPECT_NE(SoundIds[SOUND_START], SOUND_NONE);
+
+    // A sheet a little larger than the layout still loads.
+    GameShutdown();
+    BmpOptions larger;
+    larger.width = TEST_SHEET_WIDTH + 100;
+    larger.height = TEST_SHEET_HEIGHT + 100;
+    ASSERT_TRUE(WriteFileBytes(dataDir + "/pieces.bmp", BmpEncode(larger, [](int, int) { return 0x123456u; })));
+    HeadlessReset();
+    GameStartup();
+    EXPECT_TRUE(HeadlessMessageBoxes().empty());
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -179,6 +180,101 @@ TEST_F(PlatformFiles, XdgDirectories)
     unsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(PlatformUserDataDir(), home + "/.local/share/quagmore");
     setenv("HOME", savedHome.c_str(), 1);
+}
+
+// Without HOME (or with an empty one) the home comes from the password
+// database, never from /tmp.
+TEST_F(PlatformFiles, HomeWithoutHomeVariable)
+{
+    PlatformSetDirectories(gameDir, "");
+    std::string savedHome = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
+    unsetenv("XDG_DATA_HOME");
+    unsetenv("XDG_CONFIG_HOME");
+    struct passwd* user = getpwuid(geteuid());
+    ASSERT_NE(user, nullptr);
+    for (bool empty : {false, true}) {
+        if (empty)
+            setenv("HOME", "", 1);
+        else
+            unsetenv("HOME");
+        EXPECT_EQ(PlatformUserConfigDir(), std::string(user->pw_dir) + "/.config/quagmore");
+        EXPECT_EQ(PlatformUserDataDir(), std::string(user->pw_dir) + "/.local/share/quagmore");
+    }
+    setenv("HOME", savedHome.c_str(), 1);
+}
+
+// Links planted where a save makes its temporary file, or as the file
+// itself, are never written through: their targets stay as they were.
+TEST_F(PlatformFiles, PlantedLinksAreNotFollowed)
+{
+    const std::string victim = root + "/victim";
+    WriteFile(victim, "not yours");
+    fs::create_directories(PlatformUserConfigDir());
+    fs::create_symlink(victim, ProgressPath() + ".new");
+    ASSERT_EQ(PlatformProgressWrite(5), 1);
+    EXPECT_EQ(ReadFileText(victim), "not yours");
+    EXPECT_EQ(ReadFileText(ProgressPath()), "Level=5\n");
+    EXPECT_FALSE(fs::exists(fs::symlink_status(ProgressPath() + ".new")));
+
+    // A link as level.dat is replaced by the saved file.
+    fs::create_directories(PlatformUserDataDir());
+    fs::create_symlink(victim, PlatformUserDataDir() + "/level.dat");
+    fs::create_symlink(victim, PlatformUserDataDir() + "/level.dat.new");
+    std::string why;
+    ASSERT_EQ(PlatformSaveUserFile("level.dat", "saved", 5, &why), 1) << why;
+    EXPECT_EQ(ReadFileText(victim), "not yours");
+    EXPECT_EQ(ReadFileText(PlatformUserDataDir() + "/level.dat"), "saved");
+    EXPECT_FALSE(fs::is_symlink(PlatformUserDataDir() + "/level.dat"));
+
+    // The lock file is no link either: a dangling one makes no file.
+    const std::string runtime = home + "/runtime/quagmore";
+    fs::create_directories(runtime);
+    fs::create_symlink(root + "/made-through-link", runtime + "/instance.lock");
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+        _exit(PlatformAcquireInstanceLock() == 1 ? 0 : 1);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_FALSE(fs::exists(root + "/made-through-link"));
+}
+
+// Another user's directory (or one anyone may write to) is not used: nothing
+// is saved to it or read from it, and the lock is not taken there, so no one
+// else can hold it for us.
+TEST_F(PlatformFiles, DirectoriesOfOthersAreNotUsed)
+{
+    const uid_t other = geteuid() == 0 ? 65534 : geteuid();
+    WriteFile(ProgressPath(), "Level=9\n");
+    WriteFile(PlatformUserDataDir() + "/level3.dat", "planted");
+    WriteFile(gameDir + "/level3.dat", "shipped");
+    if (geteuid() == 0) {
+        ASSERT_EQ(chown(PlatformUserConfigDir().c_str(), other, other), 0);
+        ASSERT_EQ(chown(PlatformUserDataDir().c_str(), other, other), 0);
+    }
+    ASSERT_EQ(chmod(PlatformUserDataDir().c_str(), 0777), 0);
+    ASSERT_EQ(chmod(PlatformUserConfigDir().c_str(), 0777), 0);
+    EXPECT_EQ(ReadProgress(), -1);
+    std::string why;
+    EXPECT_EQ(PlatformProgressWrite(2, &why), 0);
+    EXPECT_NE(why.find(PlatformUserConfigDir()), std::string::npos);
+    EXPECT_EQ(ReadFileText(ProgressPath()), "Level=9\n");
+    EXPECT_EQ(PlatformFindDataFile("level3.dat"), gameDir + "/level3.dat");
+    EXPECT_EQ(PlatformSaveUserFile("level.dat", "saved", 5, &why), 0);
+    EXPECT_FALSE(fs::exists(PlatformUserDataDir() + "/level.dat"));
+
+    const std::string runtime = home + "/runtime/quagmore";
+    fs::create_directories(runtime);
+    ASSERT_EQ(chmod(runtime.c_str(), 0777), 0);
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+        _exit(PlatformAcquireInstanceLock() == 1 ? 0 : 1);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_FALSE(fs::exists(runtime + "/instance.lock"));
 }
 
 // A second copy is refused while another process holds the lock, and may
