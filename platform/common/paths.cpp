@@ -180,14 +180,16 @@ bool PlatformUserDirUsable(const std::string& directory, std::string* why)
         *why = "there is no home directory (HOME is unset and the password database has none)";
         return false;
     }
+    // The player is shown why in a short line; stderr has the path.
     if (!PlatformMakeDirectories(directory)) {
-        *why = directory + " can't be made";
+        WarnOnce(directory, "it can't be made");
+        *why = "its directory can't be made";
         return false;
     }
     std::string problem;
     if (!OwnedDirectory(directory, &problem)) {
         WarnOnce(directory, problem);
-        *why = directory + ": " + problem;
+        *why = "its directory is not used: " + problem;
         return false;
     }
     return true;

@@ -143,17 +143,22 @@ void SetAside(const ProgressFile& file)
     std::string aside = PlatformUserConfigDir() + "/" + PROGRESS_SET_ASIDE_FILE;
     struct stat info;
     bool moved = lstat(aside.c_str(), &info) != 0 && errno == ENOENT && std::rename(path.c_str(), aside.c_str()) == 0;
-    std::string text = "The saved progress could not be read (" + file.why + "). ";
+    // The player sees a short line; stderr has the whole path.
+    std::string text = "Saved progress unreadable (" + file.why + "): ";
+    std::string detail;
     if (moved) {
-        text += "It was kept as " + aside + "; the game starts afresh.";
+        text += "kept as " + std::string(PROGRESS_SET_ASIDE_FILE) + ".";
+        detail = "moved to " + aside + "; the game starts afresh";
         Notes.damagedKept = false;
     } else {
         if (Notes.damagedKept)
             return;   // told already
-        text += "It was left as it is at " + path + " and no progress is saved until it is mended or removed.";
+        text += "nothing is saved over it.";
+        detail = path + " is left as it is; no progress is saved until it is mended or removed";
         Notes.damagedKept = true;
     }
-    std::fprintf(stderr, "Quagmore: %s\n", text.c_str());
+    std::fprintf(stderr, "Quagmore: the saved progress could not be read (%s): %s\n", file.why.c_str(),
+                 detail.c_str());
     Notes.notice = text;
 }
 

@@ -119,7 +119,7 @@ TEST_F(PlatformFiles, DamagedProgressIsSetAsideNeverOverwritten)
     WriteFile(aside, "set aside before");
     WriteFile(ProgressPath(), "Level=x\n");
     EXPECT_EQ(ReadProgress(), -1);
-    EXPECT_NE(PlatformProgressTakeNotice().find("left as it is"), std::string::npos);
+    EXPECT_NE(PlatformProgressTakeNotice().find("nothing is saved over it"), std::string::npos);
     EXPECT_EQ(ReadProgress(), -1);
     EXPECT_EQ(PlatformProgressTakeNotice(), "");   // told once
     std::string why;
@@ -258,7 +258,7 @@ TEST_F(PlatformFiles, DirectoriesOfOthersAreNotUsed)
     EXPECT_EQ(ReadProgress(), -1);
     std::string why;
     EXPECT_EQ(PlatformProgressWrite(2, &why), 0);
-    EXPECT_NE(why.find(PlatformUserConfigDir()), std::string::npos);
+    EXPECT_NE(why.find("its directory is not used"), std::string::npos);
     EXPECT_EQ(ReadFileText(ProgressPath()), "Level=9\n");
     EXPECT_EQ(PlatformFindDataFile("level3.dat"), gameDir + "/level3.dat");
     EXPECT_EQ(PlatformSaveUserFile("level.dat", "saved", 5, &why), 0);
