@@ -45,6 +45,11 @@ TEST_F(SimTest, FailedSaveIsTriedOnceAndShown)
         {"open:EROFS", "Read-only file system"},
     };
     setenv("LD_PRELOAD", QUAGMORE_FAULT_SHIM_PATH, 1);
+    // A sanitized simulator accepts a library loaded before its runtime.
+    const char* asanOptions = std::getenv("ASAN_OPTIONS");
+    const std::string savedAsanOptions = asanOptions != nullptr ? asanOptions : "";
+    setenv("ASAN_OPTIONS", (savedAsanOptions + (savedAsanOptions.empty() ? "" : ":") + "verify_asan_link_order=0").c_str(),
+           1);
     setenv("QUAGMORE_FAULT_PATH", "config/quagmore/progress", 1);
     for (const auto& [fault, why] : faults) {
         SCOPED_TRACE(fault);
@@ -61,6 +66,7 @@ TEST_F(SimTest, FailedSaveIsTriedOnceAndShown)
         EXPECT_EQ(CountLines(ReadText(log), "open " + temporary), 1);
     }
     unsetenv("LD_PRELOAD");
+    setenv("ASAN_OPTIONS", savedAsanOptions.c_str(), 1);
     unsetenv("QUAGMORE_FAULT");
     unsetenv("QUAGMORE_FAULT_LOG");
     unsetenv("QUAGMORE_FAULT_PATH");
