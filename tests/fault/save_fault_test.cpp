@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -54,7 +55,7 @@ class SaveFaults : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_NE(dlsym(RTLD_DEFAULT, "QuagmoreFaultShimLoaded"), nullptr) << "run with LD_PRELOAD=the fault library";
+        ASSERT_NE(dlsym(RTLD_DEFAULT, "QuagmoreFaultShimLoaded"), nullptr) << "the fault library is not loaded";
         PlatformSetDirectories(dir.path + "/game", dir.path + "/home");
         HeadlessReset();
     }
@@ -151,3 +152,20 @@ TEST_F(SaveFaults, FailingDiskKeepsTheOldLevelDat)
 }
 
 } // namespace
+
+// Starts the program again with the fault library preloaded (a sanitized
+// build accepts it before its own runtime), then runs the tests.
+int main(int argc, char** argv)
+{
+    if (dlsym(RTLD_DEFAULT, "QuagmoreFaultShimLoaded") == nullptr) {
+        const char* options = std::getenv("ASAN_OPTIONS");
+        std::string asanOptions = options != nullptr && options[0] != '\0' ? std::string(options) + ":" : "";
+        setenv("ASAN_OPTIONS", (asanOptions + "verify_asan_link_order=0").c_str(), 1);
+        setenv("LD_PRELOAD", QUAGMORE_FAULT_SHIM_PATH, 1);
+        execv("/proc/self/exe", argv);
+        std::perror("save_fault_tests: can't start again with the fault library");
+        return 1;
+    }
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
