@@ -6,9 +6,6 @@
 // save why it failed, and plays on.
 #include "app/app.h"
 
-#include "game/board.h"
-#include "game/game_state.h"
-
 #include <cstdio>
 #include <string>
 
@@ -28,7 +25,7 @@ FailedSave LastFailure;
 
 bool AlreadyFailed(uint8_t level)
 {
-    return LastFailure.failed && LastFailure.level == level && LastFailure.completionTime == GameState.completionTime;
+    return LastFailure.failed && LastFailure.level == level && LastFailure.completionTime == Game.completionTime;
 }
 
 } // namespace
@@ -50,7 +47,7 @@ void ShowProgressNotice()
 
 void WriteSavedLevel(uint8_t level)
 {
-    if (level > LAST_LEVEL || AlreadyFailed(level))
+    if (level > LEVEL_COUNT || AlreadyFailed(level))
         return;
     std::string why;
     if (PlatformProgressWrite(level, &why)) {
@@ -58,7 +55,7 @@ void WriteSavedLevel(uint8_t level)
         PlatformTrace("saved", level);
         return;
     }
-    LastFailure = FailedSave{true, level, GameState.completionTime};
+    LastFailure = FailedSave{true, level, Game.completionTime};
     std::string text = SAVE_FAILED_TEXT + why;
     std::fprintf(stderr, "Quagmore: %s\n", text.c_str());
     ShowProgressNotice();

@@ -52,6 +52,3 @@ int BitmapLoad(BitmapFile* bitmap, const char* fileName);
 int BitmapLoadLimited(BitmapFile* bitmap, const char* fileName, int32_t maxWidth, int32_t maxHeight);
 // Frees the pixels. Returns 1.
 int BitmapUnload(BitmapFile* bitmap);
-// Reverses the order of the rows in place. Returns 1, 0 when scratch memory cannot be had
-// or the buffer is null.
-int BitmapFlipVertical(uint8_t* buffer, int32_t bytesPerRow, int32_t rows);

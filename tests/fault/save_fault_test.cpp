@@ -4,7 +4,7 @@
 // after each kill the file holds its old or its new content, and the next
 // save leaves no temporary behind.
 #include "app/app.h"
-#include "game/board.h"
+#include "format/level_format.h"
 #include "platform/headless/headless.h"
 #include "support/temp_dir.h"
 
@@ -102,6 +102,14 @@ protected:
         return kills;
     }
 
+    // The editor's save of level.dat, of bytes all 'n'.
+    static bool SaveLevelDat()
+    {
+        int8_t bytes[LEVEL_FILE_SIZE];
+        std::memset(bytes, 'n', sizeof bytes);
+        return AppLevelStore().LevelWrite(bytes, LEVEL_FILE_SIZE);
+    }
+
     TempDir dir{"quagmore-save-faults"};
     std::string levelDat = dir.path + "/home/data/quagmore/level.dat";
     std::string progress = dir.path + "/home/config/quagmore/progress";
@@ -111,15 +119,14 @@ protected:
 TEST_F(SaveFaults, LevelDatIsOldOrNewWhereverASaveIsKilled)
 {
     setenv("QUAGMORE_FAULT_PATH", "level.dat", 1);
-    std::memset(LevelBuffer, 'n', sizeof LevelBuffer);
+    const auto save = [] { SaveLevelDat(); };
     const std::string fresh(LEVEL_FILE_SIZE, 'n');
-    EXPECT_GE(KillAtEveryStep(WriteLevelFile, levelDat, MISSING, fresh), 3) << "a first save";
+    EXPECT_GE(KillAtEveryStep(save, levelDat, MISSING, fresh), 3) << "a first save";
 
     const std::string tail = "tail kept";
     const std::string old = std::string(LEVEL_FILE_SIZE, 'o') + tail;
     WriteText(levelDat, old);
-    EXPECT_GE(KillAtEveryStep(WriteLevelFile, levelDat, old, fresh + tail), 3) << "a save over a file";
-    EXPECT_TRUE(HeadlessMessageBoxes().empty());
+    EXPECT_GE(KillAtEveryStep(save, levelDat, old, fresh + tail), 3) << "a save over a file";
 }
 
 TEST_F(SaveFaults, ProgressIsOldOrNewWhereverASaveIsKilled)
@@ -132,20 +139,18 @@ TEST_F(SaveFaults, ProgressIsOldOrNewWhereverASaveIsKilled)
 }
 
 // A full disk, a failing disk, a failing rename and a read-only directory: the
-// save says so once and the old file stays whole, with no temporary left.
+// save fails and the old file stays whole, with no temporary left.
 TEST_F(SaveFaults, FailingDiskKeepsTheOldLevelDat)
 {
     const std::string old = std::string(LEVEL_FILE_SIZE, 'o') + "tail";
-    std::memset(LevelBuffer, 'n', sizeof LevelBuffer);
     setenv("QUAGMORE_FAULT_PATH", "level.dat", 1);
     for (const char* fault : {"short:ENOSPC", "write:ENOSPC", "fsync:EIO", "rename:EIO", "open:EROFS"}) {
         SCOPED_TRACE(fault);
         WriteText(levelDat, old);
-        HeadlessReset();
         setenv("QUAGMORE_FAULT", fault, 1);
-        WriteLevelFile();
+        const bool saved = SaveLevelDat();
         unsetenv("QUAGMORE_FAULT");
-        EXPECT_EQ(HeadlessMessageBoxes(), std::vector<std::string>{"INVALID_HANDLE_VALUE"});
+        EXPECT_FALSE(saved);
         EXPECT_EQ(ReadText(levelDat), old);
         EXPECT_EQ(Names(fs::path(levelDat).parent_path()), std::vector<std::string>{"level.dat"});
     }

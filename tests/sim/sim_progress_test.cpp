@@ -1,7 +1,7 @@
 // Saved progress the game can't write or can't read, and a run ended by a
 // signal: each through the simulator, with the fault library (LD_PRELOAD)
 // standing in for a full or failing disk.
-#include "sim/sim_harness.h"
+#include "sim_harness.h"
 
 #include <csignal>
 #include <cstdio>
