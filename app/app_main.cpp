@@ -49,6 +49,7 @@ int AppMain()
     window.iconFile = WINDOW_ICON_FILE;
     if (!PlatformCreateWindow(window))
         return 0;
+    EnableViewMenu();
     // The game goes on from the highest level reached.
     Game.currentLevel = ReadSavedLevel();
     EnableLevelMenu(Game.currentLevel);

@@ -10,6 +10,9 @@
 std::string PlatformUserRuntimeDir();
 // Makes every missing directory of path; false when one can't be made.
 bool PlatformMakeDirectories(const std::string& path);
+// Writes text as a new file beside path, then renames it over path, so a
+// crash never leaves the file half written. False (old file kept) on failure.
+bool PlatformWriteFileAtomic(const std::string& path, const std::string& text);
 // Takes the first event of a window's queue: 1, or 0 when it is empty.
 int PlatformTakeEvent(std::deque<PlatformEvent>& queue, PlatformEvent* event);
 // Queues the event that ends the main loop.

@@ -62,19 +62,22 @@ int PlatformProgressWrite(uint8_t value)
     std::string directory = PlatformUserConfigDir();
     if (!PlatformMakeDirectories(directory))
         return 0;
-    std::string path = ProgressPath();
-    std::string temporary = path + ".new";
-
     char text[PROGRESS_MAX_BYTES];
     int length = std::snprintf(text, sizeof text, "%s=%u\n", PROGRESS_KEY, static_cast<unsigned>(value));
+    return PlatformWriteFileAtomic(ProgressPath(), std::string(text, static_cast<size_t>(length))) ? 1 : 0;
+}
+
+bool PlatformWriteFileAtomic(const std::string& path, const std::string& text)
+{
+    std::string temporary = path + ".new";
     int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
-        return 0;
-    bool written = write(fd, text, static_cast<size_t>(length)) == length && fsync(fd) == 0;
+        return false;
+    bool written = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size()) && fsync(fd) == 0;
     written = close(fd) == 0 && written;
     if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
         unlink(temporary.c_str());
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }
