@@ -50,6 +50,7 @@ until [ -n "$window" ]; do
 done
 xdotool windowfocus "$window" 2>/dev/null || true
 sleep 2
+size=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
 
 # Clock ticks of user and system time the process has used.
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$game_pid/stat"; }
@@ -68,7 +69,7 @@ for key in Right Left Right Left Right; do
 done
 walking=$(share "$start" "$(cpu_ticks)")
 
-size=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
+kill -0 "$game_pid" 2>/dev/null || { echo "the game ended while measured:"; cat "$work/out"; exit 1; }
 echo "program:  $program"
 echo "window:   $size on a $SCREEN screen"
 echo "idle:     $idle of one core over ${SECONDS_MEASURED} s"
