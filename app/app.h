@@ -31,8 +31,8 @@ extern GameSprites Sprites;
 extern int32_t SoundIds[GAME_SOUNDS];
 
 // The program: second-copy check, window, start-up, first level, main loop,
-// shutdown. Returns the process exit code. The platform's directories must be
-// set before it is called.
+// shutdown. Returns the process exit code: 1 when the window can't be made.
+// The platform's directories must be set before it is called.
 int AppMain();
 
 // One event of the window.
@@ -49,7 +49,11 @@ void HandleMenuCommand(uint32_t id);
 PlatformAboutText AboutText();
 void ShowAboutBox();
 uint8_t ReadSavedLevel();
+// Saves the level once per solve; a failed save is shown to the player.
 void WriteSavedLevel(uint8_t level);
+// Shows what the player must know about the saved progress (a damaged file
+// set aside), once.
+void ShowProgressNotice();
 void EnableLevelMenu(int32_t level);
 int GameStartup();
 int GameShutdown();

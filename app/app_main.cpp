@@ -10,6 +10,7 @@ const int WINDOW_X = 100;
 const int WINDOW_Y = 10;
 const int WINDOW_SIZE = 600;
 const int EXIT_CODE = 0;
+const int EXIT_NO_WINDOW = 1;
 
 // Runs passes until the window is gone.
 void RunMainLoop()
@@ -47,14 +48,16 @@ int AppMain()
     window.height = WINDOW_SIZE;
     window.menu = AppMenu();
     window.iconFile = WINDOW_ICON_FILE;
+    // The platform says on stderr why a window can't be made.
     if (!PlatformCreateWindow(window))
-        return 0;
+        return EXIT_NO_WINDOW;
     EnableViewMenu();
     // The game goes on from the highest level reached.
     Game.currentLevel = ReadSavedLevel();
     EnableLevelMenu(Game.currentLevel);
 
     GameStartup();
+    ShowProgressNotice();
     AppStartLevel();
     RunMainLoop();
     GameShutdown();

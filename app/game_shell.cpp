@@ -10,6 +10,7 @@
 #include "game/sprites.h"
 
 #include <cstdio>
+#include <string>
 
 GameModel Game;
 GameSprites Sprites;
@@ -17,14 +18,28 @@ int32_t SoundIds[GAME_SOUNDS] = {SOUND_NONE, SOUND_NONE, SOUND_NONE, SOUND_NONE}
 
 namespace {
 
+// A level file is 300 bytes; one far longer is no level file.
+const uint64_t LEVEL_FILE_MAX_BYTES = 64 * 1024;
+
+// The message box keeps the game's one text; the reason goes to stderr.
+void ReportFileProblem(const std::string& path, const std::string& why)
+{
+    std::fprintf(stderr, "Quagmore: %s: %s\n", path.c_str(), why.c_str());
+}
+
 class FileLevelStore : public GameLevelStore {
 public:
     bool LevelRead(int32_t level, int8_t* bytes, size_t size) override
     {
         std::string path = PlatformFindDataFile(LevelFileName(level));
-        std::FILE* file = std::fopen(path.c_str(), "rb");
-        if (file == nullptr)
+        std::string why;
+        // Only a regular file of a sensible size is read: a FIFO or a device
+        // is never waited on.
+        std::FILE* file = PlatformOpenRegularFile(path, LEVEL_FILE_MAX_BYTES, &why);
+        if (file == nullptr) {
+            ReportFileProblem(path, why);
             return false;
+        }
         // A shorter file fills only the first bytes; the rest keep what they held.
         size_t ignored = std::fread(bytes, 1, size, file);
         (void)ignored;
@@ -34,17 +49,15 @@ public:
 
     bool LevelWrite(const int8_t* bytes, size_t size) override
     {
-        std::string path = PlatformUserFilePath(LevelFileName(EDITOR_LEVEL));
-        // Open an existing file without truncating it (bytes past the 300th
-        // stay), or create it when there is none.
-        std::FILE* file = std::fopen(path.c_str(), "r+b");
-        if (file == nullptr)
-            file = std::fopen(path.c_str(), "w+bx");
-        if (file == nullptr)
+        // The file is replaced at once by a new one renamed over it; the bytes
+        // past the 300th of a file already there stay. A save that did not
+        // reach the disk must not pass for one that did.
+        std::string why;
+        if (!PlatformSaveUserFile(LevelFileName(EDITOR_LEVEL), bytes, size, &why)) {
+            ReportFileProblem(LevelFileName(EDITOR_LEVEL), why);
             return false;
-        bool written = std::fseek(file, 0, SEEK_SET) == 0 && std::fwrite(bytes, 1, size, file) == size;
-        // A save that did not reach the disk must not pass for one that did.
-        return std::fclose(file) == 0 && written;
+        }
+        return true;
     }
 };
 

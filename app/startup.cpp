@@ -7,12 +7,17 @@
 #include "engine/bob.h"
 #include "engine/display.h"
 #include "engine/sound.h"
+#include "format/sheet_layout.h"
 
 #include <string>
 
 namespace {
 
 const char* const TILE_SHEET_FILE = "pieces.bmp";
+// A sheet a little larger than the layout's loads; one far larger is refused.
+const int32_t TILE_SHEET_MAX_WIDTH = 1024;
+const int32_t TILE_SHEET_MAX_HEIGHT = 512;
+static_assert(TILE_SHEET_MAX_WIDTH >= SHEET_WIDTH && TILE_SHEET_MAX_HEIGHT >= SHEET_HEIGHT);
 // In the order of GameSound.
 const char* const SOUND_FILES[GAME_SOUNDS] = {"splash.wav", "start.wav", "bifald.wav", "finished.wav"};
 
@@ -40,7 +45,8 @@ int GameStartup()
     SoundPlay(SoundIds[SOUND_START]);
     SoundStop(SoundIds[SOUND_START]);
 
-    if (!BitmapLoad(&TileSheet, PlatformFindDataFile(TILE_SHEET_FILE).c_str()))
+    if (!BitmapLoadLimited(&TileSheet, PlatformFindDataFile(TILE_SHEET_FILE).c_str(), TILE_SHEET_MAX_WIDTH,
+                           TILE_SHEET_MAX_HEIGHT))
         ShowMessage("Ingen pieces");
     SpritesBuild(Sprites, TileSheet);
     return 1;

@@ -9,7 +9,9 @@
 //
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -171,11 +173,25 @@ std::string PlatformFindDataFile(const std::string& name);
 // Path of a file in the user's data directory, creating the directory.
 std::string PlatformUserFilePath(const std::string& name);
 
+// Opens a file for reading ("rb") when it is a regular file of at most
+// maxBytes; nullptr otherwise, with *why saying what is wrong. A FIFO or a
+// device is never waited on or read.
+std::FILE* PlatformOpenRegularFile(const std::string& path, uint64_t maxBytes, std::string* why);
+// Saves a file of the user's data directory: its first headSize bytes become
+// head, the bytes past them in the file already there are kept. The file is
+// replaced at once (a new file renamed over it), never followed through a
+// link. Returns 1, or 0 with *why saying why it failed.
+int PlatformSaveUserFile(const std::string& name, const void* head, size_t headSize, std::string* why);
+
 // Saved progress: one byte. Returns 1 and sets *value when stored, 0 when
-// missing or unreadable.
+// nothing is stored. A damaged file is set aside (see the notice below).
 int PlatformProgressRead(uint8_t* value);
-// Writes the byte as a new file renamed over the old. Returns 1 or 0.
-int PlatformProgressWrite(uint8_t value);
+// Writes the byte as a new file renamed over the old. Returns 1, or 0 with
+// *why saying what went wrong.
+int PlatformProgressWrite(uint8_t value, std::string* why = nullptr);
+// What the player should be told about the saved progress, once (a damaged
+// file set aside); empty when there is nothing to tell.
+std::string PlatformProgressTakeNotice();
 
 // Single-instance lock held until the process ends. Returns 1 when this is the
 // only copy, 0 when another copy holds the lock.

@@ -89,8 +89,11 @@ void SimRemoveTemporaryHome();
 
 // sim_signals.cpp
 void SimCatchSignals();
-// Stops the run when a signal asked for it.
-void SimCheckSignals();
+// True once a signal asked the run to stop: the game is then ended through
+// its close box, as the real game is.
+bool SimStopSignalled();
+// After the game has ended: dies of the signal that stopped the run, if one did.
+void SimExitForSignal();
 // Standard output can no longer be written: stops the run.
 [[noreturn]] void SimOutputClosed();
 

@@ -43,5 +43,6 @@ int main(int argc, char** argv)
 
     SimScriptClose(&Sim.script);
     SimRemoveTemporaryHome();
+    SimExitForSignal();
     return code;
 }

@@ -82,9 +82,19 @@ void CloseAtEnd()
     Sim.closePressed = true;
 }
 
+// A stop signal presses the close box; the script is read no further.
+bool StopSignalled()
+{
+    if (!SimStopSignalled())
+        return false;
+    CloseAtEnd();
+    return true;
+}
+
 void SimIdle()
 {
-    SimCheckSignals();
+    if (StopSignalled())
+        return;
     if (Sim.draining) {
         if (HeadlessQueuedEvents() > 0 && !PlatformWindowActive())
             return;
@@ -94,7 +104,8 @@ void SimIdle()
     std::string error;
     for (;;) {
         int next = SimScriptNext(&Sim.script, &command, &error);
-        SimCheckSignals();
+        if (StopSignalled())
+            return;
         if (next < 0)
             SimFail(error);
         if (next == 0) {
@@ -108,7 +119,7 @@ void SimIdle()
 
 void OnFrameBegin()
 {
-    SimCheckSignals();
+    StopSignalled();
 }
 
 void OnSound(const char* name)

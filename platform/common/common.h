@@ -10,9 +10,13 @@
 std::string PlatformUserRuntimeDir();
 // Makes every missing directory of path; false when one can't be made.
 bool PlatformMakeDirectories(const std::string& path);
-// Writes text as a new file beside path, then renames it over path, so a
-// crash never leaves the file half written. False (old file kept) on failure.
-bool PlatformWriteFileAtomic(const std::string& path, const std::string& text);
+// Makes one of the user's directories when missing and checks that it is a
+// directory of this user's that no other user may write to. False with *why
+// (said once on stderr as well) when it is not to be used.
+bool PlatformUserDirUsable(const std::string& directory, std::string* why);
+// True when files may be read from one of the user's directories: it is
+// missing (so nothing is read) or passes the same check.
+bool PlatformUserDirTrusted(const std::string& directory);
 // Takes the first event of a window's queue: 1, or 0 when it is empty.
 int PlatformTakeEvent(std::deque<PlatformEvent>& queue, PlatformEvent* event);
 // Queues the event that ends the main loop.

@@ -2,7 +2,9 @@
 // new file renamed over the old.
 #include "platform/common/settings.h"
 #include "platform/common/common.h"
+#include "platform/common/safe_file.h"
 
+#include <cerrno>
 #include <cstdio>
 
 namespace {
@@ -10,6 +12,7 @@ namespace {
 const char* const SETTINGS_FILE = "settings";
 // A settings file is a few lines; anything past this is not one.
 const size_t SETTINGS_MAX_BYTES = 64 * 1024;
+const unsigned SETTINGS_MODE = 0644;
 const char SETTINGS_SEPARATOR = '=';
 
 bool IsKeyCharacter(char c)
@@ -108,22 +111,27 @@ int SettingsInt(const Settings& settings, const std::string& key, int low, int h
 
 Settings SettingsRead()
 {
-    std::FILE* file = std::fopen(SettingsPath().c_str(), "rb");
-    if (file == nullptr)
+    if (!PlatformUserDirTrusted(PlatformUserConfigDir()))
         return {};
-    std::string text(SETTINGS_MAX_BYTES + 1, '\0');
-    size_t length = std::fread(text.data(), 1, text.size(), file);
-    std::fclose(file);
-    if (length > SETTINGS_MAX_BYTES) {
-        std::fprintf(stderr, "Quagmore: %s is too large to be settings; using the defaults\n", SettingsPath().c_str());
+    std::string text;
+    std::string why;
+    if (!SafeFileRead(SettingsPath(), SETTINGS_MAX_BYTES, &text, &why)) {
+        // A missing file is the usual first start; anything else is said.
+        if (errno != ENOENT)
+            std::fprintf(stderr, "Quagmore: %s: %s; using the default view\n", SettingsPath().c_str(), why.c_str());
         return {};
     }
-    text.resize(length);
     return SettingsParse(text);
 }
 
 bool SettingsWrite(const Settings& settings)
 {
-    std::string directory = PlatformUserConfigDir();
-    return PlatformMakeDirectories(directory) && PlatformWriteFileAtomic(SettingsPath(), SettingsFormat(settings));
+    std::string why;
+    if (!PlatformUserDirUsable(PlatformUserConfigDir(), &why))
+        return false;
+    if (!SafeFileWrite(SettingsPath(), SettingsFormat(settings), SETTINGS_MODE, &why)) {
+        std::fprintf(stderr, "Quagmore: the view could not be saved to %s: %s\n", SettingsPath().c_str(), why.c_str());
+        return false;
+    }
+    return true;
 }

@@ -64,6 +64,13 @@ extern SdlPlatform Sdl;
 // sdl_window.cpp
 // Hands one SDL event to ImGui and turns it into the game's events where it is one.
 void SdlHandleEvent(const SDL_Event& event);
+// sdl_signals.cpp: SIGINT, SIGTERM and SIGHUP ask for the close; the event
+// loop takes the request.
+void SdlCatchStopSignals();
+bool SdlTakeStopSignal();
+// sdl_video_check.cpp: false, with *why, when the video driver SDL chose shows
+// nothing and was not asked for by name.
+bool SdlVideoDriverShows(std::string* why);
 // Handles every SDL event that is waiting, without waiting.
 void SdlPumpEvents();
 // Waits up to timeoutMs for an SDL event, then handles all that are waiting.

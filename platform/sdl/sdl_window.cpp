@@ -3,6 +3,8 @@
 #include "platform/common/common.h"
 #include "platform/common/settings.h"
 
+#include "engine/bitmap.h"
+
 #include "imgui.h"
 #include "imgui_impl_sdl.h"
 #include "imgui_impl_sdlrenderer.h"
@@ -24,6 +26,7 @@ const int EVENT_REDRAW_FRAMES = 3;
 const int ALL_OF_THE_AREA = 100;
 const char* const SETTING_ZOOM = "zoom";
 const char* const SETTING_FULLSCREEN = "fullscreen";
+const int32_t ICON_MAX_SIDE = 256;
 
 bool IsPictureButton(uint8_t button)
 {
@@ -132,17 +135,26 @@ void PostClose()
 }
 
 // The icon is optional: a missing or unreadable file leaves the default one.
+// It goes through the game's checked BMP loader, at most 256 x 256 pixels.
 void LoadIcon(const std::string& iconFile)
 {
     if (iconFile.empty())
         return;
     std::string path = PlatformFindDataFile(iconFile);
-    SDL_Surface* icon = SDL_LoadBMP(path.c_str());
-    if (icon == nullptr)
+    BitmapFile bitmap = {};
+    if (!BitmapLoadLimited(&bitmap, path.c_str(), ICON_MAX_SIDE, ICON_MAX_SIDE))
         return;
-    SDL_SetWindowIcon(Sdl.window, icon);
-    Sdl.icon = SDL_CreateTextureFromSurface(Sdl.renderer, icon);
-    SDL_FreeSurface(icon);
+    const int width = bitmap.infoHeader.width;
+    const int height = BitmapRows(&bitmap);
+    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(bitmap.pixels, width, height, 24,
+                                                           static_cast<int>(BITMAP_BYTES_PER_PIXEL) * width,
+                                                           SDL_PIXELFORMAT_BGR24);
+    if (icon != nullptr) {
+        SDL_SetWindowIcon(Sdl.window, icon);
+        Sdl.icon = SDL_CreateTextureFromSurface(Sdl.renderer, icon);
+        SDL_FreeSurface(icon);
+    }
+    BitmapUnload(&bitmap);
 }
 
 SDL_Renderer* CreateRenderer(SDL_Window* window)
@@ -265,15 +277,19 @@ void SdlPumpEvents()
     SDL_Event event;
     while (SDL_PollEvent(&event) != 0)
         SdlHandleEvent(event);
+    if (SdlTakeStopSignal()) {
+        SDL_Event quit = {};
+        quit.type = SDL_QUIT;
+        SdlHandleEvent(quit);
+    }
 }
 
 void SdlWaitEvents(int timeoutMs)
 {
     SDL_Event event;
-    if (SDL_WaitEventTimeout(&event, timeoutMs) != 0) {
+    if (SDL_WaitEventTimeout(&event, timeoutMs) != 0)
         SdlHandleEvent(event);
-        SdlPumpEvents();
-    }
+    SdlPumpEvents();
 }
 
 // ---------------------------------------------------------------------------
@@ -283,8 +299,15 @@ int PlatformCreateWindow(const PlatformWindowDesc& desc)
 {
     if (Sdl.window != nullptr)
         return 0;
+    SdlCatchStopSignals();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "Quagmore: no video: %s\n", SDL_GetError());
+        return 0;
+    }
+    std::string why;
+    if (!SdlVideoDriverShows(&why)) {
+        std::fprintf(stderr, "Quagmore: no window: %s\n", why.c_str());
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return 0;
     }
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");

@@ -3,7 +3,10 @@
 #include "game_fixture.h"
 
 #include "app/app.h"
+#include "engine/sound.h"
+#include "engine/wav.h"
 #include "platform/headless/headless.h"
+#include "support/bmp.h"
 #include "support/bytes.h"
 #include "support/tile_sheet.h"
 #include "support/wav.h"
@@ -106,6 +109,52 @@ TEST_F(ShellTest, ReadOnlyFilesLoadButCannotBeSaved)
         EXPECT_EQ(read[LevelByteIndex(3, 1)], TILE_PILE);
         EXPECT_FALSE(AppLevelStore().LevelWrite(read, LEVEL_FILE_SIZE));
     }));
+}
+
+// The editor's level.dat as no regular file (a FIFO, a directory) is refused
+// at once, never waited on, as a missing file is.
+TEST_F(ShellTest, LevelFilesThatAreNoFilesAreRefused)
+{
+    const std::string path = homeDir + "/data/quagmore/level.dat";
+    std::filesystem::create_directories(homeDir + "/data/quagmore");
+    alarm(30);   // a FIFO that is waited on fails the test instead of hanging it
+    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    int8_t read[LEVEL_FILE_SIZE] = {};
+    for (bool fifo : {true, false}) {
+        if (!fifo) {
+            std::filesystem::remove(path);
+            std::filesystem::create_directories(path);
+        }
+        EXPECT_FALSE(AppLevelStore().LevelRead(EDITOR_LEVEL, read, LEVEL_FILE_SIZE)) << fifo;
+    }
+    alarm(0);
+}
+
+// Files of a size no game file has are refused before they are read: a tile
+// sheet far larger than the sheet's layout ("Ingen pieces", as for a missing
+// one), and a sound over the cap (the others still load).
+TEST_F(ShellTest, OversizedSheetAndSoundsAreRefused)
+{
+    BmpOptions huge;
+    huge.width = 2048;
+    huge.height = 1024;
+    ASSERT_TRUE(WriteFileBytes(dataDir + "/pieces.bmp", BmpEncode(huge, [](int, int) { return 0x123456u; })));
+    ASSERT_TRUE(WriteFileBytes(dataDir + "/splash.wav", WavPlain(Bytes(WAV_MAX_FILE_BYTES, 0x80))));
+    GameStartup();
+    EXPECT_EQ(HeadlessMessageBoxes(), std::vector<std::string>{"Ingen pieces"});
+    EXPECT_EQ(SoundIds[SOUND_SPLASH], SOUND_NONE);
+    EXPECT_NE(SoundIds[SOUND_START], SOUND_NONE);
+    GameShutdown();
+
+    // A sheet a little larger than the layout still loads.
+    BmpOptions larger;
+    larger.width = TEST_SHEET_WIDTH + 100;
+    larger.height = TEST_SHEET_HEIGHT + 100;
+    ASSERT_TRUE(WriteFileBytes(dataDir + "/pieces.bmp", BmpEncode(larger, [](int, int) { return 0x123456u; })));
+    HeadlessReset();
+    GameStartup();
+    EXPECT_TRUE(HeadlessMessageBoxes().empty());
+    GameShutdown();
 }
 
 // Without a keyboard start-up beeps, and only Escape and Enter are read.
