@@ -19,6 +19,9 @@ enum : uint16_t {
     IDM_RESET = 5,
     IDM_LEVEL_1 = 21,
     IDM_LEVEL_LAST = IDM_LEVEL_1 + LEVEL_COUNT - 1,
+    IDM_ZOOM_1 = 41,
+    IDM_ZOOM_LAST = IDM_ZOOM_1 + PLATFORM_ZOOM_MAX - 1,
+    IDM_FULLSCREEN = 45,
 };
 
 // The one game and the pictures it is drawn with.
@@ -36,8 +39,11 @@ int AppMain();
 void AppHandleEvent(const PlatformEvent& event);
 void ShowMessage(const char* text);
 
-// The menu bar: File (Reset, Levels with Level 1 to Level 12 grayed, Exit) and Help (About).
+// The menu bar: File (Reset, Levels with Level 1 to Level 12 grayed, Exit),
+// View (Zoom 1x to 4x, Fullscreen) and Help (About).
 std::vector<PlatformMenuItem> AppMenu();
+// Enables the zooms whose window fits the display.
+void EnableViewMenu();
 void HandleMenuCommand(uint32_t id);
 // The texts of the About box.
 PlatformAboutText AboutText();

@@ -51,6 +51,7 @@ int AppMain()
     // The platform says on stderr why a window can't be made.
     if (!PlatformCreateWindow(window))
         return EXIT_NO_WINDOW;
+    EnableViewMenu();
     // The game goes on from the highest level reached.
     Game.currentLevel = ReadSavedLevel();
     EnableLevelMenu(Game.currentLevel);

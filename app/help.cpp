@@ -21,7 +21,9 @@ PlatformHelpText HelpText()
         {"Enter", "Back to the level you were playing"},
         {"", "View"},
         {"F1", "Show or close this help"},
-        {"Alt+F, Alt+H", "Open the File or the Help menu"},
+        {"F11, Alt+Enter", "Switch between the window and fullscreen"},
+        {"View > Zoom", "Draw the picture 1, 2, 3 or 4 times as large"},
+        {"Alt+F, Alt+V, Alt+H", "Open the File, the View or the Help menu"},
     };
     return help;
 }

@@ -14,9 +14,14 @@ std::vector<PlatformMenuItem> AppMenu()
     file.items.push_back(levels);
     file.items.push_back({"Exit", IDM_EXIT, true, {}});
 
+    PlatformMenuItem view{"&View", 0, true, {}};
+    for (int zoom = 1; zoom <= PLATFORM_ZOOM_MAX; ++zoom)
+        view.items.push_back({"Zoom &" + std::to_string(zoom) + "\u00d7", static_cast<uint32_t>(IDM_ZOOM_1 + zoom - 1), zoom == 1, {}});
+    view.items.push_back({"&Fullscreen (F11)", IDM_FULLSCREEN, true, {}});
+
     PlatformMenuItem help{"&Help", 0, true, {}};
     help.items.push_back({"&About Quagmore", IDM_ABOUT, true, {}});
-    return {file, help};
+    return {file, view, help};
 }
 
 void HandleMenuCommand(uint32_t id)
@@ -28,7 +33,15 @@ void HandleMenuCommand(uint32_t id)
         AppUpdateStatus();
         return;
     }
+    if (id >= IDM_ZOOM_1 && id <= IDM_ZOOM_LAST) {
+        PlatformViewSetZoom(static_cast<int>(id - IDM_ZOOM_1) + 1);
+        EnableViewMenu();
+        return;
+    }
     switch (id) {
+    case IDM_FULLSCREEN:
+        PlatformViewToggleFullscreen();
+        break;
     case IDM_EXIT:
         PlatformDestroyWindow();
         break;
@@ -51,4 +64,10 @@ void EnableLevelMenu(int32_t level)
         return;
     for (int32_t reached = 1; reached <= level; ++reached)
         PlatformMenuEnable(static_cast<uint32_t>(IDM_LEVEL_1 + reached - 1), 1);
+}
+
+void EnableViewMenu()
+{
+    for (int zoom = 1; zoom <= PLATFORM_ZOOM_MAX; ++zoom)
+        PlatformMenuEnable(static_cast<uint32_t>(IDM_ZOOM_1 + zoom - 1), PlatformViewZoomFits(zoom));
 }

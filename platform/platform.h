@@ -65,8 +65,8 @@ struct PlatformHelpText {
 
 struct PlatformWindowDesc {
     std::string title;
-    int x = 0, y = 0;                      // outer position
-    int width = 0, height = 0;             // outer size of the window, picture and frame
+    int x = 0, y = 0;                      // preferred position, used when the window fits there
+    int width = 0, height = 0;             // size of the picture at zoom 1, below the menu bar
     std::vector<PlatformMenuItem> menu;    // the menu bar
     std::string iconFile;                  // bare data-file name of the window icon (BMP)
 };
@@ -106,6 +106,17 @@ void PlatformSetStatus(const std::string& text);
 std::string PlatformStatusShown();
 // A short bell, or nothing.
 void PlatformBeep();
+
+// ---------------------------------------------------------------------------
+// View: the picture is shown at a whole-number zoom, in a window or on the
+// whole screen. The choices are remembered in the player's settings.
+enum { PLATFORM_ZOOM_MAX = 4 };
+// 1 when the window at the zoom (1 to PLATFORM_ZOOM_MAX) fits the display.
+int PlatformViewZoomFits(int zoom);
+// Sizes the window to show the picture at the zoom, leaving fullscreen.
+void PlatformViewSetZoom(int zoom);
+// Switches between the window and the whole screen (also F11 and Alt+Enter).
+void PlatformViewToggleFullscreen();
 
 // ---------------------------------------------------------------------------
 // Display

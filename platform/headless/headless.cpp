@@ -238,6 +238,20 @@ int PlatformMenuIsEnabled(uint32_t command)
     return item != Headless.menu.end() && item->second;
 }
 
+// The simulator has no screen: its picture is always shown one to one.
+int PlatformViewZoomFits(int zoom)
+{
+    return zoom == 1 ? 1 : 0;
+}
+
+void PlatformViewSetZoom(int)
+{
+}
+
+void PlatformViewToggleFullscreen()
+{
+}
+
 void PlatformMessageBox(const char* text)
 {
     Headless.messageBoxes.push_back(text);

@@ -1,11 +1,13 @@
-// Presentation and frame pacing: the back surface is uploaded to a texture and
-// stretched into the picture area under the menu bar, at 60 frames a second.
+// Presentation and frame pacing: what changed of the back surface is uploaded
+// to a texture drawn in the picture area under the menu bar, and the window
+// presented when anything in it changed; frames run 60 a second either way.
 #include "platform/sdl/sdl_platform.h"
 
 #include "imgui.h"
 #include "imgui_impl_sdl.h"
 #include "imgui_impl_sdlrenderer.h"
 
+#include <algorithm>
 #include <cfloat>
 
 namespace {
@@ -15,6 +17,7 @@ const uint64_t FRAMES_PER_SECOND = 60;
 // schedule again from now instead of running frames back to back to catch up.
 const uint64_t MAX_FRAMES_BEHIND = 3;
 const uint64_t MS_PER_SECOND = 1000;
+const int REDRAW_AFTER_POPUP_FRAMES = 3;
 // The back surface's format, which the picture texture shares.
 const uint32_t PICTURE_PIXEL_FORMAT = SDL_PIXELFORMAT_RGB888;
 
@@ -29,13 +32,17 @@ bool PrepareTexture(int width, int height)
     Sdl.picture = SDL_CreateTexture(Sdl.renderer, PICTURE_PIXEL_FORMAT, SDL_TEXTUREACCESS_STREAMING, width, height);
     if (Sdl.picture == nullptr)
         return false;
-    SDL_SetTextureScaleMode(Sdl.picture, SDL_ScaleModeLinear);
-    Sdl.pictureSourceWidth = width;
-    Sdl.pictureSourceHeight = height;
+    Sdl.shownValid = false;
+    if (Sdl.pictureSourceWidth != width || Sdl.pictureSourceHeight != height) {
+        Sdl.pictureSourceWidth = width;
+        Sdl.pictureSourceHeight = height;
+        SdlViewUpdate();
+    }
     return true;
 }
 
-void UploadPicture(SDL_Surface* back)
+// Returns the rectangles uploaded: 0 when the picture did not change.
+int UploadPicture(SDL_Surface* back)
 {
     SDL_Surface* source = back;
     if (back->format->format != PICTURE_PIXEL_FORMAT)
@@ -43,14 +50,17 @@ void UploadPicture(SDL_Surface* back)
     if (source == nullptr || !PrepareTexture(source->w, source->h)) {
         if (source != back)
             SDL_FreeSurface(source);
-        return;
+        return 0;
     }
+    int uploaded = 0;
     if (SDL_LockSurface(source) == 0) {
-        SDL_UpdateTexture(Sdl.picture, nullptr, source->pixels, source->pitch);
+        uploaded = SdlPresentUpload(static_cast<const uint32_t*>(source->pixels), source->pitch / 4, source->w,
+                                    source->h);
         SDL_UnlockSurface(source);
     }
     if (source != back)
         SDL_FreeSurface(source);
+    return uploaded;
 }
 
 // The ImGui back end reads SDL's global mouse position, which on X11 can stay
@@ -110,6 +120,7 @@ void SdlDisplayRelease()
     if (Sdl.picture != nullptr)
         SDL_DestroyTexture(Sdl.picture);
     Sdl.picture = nullptr;
+    Sdl.shownValid = false;
 }
 
 void SdlRedraw()
@@ -124,13 +135,25 @@ void SdlRedraw()
     SdlDrawDialog();
     Sdl.popupOpen = ImGui::IsPopupOpen("", ImGuiPopupFlags_AnyPopup);
     ImGui::Render();
+    // An open menu or box is drawn every time; once it closes, the frames
+    // after it still are, to take it off the window.
+    if (Sdl.popupOpen || Sdl.dialog.kind != SdlDialog::None)
+        Sdl.redrawFrames = std::max(Sdl.redrawFrames, REDRAW_AFTER_POPUP_FRAMES);
+    else if (Sdl.redrawFrames > 0)
+        --Sdl.redrawFrames;
 
+    // Black bars around the picture; whole-number zooms keep its pixels
+    // square and sharp, a window too small for it shrinks it smoothly.
     SDL_SetRenderDrawColor(Sdl.renderer, 0, 0, 0, SDL_ALPHA_OPAQUE);
     SDL_RenderClear(Sdl.renderer);
-    if (Sdl.picture != nullptr)
+    if (Sdl.picture != nullptr) {
+        bool shrunk = Sdl.pictureRect.w < Sdl.pictureSourceWidth;
+        SDL_SetTextureScaleMode(Sdl.picture, shrunk ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
         SDL_RenderCopy(Sdl.renderer, Sdl.picture, nullptr, &Sdl.pictureRect);
+    }
     ImGui_ImplSDLRenderer_RenderDrawData(ImGui::GetDrawData());
     SDL_RenderPresent(Sdl.renderer);
+    ++Sdl.presentCount;
 }
 
 // ---------------------------------------------------------------------------
@@ -146,8 +169,9 @@ void PlatformPresent(SDL_Surface* back)
 {
     if (Sdl.window == nullptr || back == nullptr)
         return;
-    UploadPicture(back);
-    SdlRedraw();
+    // A frame that changed nothing in the window presents nothing.
+    if (UploadPicture(back) > 0 || Sdl.redrawFrames > 0)
+        SdlRedraw();
 }
 
 void PlatformFrameBegin()

@@ -11,12 +11,7 @@
 #include <string>
 #include <vector>
 
-// The window's outer size is inset by these to give the picture area.
 enum {
-    PICTURE_INSET_LEFT = 4,
-    PICTURE_INSET_TOP = 42,
-    PICTURE_INSET_RIGHT = 4,
-    PICTURE_INSET_BOTTOM = 4,
     PICTURE_SOURCE_SIZE = 600,   // the back surface the game composes on
     MENU_FONT_PIXELS = 13,       // ImGui's built-in font at its native size
 };
@@ -42,6 +37,13 @@ struct SdlPlatform {
     int pictureSourceWidth = PICTURE_SOURCE_SIZE;
     int pictureSourceHeight = PICTURE_SOURCE_SIZE;
     SDL_Rect pictureRect = {0, 0, 0, 0}; // where the picture lies in the window
+    std::vector<uint32_t> shown;         // the picture in the texture, row after row
+    bool shownValid = false;             // shown and the texture hold the last picture
+    int redrawFrames = 0;                // frames still to present although the picture is unchanged
+    uint64_t uploadCount = 0;            // rectangles uploaded since start (for the smoke test)
+    uint64_t presentCount = 0;           // window presents since start (for the smoke test)
+    int zoom = 1;                        // the zoom chosen from the View menu
+    bool fullscreen = false;
     int menuBarHeight = 0;
     bool destroying = false;
     bool imguiReady = false;
@@ -116,6 +118,38 @@ struct SdlFrameSchedule {
 // Counter value at which the next frame slot begins; now when the schedule
 // starts or has fallen too far behind and starts again from now.
 uint64_t SdlFrameScheduleNext(SdlFrameSchedule* schedule, uint64_t now);
+
+// ---------------------------------------------------------------------------
+// sdl_view.cpp
+struct SdlViewFit {
+    SDL_Rect picture = {0, 0, 0, 0};  // where the picture is drawn
+    int zoom = 0;                     // window pixels per picture pixel; 0 when scaled down
+};
+// The picture's place in an area of the window.
+SdlViewFit SdlViewLayout(const SDL_Rect& area, int sourceWidth, int sourceHeight);
+// The window's inner size at a zoom: the picture under the menu bar.
+SDL_Point SdlViewWindowSize(int zoom, int menuBarHeight, int sourceWidth, int sourceHeight);
+// True when the window at the zoom fits within percent of the usable area.
+bool SdlViewZoomFits(int zoom, const SDL_Rect& usable, int menuBarHeight, int sourceWidth, int sourceHeight,
+                     int percent);
+// The largest zoom whose window fits 90% of the usable area; at least 1.
+int SdlViewFirstZoom(const SDL_Rect& usable, int menuBarHeight, int sourceWidth, int sourceHeight);
+// The preferred place when the window fits there, else centred in the usable area.
+SDL_Point SdlViewFirstPosition(const SDL_Rect& usable, SDL_Point size, SDL_Point preferred);
+// Lays the picture out in the window's present size (after a resize, a zoom,
+// fullscreen) and has the next frames presented.
+void SdlViewUpdate();
+
+// ---------------------------------------------------------------------------
+// sdl_present.cpp
+// The rectangles of next that differ from shown, compared in blocks: per band
+// of block rows, one rectangle from the first changed block to the last.
+// Pitches are in pixels.
+std::vector<SDL_Rect> SdlPresentChangedRects(const uint32_t* shown, int shownPitch, const uint32_t* next,
+                                             int nextPitch, int width, int height, int block);
+// Uploads the changed parts of a picture (all of it when the texture is new)
+// to the picture texture and keeps them as shown. Returns the rectangles uploaded.
+int SdlPresentUpload(const uint32_t* pixels, int pitch, int width, int height);
 
 // ---------------------------------------------------------------------------
 // sdl_keyboard.cpp

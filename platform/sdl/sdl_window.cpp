@@ -1,6 +1,7 @@
 // The game window and its event loop: SDL events become the game's events.
 #include "platform/sdl/sdl_platform.h"
 #include "platform/common/common.h"
+#include "platform/common/settings.h"
 
 #include "engine/bitmap.h"
 
@@ -19,6 +20,12 @@ namespace {
 // it settles after the mouse stops, a window without the focus seldom.
 const int MENU_REDRAW_MS = 100;
 const int INACTIVE_REDRAW_MS = 500;
+// After an event the window is presented for a few frames, so the menu bar
+// shows what the event changed once ImGui has settled on it.
+const int EVENT_REDRAW_FRAMES = 3;
+const int ALL_OF_THE_AREA = 100;
+const char* const SETTING_ZOOM = "zoom";
+const char* const SETTING_FULLSCREEN = "fullscreen";
 const int32_t ICON_MAX_SIDE = 256;
 
 bool IsPictureButton(uint8_t button)
@@ -66,11 +73,16 @@ void HandleKeyPress(const SDL_KeyboardEvent& key)
     bool escape = code == SDL_SCANCODE_ESCAPE;
     bool enter = code == SDL_SCANCODE_RETURN || code == SDL_SCANCODE_KP_ENTER;
     bool help = code == SDL_SCANCODE_F1 && Sdl.dialog.kind == SdlDialog::Help;
+    bool alt = (key.keysym.mod & KMOD_ALT) != 0;
     if (Sdl.dialog.kind != SdlDialog::None) {
         if (escape || enter || help) {
             Sdl.dialog.closeRequested = true;
             SdlSwallowKey(code);
         }
+    } else if (code == SDL_SCANCODE_F11 || (enter && alt)) {
+        // The Enter of Alt+Enter does not also reach the game.
+        PlatformViewToggleFullscreen();
+        SdlSwallowKey(code);
     } else if (Sdl.popupOpen && escape) {
         Sdl.closeMenus = true;
         SdlSwallowKey(code);
@@ -92,6 +104,28 @@ void HandleWindowEvent(const SDL_WindowEvent& event)
         Sdl.focused = true;
     else if (event.event == SDL_WINDOWEVENT_FOCUS_LOST)
         Sdl.focused = false;
+    else if (event.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+        SdlViewUpdate();
+}
+
+// The usable area of the display the window is on (or will be on).
+SDL_Rect UsableArea()
+{
+    int display = Sdl.window != nullptr ? SDL_GetWindowDisplayIndex(Sdl.window) : 0;
+    SDL_Rect usable{0, 0, 0, 0};
+    if (display < 0 || SDL_GetDisplayUsableBounds(display, &usable) != 0)
+        SDL_GetDisplayBounds(0, &usable);
+    return usable;
+}
+
+// Remembers the zoom and fullscreen in the settings, keeping the other keys.
+void SaveView()
+{
+    Settings settings = SettingsRead();
+    SettingsSet(settings, SETTING_ZOOM, std::to_string(Sdl.zoom));
+    SettingsSet(settings, SETTING_FULLSCREEN, Sdl.fullscreen ? "1" : "0");
+    if (!SettingsWrite(settings))
+        std::fprintf(stderr, "Quagmore: the settings could not be written to %s\n", PlatformUserConfigDir().c_str());
 }
 
 void PostClose()
@@ -192,10 +226,27 @@ bool SdlPictureFromWindow(const SDL_Rect& picture, int sourceWidth, int sourceHe
     return true;
 }
 
+void SdlViewUpdate()
+{
+    Sdl.redrawFrames = EVENT_REDRAW_FRAMES;
+    if (Sdl.window == nullptr)
+        return;
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(Sdl.window, &width, &height);
+    SDL_Rect area{0, Sdl.menuBarHeight, width, height - Sdl.menuBarHeight};
+    Sdl.pictureRect = SdlViewLayout(area, Sdl.pictureSourceWidth, Sdl.pictureSourceHeight).picture;
+}
+
 void SdlHandleEvent(const SDL_Event& event)
 {
     if (Sdl.imguiReady)
         ImGui_ImplSDL2_ProcessEvent(&event);
+    // The picture is presented only when it changes; what an event changes
+    // in the menu bar, a box or the window is presented over the next frames.
+    bool keyRepeat = (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) && event.key.repeat != 0;
+    if (!keyRepeat)
+        Sdl.redrawFrames = EVENT_REDRAW_FRAMES;
     switch (event.type) {
     case SDL_QUIT:
         // The close box (or a request to end) also ends an open box, so the
@@ -263,12 +314,23 @@ int PlatformCreateWindow(const PlatformWindowDesc& desc)
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
     StartImGui();
     Sdl.menuBarHeight = SdlMenuBarHeight();
-    int pictureWidth = desc.width - PICTURE_INSET_LEFT - PICTURE_INSET_RIGHT;
-    int pictureHeight = desc.height - PICTURE_INSET_TOP - PICTURE_INSET_BOTTOM;
-    Sdl.pictureRect = SDL_Rect{0, Sdl.menuBarHeight, pictureWidth, pictureHeight};
+    Sdl.pictureSourceWidth = desc.width;
+    Sdl.pictureSourceHeight = desc.height;
 
-    Sdl.window = SDL_CreateWindow(desc.title.c_str(), desc.x, desc.y, pictureWidth,
-                                  Sdl.menuBarHeight + pictureHeight, SDL_WINDOW_SHOWN);
+    // The remembered zoom when it still fits the display, else the largest
+    // that fits comfortably.
+    SDL_Rect usable = UsableArea();
+    Settings settings = SettingsRead();
+    int firstZoom = SdlViewFirstZoom(usable, Sdl.menuBarHeight, desc.width, desc.height);
+    Sdl.zoom = SettingsInt(settings, SETTING_ZOOM, 1, PLATFORM_ZOOM_MAX, firstZoom);
+    if (!SdlViewZoomFits(Sdl.zoom, usable, Sdl.menuBarHeight, desc.width, desc.height, ALL_OF_THE_AREA))
+        Sdl.zoom = firstZoom;
+    Sdl.fullscreen = SettingsInt(settings, SETTING_FULLSCREEN, 0, 1, 0) == 1;
+    SDL_Point size = SdlViewWindowSize(Sdl.zoom, Sdl.menuBarHeight, desc.width, desc.height);
+    SDL_Point place = SdlViewFirstPosition(usable, size, SDL_Point{desc.x, desc.y});
+    uint32_t flags = SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE | (Sdl.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+
+    Sdl.window = SDL_CreateWindow(desc.title.c_str(), place.x, place.y, size.x, size.y, flags);
     if (Sdl.window != nullptr)
         Sdl.renderer = CreateRenderer(Sdl.window);
     if (Sdl.renderer == nullptr) {
@@ -283,6 +345,7 @@ int PlatformCreateWindow(const PlatformWindowDesc& desc)
 
     Sdl.menu = desc.menu;
     Sdl.destroying = false;
+    SdlViewUpdate();
     // A new window is the one the user works in, as on other desktops.
     Sdl.focused = true;
     SDL_RaiseWindow(Sdl.window);
@@ -327,4 +390,41 @@ void PlatformPostEvent(const PlatformEvent& event)
 int PlatformWindowActive()
 {
     return Sdl.window != nullptr && Sdl.focused && !Sdl.popupOpen && Sdl.dialog.kind == SdlDialog::None;
+}
+
+// ---------------------------------------------------------------------------
+// View
+
+int PlatformViewZoomFits(int zoom)
+{
+    if (Sdl.window == nullptr || zoom < 1 || zoom > PLATFORM_ZOOM_MAX)
+        return 0;
+    return SdlViewZoomFits(zoom, UsableArea(), Sdl.menuBarHeight, Sdl.pictureSourceWidth, Sdl.pictureSourceHeight,
+                           ALL_OF_THE_AREA)
+               ? 1
+               : 0;
+}
+
+void PlatformViewSetZoom(int zoom)
+{
+    if (PlatformViewZoomFits(zoom) == 0)
+        return;
+    if (Sdl.fullscreen)
+        SDL_SetWindowFullscreen(Sdl.window, 0);
+    Sdl.fullscreen = false;
+    Sdl.zoom = zoom;
+    SDL_Point size = SdlViewWindowSize(zoom, Sdl.menuBarHeight, Sdl.pictureSourceWidth, Sdl.pictureSourceHeight);
+    SDL_SetWindowSize(Sdl.window, size.x, size.y);
+    SaveView();
+    SdlViewUpdate();
+}
+
+void PlatformViewToggleFullscreen()
+{
+    if (Sdl.window == nullptr)
+        return;
+    Sdl.fullscreen = !Sdl.fullscreen;
+    SDL_SetWindowFullscreen(Sdl.window, Sdl.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    SaveView();
+    SdlViewUpdate();
 }

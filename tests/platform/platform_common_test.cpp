@@ -1,6 +1,7 @@
-// The shared platform code: where files are found, the saved progress file
-// and the single-instance lock.
+// The shared platform code: where files are found, the saved progress file,
+// the settings file and the single-instance lock.
 #include "platform/platform.h"
+#include "platform/common/settings.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -144,6 +145,55 @@ TEST_F(PlatformFiles, ProgressThatIsNoFileIsSetAside)
     EXPECT_NE(PlatformProgressTakeNotice(), "");
     ASSERT_EQ(PlatformProgressWrite(3), 1);
     EXPECT_EQ(ReadProgress(), 3);
+}
+
+// "key=value" lines in order, a later one replacing an earlier one in its
+// place; lines that are none dropped; numbers read in range or as the default.
+TEST(Settings, ParseFormatAndNumbers)
+{
+    const std::string text = std::string("zoom=2\nvolume=7\r\nno separator\n=empty key\nb\xe4" "d=1\n"
+                                         "tab=\x01\nzoom=3\nfullscreen=1\nname=a=b c") + '\0' + "\n";
+    Settings settings = SettingsParse(text);
+    EXPECT_EQ(SettingsFormat(settings), "zoom=3\nvolume=7\nfullscreen=1\n");
+    SettingsSet(settings, "volume", "");
+    SettingsSet(settings, "keys.left", "A");
+    EXPECT_EQ(SettingsFormat(settings), "zoom=3\nvolume=\nfullscreen=1\nkeys.left=A\n");
+    EXPECT_EQ(SettingsFormat(SettingsParse(SettingsFormat(settings))), SettingsFormat(settings));
+
+    const struct {
+        const char* value;
+        int read;
+    } numbers[] = {{"1", 1}, {"4", 4}, {"0004", 4}, {"0", -1}, {"5", -1}, {"-1", -1}, {"+2", -1},
+                   {"2 ", -1}, {"", -1}, {"banana", -1}, {"99999999999999999999", -1}};
+    for (const auto& number : numbers) {
+        Settings one = SettingsParse(std::string("zoom=") + number.value + "\n");
+        EXPECT_EQ(SettingsInt(one, "zoom", 1, 4, -1), number.read) << number.value;
+    }
+    EXPECT_EQ(SettingsInt({}, "zoom", 1, 4, 3), 3);
+}
+
+// Written through a temporary renamed over the file, read back whole; a file
+// of garbage gives what can be made out, an oversized one nothing.
+TEST_F(PlatformFiles, SettingsRoundTripAndDamage)
+{
+    EXPECT_TRUE(SettingsRead().empty());
+    const std::string path = PlatformUserConfigDir() + "/settings";
+    WriteFile(path + ".new", "zoom=4\n");
+    EXPECT_TRUE(SettingsRead().empty());
+    Settings settings = SettingsParse("zoom=2\nfuture=kept\n");
+    ASSERT_TRUE(SettingsWrite(settings));
+    EXPECT_EQ(SettingsFormat(SettingsRead()), "zoom=2\nfuture=kept\n");
+    EXPECT_FALSE(fs::exists(path + ".new"));
+
+    WriteFile(path, std::string("\x7f" "ELF\0\0\xff\nfullscreen=1\n\xfe\xfd", 23));
+    EXPECT_EQ(SettingsFormat(SettingsRead()), "fullscreen=1\n");
+    WriteFile(path, std::string(70000, 'a') + "\nzoom=2\n");
+    EXPECT_TRUE(SettingsRead().empty());
+
+    // A file where the directory belongs: the write fails and says so.
+    fs::remove_all(home);
+    WriteFile(home + "/config", "not a directory");
+    EXPECT_FALSE(SettingsWrite(settings));
 }
 
 // The user's copy of a data file first, then the shipped one; the user's path

@@ -1,5 +1,6 @@
-// The SDL platform's parts that need no display: the key map, the mapping of
-// window positions to picture pixels, menu labels, the 60 Hz schedule, the
+// The SDL platform's parts that need no display: the key map, the picture's
+// place in the window and the mapping of presses back to it, the changed
+// rectangles of a frame, menu labels, the 60 Hz schedule, the
 // event queue without a window, and sound on SDL's dummy audio driver.
 #include "platform/sdl/sdl_platform.h"
 
@@ -40,30 +41,116 @@ TEST(SdlKeyboard, EachKeyOnlyItsOwn)
     }
 }
 
-// The 600 x 600 picture stretched to 592 x 554 below a 19-row menu bar: each
-// window column maps back to the picture column drawn there, climbing without
-// gaps wider than the squeeze; outside the picture is no press.
-TEST(SdlPicture, InverseOfTheStretch)
+// The picture's place: the largest whole-number zoom that fits the area
+// under the menu bar, centred; shrunk keeping its shape when even 1x does
+// not fit; nothing in an empty area.
+TEST(SdlView, LayoutAtWholeZoomsCentredOrShrunk)
 {
-    const SDL_Rect picture = {0, 19, 592, 554};
     const struct {
-        int wx, wy, x, y;   // -1: outside the picture, no press, nothing written
-    } points[] = {{0, 19, 0, 0},      {591, 572, 598, 598}, {296, 19 + 277, 300, 300}, {10, 18, -1, -1},
-                  {592, 100, -1, -1}, {10, 573, -1, -1},    {-1, 100, -1, -1}};
+        SDL_Rect area;
+        int zoom;
+        SDL_Rect picture;
+    } cases[] = {
+        {{0, 19, 600, 600}, 1, {0, 19, 600, 600}},
+        {{0, 19, 1500, 1381}, 2, {150, 109, 1200, 1200}},
+        {{0, 19, 1199, 1300}, 1, {299, 369, 600, 600}},
+        {{0, 19, 2560, 1421}, 2, {680, 129, 1200, 1200}},
+        {{0, 19, 400, 481}, 0, {0, 59, 400, 400}},
+        {{0, 19, 900, 100}, 0, {400, 19, 100, 100}},
+        {{0, 19, 600, 0}, 0, {0, 0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        SdlViewFit fit = SdlViewLayout(c.area, 600, 600);
+        EXPECT_EQ(fit.zoom, c.zoom) << c.area.w << "x" << c.area.h;
+        EXPECT_TRUE(SDL_RectEquals(&fit.picture, &c.picture))
+            << c.area.w << "x" << c.area.h << " -> " << fit.picture.x << "," << fit.picture.y << " "
+            << fit.picture.w << "x" << fit.picture.h;
+    }
+}
+
+// At 2x every window pixel of the picture maps to the picture pixel drawn
+// there; the bars around it are no press.
+TEST(SdlView, PressesThroughTheZoom)
+{
+    const SDL_Rect picture = SdlViewLayout(SDL_Rect{0, 19, 1500, 1381}, 600, 600).picture;
     int x = -1, y = -1;
-    for (const auto& p : points) {
-        x = y = -1;
-        EXPECT_EQ(SdlPictureFromWindow(picture, 600, 600, p.wx, p.wy, &x, &y), p.x >= 0) << p.wx << "," << p.wy;
-        EXPECT_EQ(x, p.x);
-        EXPECT_EQ(y, p.y);
+    for (int windowX = picture.x; windowX < picture.x + picture.w; ++windowX) {
+        ASSERT_TRUE(SdlPictureFromWindow(picture, 600, 600, windowX, picture.y + 2 * 225 + 1, &x, &y));
+        EXPECT_EQ(x, (windowX - picture.x) / 2);
+        EXPECT_EQ(y, 225);
     }
-    int lastX = -1;
-    for (int windowX = 0; windowX < picture.w; ++windowX) {
-        ASSERT_TRUE(SdlPictureFromWindow(picture, 600, 600, windowX, picture.y, &x, &y));
-        EXPECT_TRUE(x >= lastX + 1 && x <= lastX + 2 && x < 600) << windowX << " -> " << x;
-        EXPECT_NEAR(x * double(picture.w) / 600.0, windowX, 1.0);
-        lastX = x;
-    }
+    const SDL_Point bars[] = {{picture.x - 1, 500}, {picture.x + picture.w, 500}, {400, picture.y - 1},
+                              {400, picture.y + picture.h}};
+    for (const SDL_Point& bar : bars)
+        EXPECT_FALSE(SdlPictureFromWindow(picture, 600, 600, bar.x, bar.y, &x, &y)) << bar.x << "," << bar.y;
+    // Shrunk, the picture's corners are still its corners.
+    const SDL_Rect small = SdlViewLayout(SDL_Rect{0, 19, 400, 481}, 600, 600).picture;
+    ASSERT_TRUE(SdlPictureFromWindow(small, 600, 600, small.x + small.w - 1, small.y + small.h - 1, &x, &y));
+    EXPECT_EQ(x, 598);
+    EXPECT_EQ(y, 598);
+}
+
+// The first window: the largest zoom within 90% of the usable area, at the
+// preferred place when it fits there, else centred.
+TEST(SdlView, FirstSizeAndPlace)
+{
+    const int menu = 19;
+    const struct {
+        SDL_Rect usable;
+        int zoom;
+    } screens[] = {{{0, 0, 1280, 1024}, 1}, {{0, 0, 1920, 1080}, 1}, {{0, 0, 2560, 1440}, 2},
+                   {{0, 0, 3840, 2160}, 3}, {{0, 0, 7680, 4320}, PLATFORM_ZOOM_MAX}, {{0, 0, 640, 480}, 1}};
+    for (const auto& screen : screens)
+        EXPECT_EQ(SdlViewFirstZoom(screen.usable, menu, 600, 600), screen.zoom) << screen.usable.w;
+    EXPECT_TRUE(SdlViewZoomFits(2, SDL_Rect{0, 0, 1280, 1300}, menu, 600, 600, 100));
+    EXPECT_FALSE(SdlViewZoomFits(2, SDL_Rect{0, 0, 1280, 1218}, menu, 600, 600, 100));
+
+    SDL_Point size = SdlViewWindowSize(2, menu, 600, 600);
+    EXPECT_EQ(size.x, 1200);
+    EXPECT_EQ(size.y, 1219);
+    const SDL_Point preferred{100, 10};
+    SDL_Point place = SdlViewFirstPosition(SDL_Rect{0, 0, 2560, 1440}, size, preferred);
+    EXPECT_EQ(place.x, 100);
+    EXPECT_EQ(place.y, 10);
+    // A panel at the top: the window goes below it, centred.
+    place = SdlViewFirstPosition(SDL_Rect{0, 32, 2560, 1408}, size, preferred);
+    EXPECT_EQ(place.x, 680);
+    EXPECT_EQ(place.y, 32 + (1408 - 1219) / 2);
+    // Too tall for (100, 10): centred.
+    place = SdlViewFirstPosition(SDL_Rect{0, 0, 1400, 1220}, size, preferred);
+    EXPECT_EQ(place.x, 100);
+    EXPECT_EQ(place.y, 0);
+}
+
+// Changed blocks become one rectangle per band, from the first changed block
+// to the last; an unchanged picture none; the pitches of the two differ.
+TEST(SdlPresent, ChangedRectanglesByBands)
+{
+    const int width = 130, height = 120, block = 50, nextPitch = 160;
+    std::vector<uint32_t> shown(static_cast<size_t>(width) * height, 0x102030);
+    std::vector<uint32_t> next(static_cast<size_t>(nextPitch) * height, 0xFFFFFF);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            next[static_cast<size_t>(y) * nextPitch + x] = shown[static_cast<size_t>(y) * width + x];
+    auto changed = [&] { return SdlPresentChangedRects(shown.data(), width, next.data(), nextPitch, width, height, block); };
+    EXPECT_TRUE(changed().empty());
+
+    auto set = [&](int x, int y) { next[static_cast<size_t>(y) * nextPitch + x] = 0xABCDEF; };
+    set(129, 119);   // the clipped corner block
+    std::vector<SDL_Rect> rects = changed();
+    ASSERT_EQ(rects.size(), 1u);
+    SDL_Rect corner{100, 100, 30, 20};
+    EXPECT_TRUE(SDL_RectEquals(&rects[0], &corner));
+
+    set(0, 0);
+    set(101, 49);
+    set(60, 70);
+    rects = changed();
+    ASSERT_EQ(rects.size(), 3u);
+    const SDL_Rect expected[] = {{0, 0, 130, 50}, {50, 50, 50, 50}, {100, 100, 30, 20}};
+    for (size_t at = 0; at < rects.size(); ++at)
+        EXPECT_TRUE(SDL_RectEquals(&rects[at], &expected[at]))
+            << at << ": " << rects[at].x << "," << rects[at].y << " " << rects[at].w << "x" << rects[at].h;
 }
 
 TEST(SdlMenu, LabelsMnemonicsAndEnabling)

@@ -3,11 +3,13 @@
 // game's. It reports the events it takes on stdout, one line each, for the
 // window smoke test.
 //
-//   platform_smoke [--frames N] [--about] [--message TEXT]
+//   platform_smoke [--frames N] [--about] [--message TEXT] [--home DIR]
 //
-// It ends on Escape, the close box or File > Exit, or by itself after N frames
+// Once a second it reports the window presents and picture uploads of that
+// second; R repaints a quarter of the picture. It ends on Escape, the close box or File > Exit, or by itself after N frames
 // (exit code 2 then, so a test that expected a close notices).
 #include "platform/platform.h"
+#include "platform/sdl/sdl_platform.h"
 
 #include <SDL.h>
 
@@ -28,6 +30,9 @@ const uint32_t COMMAND_ABOUT = 4;
 const uint32_t COMMAND_RESET = 5;
 const uint32_t COMMAND_LEVEL_1 = 21;
 const int LEVEL_COUNT = 12;
+const uint32_t COMMAND_ZOOM_1 = 41;
+const uint32_t COMMAND_FULLSCREEN = 45;
+const long FRAMES_PER_REPORT = 60;
 const int EXIT_TIMED_OUT = 2;
 
 void Report(const char* format, long a = 0, long b = 0)
@@ -43,7 +48,11 @@ std::vector<PlatformMenuItem> MakeMenu()
     for (int level = 1; level <= LEVEL_COUNT; ++level)
         levels.items.push_back({"Level " + std::to_string(level), COMMAND_LEVEL_1 + level - 1, level <= 2, {}});
     PlatformMenuItem file{"&File", 0, true, {{"Reset", COMMAND_RESET, true, {}}, levels, {"Exit", COMMAND_EXIT, true, {}}}};
-    return {file, {"&Help", 0, true, {{"&About Quagmore", COMMAND_ABOUT, true, {}}}}};
+    PlatformMenuItem view{"&View", 0, true, {}};
+    for (int zoom = 1; zoom <= PLATFORM_ZOOM_MAX; ++zoom)
+        view.items.push_back({"Zoom &" + std::to_string(zoom) + "x", COMMAND_ZOOM_1 + zoom - 1, true, {}});
+    view.items.push_back({"&Fullscreen", COMMAND_FULLSCREEN, true, {}});
+    return {file, view, {"&Help", 0, true, {{"&About Quagmore", COMMAND_ABOUT, true, {}}}}};
 }
 
 void ShowAbout()
@@ -74,6 +83,10 @@ void HandleEvent(const PlatformEvent& event)
             PostClose();
         else if (event.command == COMMAND_ABOUT)
             ShowAbout();
+        else if (event.command == COMMAND_FULLSCREEN)
+            PlatformViewToggleFullscreen();
+        else if (event.command >= COMMAND_ZOOM_1 && event.command < COMMAND_ZOOM_1 + PLATFORM_ZOOM_MAX)
+            PlatformViewSetZoom(static_cast<int>(event.command - COMMAND_ZOOM_1) + 1);
         break;
     case PLATFORM_EVENT_MOUSE_PRESS:
         Report(event.button == PLATFORM_BUTTON_LEFT ? "left %ld %ld" : "right %ld %ld", event.x, event.y);
@@ -85,10 +98,12 @@ void HandleEvent(const PlatformEvent& event)
 
 // Four coloured quarters inside a white frame, so a screenshot shows the whole
 // picture arrived the right way round.
-void DrawPicture(SDL_Surface* surface)
+void DrawPicture(SDL_Surface* surface, bool repainted)
 {
     const int border = 4, inner = PICTURE_SIZE / 2 - border;
-    const uint32_t colours[4] = {0xC03020, 0x20A040, 0x2040C0, 0xE0C020};
+    uint32_t colours[4] = {0xC03020, 0x20A040, 0x2040C0, 0xE0C020};
+    if (repainted)
+        colours[3] = 0x802080;
     SDL_FillRect(surface, nullptr, 0xFFFFFF);
     for (int quarter = 0; quarter < 4; ++quarter) {
         SDL_Rect rect{border + (quarter % 2) * inner, border + (quarter / 2) * inner, inner, inner};
@@ -118,16 +133,19 @@ int main(int argc, char** argv)
     long frameLimit = 0;   // 0: none
     bool about = false;
     const char* message = nullptr;
+    std::string home;
     for (int at = 1; at < argc; ++at) {
         if (std::strcmp(argv[at], "--frames") == 0 && at + 1 < argc)
             frameLimit = std::strtol(argv[++at], nullptr, 10);
         else if (std::strcmp(argv[at], "--message") == 0 && at + 1 < argc)
             message = argv[++at];
+        else if (std::strcmp(argv[at], "--home") == 0 && at + 1 < argc)
+            home = argv[++at];
         else
             about = about || std::strcmp(argv[at], "--about") == 0;
     }
     const std::string dataDir = MakeDataDir();
-    PlatformSetDirectories(dataDir, dataDir + "/home");
+    PlatformSetDirectories(dataDir, home.empty() ? dataDir + "/home" : home);
 
     SDL_Surface* back = SDL_CreateRGBSurfaceWithFormat(0, PICTURE_SIZE, PICTURE_SIZE, 32, SDL_PIXELFORMAT_RGB888);
     PlatformWindowDesc desc;
@@ -143,7 +161,10 @@ int main(int argc, char** argv)
     } else {
         Report(PlatformSoundOpen() != 0 ? "sound on" : "sound off");
         PlatformBeep();
-        DrawPicture(back);
+        bool repainted = false;
+        DrawPicture(back, repainted);
+        uint64_t presentsBefore = 0;
+        uint64_t uploadsBefore = 0;
         long frames = 0;
         uint32_t firstFrameTicks = 0;
         PlatformEvent event;
@@ -162,8 +183,11 @@ int main(int argc, char** argv)
             PlatformFrameBegin();
             PlatformKeys keys;
             PlatformKeyboardRead(&keys);
-            if (keys.down[PLATFORM_KEY_R] && !rDown)
+            if (keys.down[PLATFORM_KEY_R] && !rDown) {
                 Report("r");
+                repainted = !repainted;
+                DrawPicture(back, repainted);
+            }
             rDown = keys.down[PLATFORM_KEY_R];
             if (keys.down[PLATFORM_KEY_ESCAPE]) {
                 Report("escape");
@@ -180,6 +204,20 @@ int main(int argc, char** argv)
                     PlatformMessageBox(message);
                     Report("message closed");
                 }
+            }
+            if (frames % FRAMES_PER_REPORT == 0) {
+                std::printf("second: presents %ld uploads %ld\n", long(Sdl.presentCount - presentsBefore),
+                            long(Sdl.uploadCount - uploadsBefore));
+                int width = 0, height = 0;
+                SDL_GetWindowSize(Sdl.window, &width, &height);
+                SDL_Rect usable{0, 0, 0, 0};
+                SDL_GetDisplayUsableBounds(SDL_GetWindowDisplayIndex(Sdl.window), &usable);
+                std::printf("view: window %dx%d picture %d,%d %dx%d display %dx%d\n", width, height,
+                            Sdl.pictureRect.x, Sdl.pictureRect.y, Sdl.pictureRect.w, Sdl.pictureRect.h, usable.w,
+                            usable.h);
+                std::fflush(stdout);
+                presentsBefore = Sdl.presentCount;
+                uploadsBefore = Sdl.uploadCount;
             }
             if (frames == frameLimit) {
                 Report("frame limit: %ld frames in %ld ms", frames - 1, long(PlatformTicks() - firstFrameTicks));

@@ -3,12 +3,14 @@
 # right, a frame presented, a message box closed with Enter, mouse presses
 # mapped to picture pixels, menu commands chosen by mouse and by mnemonic,
 # Alt with another letter reaching the game, and closed with Escape through
-# the window's destruction. Exit 77
-# (skipped) only when no X server can be started here.
+# the window's destruction. Then the view: nothing presented while nothing
+# changes, the zoom and fullscreen remembered in the settings, the first size
+# on larger screens, presses at 2x and in a resized window, and a damaged
+# settings file. Exit 77 (skipped) only when no X server can be started here.
 set -u
 
 program=$1
-PICTURE_HEIGHT=554
+PICTURE=600
 
 skip() { echo "SKIP: $*"; exit 77; }
 fail() {
@@ -23,10 +25,11 @@ command -v xdotool >/dev/null 2>&1 || skip "xdotool is not installed"
 
 work=$(mktemp -d)
 xvfb_pid=
+xvfb_pids=
 program_pid=
 cleanup() {
     [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    for pid in $xvfb_pids; do kill "$pid" 2>/dev/null; done
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -50,19 +53,29 @@ click() { xdotool mousemove --window "$window" "$1" "$2" click "${3:-1}"; sleep 
 hover() { xdotool mousemove --window "$window" "$1" "$2"; sleep "${3:-0.4}"; }
 press_key() { xdotool keydown "$1"; sleep 0.2; xdotool keyup "$1"; sleep 0.5; }
 
-# Xvfb picks a free display number itself and writes it to fd 3.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
+# start_xvfb SIZE: a private X server of one screen of that size, made the
+# DISPLAY. Xvfb picks a free display number itself and writes it to fd 3.
+start_xvfb() {
+    rm -f "$work/display"
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    xvfb_pid=$!
+    xvfb_pids="$xvfb_pids $xvfb_pid"
+    until_true 100 skip "Xvfb gave no display within 10 s" xvfb_up
+    DISPLAY=:$(cat "$work/display")
+    export DISPLAY
+}
 xvfb_up() {
     kill -0 "$xvfb_pid" 2>/dev/null || skip "Xvfb could not start: $(tail -n 3 "$work/xvfb.log")"
     [ -s "$work/display" ]
 }
-until_true 100 skip "Xvfb gave no display within 10 s" xvfb_up
-DISPLAY=:$(cat "$work/display")
-export DISPLAY
+start_xvfb 1280x1024
 echo "Xvfb on $DISPLAY"
 
-SDL_AUDIODRIVER=dummy "$program" --frames 1800 --message "Smoke test message" >"$work/out" 2>"$work/err" &
+home=$work/home
+settings=$home/config/quagmore/settings
+mkdir -p "$home/config/quagmore"
+printf 'volume=7\n' >"$settings"
+SDL_AUDIODRIVER=dummy "$program" --frames 3600 --home "$home" --message "Smoke test message" >"$work/out" 2>"$work/err" &
 program_pid=$!
 find_window() {
     kill -0 "$program_pid" 2>/dev/null || fail "the program ended before its window appeared"
@@ -82,22 +95,23 @@ geometry=$(xdotool getwindowgeometry "$window")
 echo "$geometry"
 echo "$geometry" | grep -q "Position: 100,10 " || fail "window not at (100, 10)"
 size=$(echo "$geometry" | sed -n 's/.*Geometry: \([0-9]*x[0-9]*\).*/\1/p')
-[ "${size%x*}" = 592 ] || fail "window is ${size%x*} wide, not 592"
-menu=$((${size#*x} - PICTURE_HEIGHT))
-[ $menu -gt 0 ] || fail "no room for the menu bar above a picture of $PICTURE_HEIGHT rows (size $size)"
+# 2x would not fit 90% of 1024 rows: the picture is shown one to one.
+[ "${size%x*}" = $PICTURE ] || fail "window is ${size%x*} wide, not $PICTURE"
+menu=$((${size#*x} - PICTURE))
+[ $menu -gt 0 ] || fail "no room for the menu bar above a picture of $PICTURE rows (size $size)"
 bar=$((menu / 2))
 
 # The middle of the picture area is picture pixel (300, 300); its corners are
-# (0, 0) and (598, 598), the inverse of the stretch from 600 to 592 x 554.
-click 296 $((menu + 277)) 1 0
+# (0, 0) and (599, 599).
+click 300 $((menu + 300)) 1 0
 wait_for "^left 300 300$"
 sleep 0.6
 click 0 "$menu" 3 0
 wait_for "^right 0 0$"
 sleep 0.6
 # Of a double click only the first press is handed on.
-xdotool mousemove --window "$window" 591 $((menu + PICTURE_HEIGHT - 1)) click --repeat 2 --delay 80 1
-wait_for "^left 598 598$"
+xdotool mousemove --window "$window" 599 $((menu + PICTURE - 1)) click --repeat 2 --delay 80 1
+wait_for "^left 599 599$"
 sleep 0.6
 count_is '^left ' 2 || fail "the second press of a double click was handed on"
 
@@ -120,8 +134,8 @@ wait_for "^command 22$"
 
 # Help > About opens the About box; the Escape that closes it does not also
 # reach the game (it would end it), the next Escape does.
-click 60 $bar
-click 70 $((menu + 10)) 1 0
+click 108 $bar
+click 118 $((menu + 10)) 1 0
 wait_for "^command 4$"
 sleep 0.3
 press_key Escape
@@ -137,6 +151,32 @@ has_output "^exit" && fail "the Escape that closed the About box ended the progr
 # Alt with a letter that is no menu's reaches the game as the letter.
 xdotool keydown alt keydown r; sleep 0.3; xdotool keyup r keyup alt; sleep 0.4
 wait_for "^r$"
+
+# A second with nothing moving presents and uploads nothing; the R above
+# repainted a quarter, and the next R has only that uploaded again.
+idle_second() { tail -n 2 "$work/out" | grep -q "^second: presents 0 uploads 0$"; }
+xdotool mousemove 1270 1010
+until_true 100 fail "an idle second still presented or uploaded" idle_second
+uploads_after_r() {
+    line=$(grep "^second: " "$work/out" | tail -n 1)
+    n=${line##* }
+    [ "$line" != "$last_idle" ] && [ "$n" -gt 0 ]
+}
+last_idle=$(grep "^second: " "$work/out" | tail -n 1)
+xdotool keydown r; sleep 0.2; xdotool keyup r
+until_true 50 fail "the repainted quarter was not uploaded" uploads_after_r
+[ "$n" -le 12 ] || fail "a repainted quarter took $n uploads, more than its bands"
+until_true 100 fail "presents went on after the repaint" idle_second
+
+# View > Fullscreen and F11 remember the choice; the key read before is kept.
+has_setting() { grep -qx "$1" "$settings" 2>/dev/null; }
+xdotool key alt+v; sleep 0.4; xdotool key f
+wait_for "^command 45$"
+until_true 50 fail "fullscreen was not remembered" has_setting fullscreen=1
+xdotool key F11
+until_true 50 fail "F11 did not leave fullscreen" has_setting fullscreen=0
+has_setting volume=7 || fail "the settings lost a key the program does not know: $(cat "$settings")"
+has_setting zoom=1 || fail "zoom 1 not written: $(cat "$settings")"
 press_key Escape
 wait_for "^exit"
 wait "$program_pid"
@@ -144,4 +184,70 @@ status=$?
 program_pid=
 [ $status = 0 ] || fail "exit code $status after Escape"
 grep -A1 "^escape$" "$work/out" | grep -q "^destroy$" || fail "Escape did not end through the window's destruction"
+
+# start_on SIZE: the program on a screen of that size, with the home and its
+# settings as they are; sets window.
+start_on() {
+    [ "$1" = "$screen" ] || { screen=$1; start_xvfb "$1"; }
+    : >"$work/out"
+    SDL_AUDIODRIVER=dummy "$program" --frames 3600 --home "$home" >"$work/out" 2>"$work/err" &
+    program_pid=$!
+    until_true 100 fail "no window titled Quagmore on screen $1 within 10 s" find_window
+    wait_for presented
+}
+# stop: Escape, and the program gone with exit code 0.
+stop() {
+    press_key Escape
+    wait_for "^exit"
+    wait "$program_pid"
+    status=$?
+    program_pid=
+    [ $status = 0 ] || fail "exit code $status after Escape"
+}
+expect_geometry() {
+    until_true 50 fail "window not $1 at $2 ($(xdotool getwindowgeometry "$window"))" \
+        sh -c "DISPLAY=$DISPLAY xdotool getwindowgeometry $window | grep -q 'Position: $2 ' &&
+               xdotool getwindowgeometry $window | grep -q 'Geometry: $1\$'"
+}
+
+screen=
+# First start on a 1920 x 1080 screen: 1x, at (100, 10).
+rm -f "$settings"
+start_on 1920x1080
+expect_geometry ${PICTURE}x$((menu + PICTURE)) 100,10
+stop
+
+# On 2560 x 1440: 2x. A press lands on the picture pixel under it.
+rm -f "$settings"
+start_on 2560x1440
+expect_geometry $((2 * PICTURE))x$((menu + 2 * PICTURE)) 100,10
+click $((2 * 175 + 1)) $((menu + 2 * 225 + 1)) 1 0
+wait_for "^left 175 225$"
+# Resized larger, the picture stays at 2x, centred with black bars; a press on
+# a bar is no press on the picture.
+xdotool windowsize "$window" 1500 1400
+picture_centred() { grep -q "^view: window 1500x1400 picture 150,$((menu + (1400 - menu - 1200) / 2)) 1200x1200 " "$work/out"; }
+until_true 50 fail "the resized window's picture is not centred at 2x" picture_centred
+sleep 0.6
+click 60 700 1 0.6
+click $((150 + 2 * 10)) $((menu + (1400 - menu - 1200) / 2 + 2 * 20)) 1 0
+wait_for "^left 10 20$"
+count_is '^left ' 2 || fail "a press on the bar was handed on"
+# Smaller than the picture: shrunk to fit, keeping its shape.
+xdotool windowsize "$window" 400 500
+shrunk() { grep -q "^view: window 400x500 picture 0,$((menu + (500 - menu - 400) / 2)) 400x400 " "$work/out"; }
+until_true 50 fail "the small window's picture is not shrunk to 400x400" shrunk
+# View > Zoom 1x is remembered and used at the next start.
+xdotool key alt+v; sleep 0.4; xdotool key 1
+until_true 50 fail "zoom 1 was not remembered" has_setting zoom=1
+stop
+start_on 2560x1440
+expect_geometry ${PICTURE}x$((menu + PICTURE)) 100,10
+stop
+
+# A damaged settings file: the defaults, and the program runs.
+printf 'zoom=banana\nfullscreen=7\n\377\000\001garbage\n' >"$settings"
+start_on 2560x1440
+expect_geometry $((2 * PICTURE))x$((menu + 2 * PICTURE)) 100,10
+stop
 echo "window smoke test passed"

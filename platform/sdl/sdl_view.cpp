@@ -1,0 +1,71 @@
+// Where the picture lies in the window: at the largest whole number of
+// window pixels per picture pixel that fits, centred with black bars, or
+// scaled down smoothly when even one to one does not fit; and the window's
+// first size and place on the display.
+#include "platform/sdl/sdl_platform.h"
+
+#include <algorithm>
+
+namespace {
+
+// The first window takes at most this share of the display's usable area.
+const int FIRST_SIZE_PERCENT = 90;
+const int PERCENT = 100;
+
+} // namespace
+
+SdlViewFit SdlViewLayout(const SDL_Rect& area, int sourceWidth, int sourceHeight)
+{
+    SdlViewFit fit;
+    if (area.w <= 0 || area.h <= 0 || sourceWidth <= 0 || sourceHeight <= 0)
+        return fit;
+    int zoom = std::min(area.w / sourceWidth, area.h / sourceHeight);
+    int width = sourceWidth * zoom;
+    int height = sourceHeight * zoom;
+    if (zoom == 0) {
+        // Smaller than the picture: the largest size of the same shape.
+        int64_t byWidth = static_cast<int64_t>(area.w) * sourceHeight;
+        int64_t byHeight = static_cast<int64_t>(area.h) * sourceWidth;
+        if (byWidth <= byHeight) {
+            width = area.w;
+            height = static_cast<int>(byWidth / sourceWidth);
+        } else {
+            height = area.h;
+            width = static_cast<int>(byHeight / sourceHeight);
+        }
+    }
+    fit.zoom = zoom;
+    fit.picture = SDL_Rect{area.x + (area.w - width) / 2, area.y + (area.h - height) / 2, width, height};
+    return fit;
+}
+
+SDL_Point SdlViewWindowSize(int zoom, int menuBarHeight, int sourceWidth, int sourceHeight)
+{
+    return SDL_Point{sourceWidth * zoom, menuBarHeight + sourceHeight * zoom};
+}
+
+bool SdlViewZoomFits(int zoom, const SDL_Rect& usable, int menuBarHeight, int sourceWidth, int sourceHeight,
+                     int percent)
+{
+    SDL_Point size = SdlViewWindowSize(zoom, menuBarHeight, sourceWidth, sourceHeight);
+    return static_cast<int64_t>(size.x) * PERCENT <= static_cast<int64_t>(usable.w) * percent &&
+           static_cast<int64_t>(size.y) * PERCENT <= static_cast<int64_t>(usable.h) * percent;
+}
+
+int SdlViewFirstZoom(const SDL_Rect& usable, int menuBarHeight, int sourceWidth, int sourceHeight)
+{
+    int zoom = PLATFORM_ZOOM_MAX;
+    while (zoom > 1 &&
+           !SdlViewZoomFits(zoom, usable, menuBarHeight, sourceWidth, sourceHeight, FIRST_SIZE_PERCENT))
+        --zoom;
+    return zoom;
+}
+
+SDL_Point SdlViewFirstPosition(const SDL_Rect& usable, SDL_Point size, SDL_Point preferred)
+{
+    bool fits = preferred.x >= usable.x && preferred.y >= usable.y &&
+                preferred.x + size.x <= usable.x + usable.w && preferred.y + size.y <= usable.y + usable.h;
+    if (fits)
+        return preferred;
+    return SDL_Point{usable.x + (usable.w - size.x) / 2, usable.y + (usable.h - size.y) / 2};
+}
