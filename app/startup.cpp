@@ -1,8 +1,10 @@
 // Start-up and shutdown of everything the game uses: the display, input,
 // sound, the four effects, the tile sheet and the sprite objects cut from it.
+// The layout of the tile sheet is kept here.
 #include "app/app.h"
 
 #include "game/board.h"
+#include "game/shore_pieces.h"
 #include "game/sprites.h"
 
 #include "engine/bitmap.h"
@@ -31,6 +33,19 @@ enum : uint32_t {
     LIST_FLAGS = BOB_SHOWN | BOB_ANIM_LISTS,
 };
 
+// The tile sheet, cell (column, row):
+//   row 0  water (0), sparkle frames 1 to 8 (1..8)
+//   row 1  player, 8 walking frames (0..7)
+//   row 2  land frames 0 to 15 (0..15)
+//   row 3  banner pieces 0 to 6 (0..6)
+//   row 4  pile (0), pile over water (1), island (2),
+//          inside corners top-left, top-right, bottom-right, bottom-left (3..6)
+//   row 5  exit on water, closed and open (0, 1), no longer cut;
+//          exit on land, closed and open (2, 3)
+const int32_t LAND_ROW = 2;
+const int32_t ISLAND_COLUMN = 2;
+const int32_t ISLAND_ROW = 4;
+
 // A sprite object and where its frames lie on the tile sheet: frame f is the
 // cell (firstColumn + f, row).
 struct SpriteLayout {
@@ -45,9 +60,9 @@ struct SpriteLayout {
 const SpriteLayout SPRITE_LAYOUT[] = {
     {&WaterSprite, 1, ONE_FRAME_FLAGS, 0, 0},
     {&SparkleSprite, 9, LIST_FLAGS, 0, 0},
-    {&LandSprite, 16, CYCLE_FLAGS, 0, 2},
+    {&LandSprite, 16, CYCLE_FLAGS, 0, LAND_ROW},
     {&PileSprite, 1, ONE_FRAME_FLAGS, 0, 4},
-    {&ExitSprite, 2, CYCLE_FLAGS, 0, 5},
+    {&ExitSprite, 2, CYCLE_FLAGS, 2, 5},
     {&PlayerSprite, 8, LIST_FLAGS, 0, 1},
     {&BannerSprites[0], 1, ONE_FRAME_FLAGS, 0, 3},
     {&BannerSprites[1], 1, ONE_FRAME_FLAGS, 1, 3},
@@ -56,6 +71,8 @@ const SpriteLayout SPRITE_LAYOUT[] = {
     {&BannerSprites[4], 1, ONE_FRAME_FLAGS, 4, 3},
     {&BannerSprites[5], 1, ONE_FRAME_FLAGS, 5, 3},
     {&BannerSprites[6], 1, ONE_FRAME_FLAGS, 6, 3},
+    {&CornerSprite, SHORE_CORNERS, CYCLE_FLAGS, 3, 4},
+    {&PileOverWaterSprite, 1, ONE_FRAME_FLAGS, 1, 4},
 };
 
 // The sparkle's glint: frame 8 is cut but never shown.
@@ -76,6 +93,20 @@ void BuildSprite(const SpriteLayout& layout)
     BobCreate(layout.sprite, 0, 0, SPRITE_SIZE, SPRITE_SIZE, layout.frames, layout.flags, 0);
     for (int32_t frame = 0; frame < layout.frames; ++frame)
         BobLoadFrame(layout.sprite, &TileSheet, frame, layout.firstColumn + frame, layout.row, BOB_EXTRACT_CELL);
+}
+
+// Frame m of the shore sprite: the land frame whose picture has water on the
+// sides of mask m, or the island for all four.
+void BuildShoreSprite()
+{
+    BobCreate(&ShoreSprite, 0, 0, SPRITE_SIZE, SPRITE_SIZE, SHORE_SIDE_MASKS, CYCLE_FLAGS, 0);
+    for (int32_t mask = 0; mask < SHORE_SIDE_MASKS; ++mask) {
+        const int32_t landFrame = ShoreFrameShowing(static_cast<uint32_t>(mask));
+        if (landFrame >= 0)
+            BobLoadFrame(&ShoreSprite, &TileSheet, mask, landFrame, LAND_ROW, BOB_EXTRACT_CELL);
+        else
+            BobLoadFrame(&ShoreSprite, &TileSheet, mask, ISLAND_COLUMN, ISLAND_ROW, BOB_EXTRACT_CELL);
+    }
 }
 
 // The two sprites that play animation lists.
@@ -116,6 +147,7 @@ int GameStartup()
         ShowMessage("Ingen pieces");
     for (const SpriteLayout& layout : SPRITE_LAYOUT)
         BuildSprite(layout);
+    BuildShoreSprite();
     LoadAnimations();
     return 1;
 }
@@ -131,6 +163,9 @@ int GameShutdown()
     for (BOB& banner : BannerSprites)
         BobDestroy(&banner);
     BobDestroy(&PlayerSprite);
+    BobDestroy(&CornerSprite);
+    BobDestroy(&PileOverWaterSprite);
+    BobDestroy(&ShoreSprite);
     BitmapUnload(&TileSheet);
 
     KeyboardDetach();

@@ -20,3 +20,12 @@ void DrawShrinkingPlayer();
 // The land over the exit cell, squeezed to the land-rise width.
 void DrawCoveringLand(int32_t exitColumn, int32_t exitRow);
 void DrawBanner();
+
+// Shore pieces (game/shore_render.cpp). Over a land cell's frame: the land
+// again by its water sides where the frame shows fewer, then its inside
+// corners.
+void DrawShorePieces(int32_t column, int32_t row);
+// The land an exit stands on, by its water sides, with its inside corners.
+void DrawExitGround(int32_t column, int32_t row);
+// That land risen over an exit cell, squeezed to width from the left.
+void DrawRisenLand(int32_t column, int32_t row, int32_t width);

@@ -2,13 +2,20 @@
 #include "game/render.h"
 
 #include "game/board.h"
+#include "game/shore_pieces.h"
 
 namespace {
 
-enum : uint32_t { SIDE_LEFT = 1, SIDE_RIGHT = 2, SIDE_UP = 4, SIDE_DOWN = 8 };
+enum : uint32_t {
+    SIDE_LEFT = SHORE_SIDE_LEFT,
+    SIDE_RIGHT = SHORE_SIDE_RIGHT,
+    SIDE_UP = SHORE_SIDE_UP,
+    SIDE_DOWN = SHORE_SIDE_DOWN,
+};
 
 // A rule holds when every side in solid is solid and every side in water is
-// water. The first rule that holds gives the frame.
+// water. The first rule that holds gives the frame, whose picture shows
+// shores on the rule's water sides.
 struct ShoreRule {
     int32_t frame;
     uint32_t solid;
@@ -36,13 +43,14 @@ const int32_t NO_SHORE_FRAME = 0;
 
 // Sorts one neighbour into the water and solid sets. The board's edge is
 // solid and never water; an exit (or any other code) is neither.
-void ClassifySide(int32_t column, int32_t row, uint32_t side, uint32_t& water, uint32_t& solid)
+void ClassifySide(const BoardCells& board, int32_t column, int32_t row, uint32_t side, uint32_t& water,
+                  uint32_t& solid)
 {
     if (!BoardHasCell(column, row)) {
         solid |= side;
         return;
     }
-    int32_t code = Board[column][row];
+    int32_t code = board[column][row];
     if (code == TILE_WATER)
         water |= side;
     else if (code == TILE_LAND || code == TILE_PILE)
@@ -51,16 +59,29 @@ void ClassifySide(int32_t column, int32_t row, uint32_t side, uint32_t& water, u
 
 } // namespace
 
-int32_t ShoreFrame(int32_t column, int32_t row)
+int32_t ShoreFrameOn(const BoardCells& board, int32_t column, int32_t row)
 {
     uint32_t water = 0;
     uint32_t solid = 0;
-    ClassifySide(column - 1, row, SIDE_LEFT, water, solid);
-    ClassifySide(column + 1, row, SIDE_RIGHT, water, solid);
-    ClassifySide(column, row - 1, SIDE_UP, water, solid);
-    ClassifySide(column, row + 1, SIDE_DOWN, water, solid);
+    ClassifySide(board, column - 1, row, SIDE_LEFT, water, solid);
+    ClassifySide(board, column + 1, row, SIDE_RIGHT, water, solid);
+    ClassifySide(board, column, row - 1, SIDE_UP, water, solid);
+    ClassifySide(board, column, row + 1, SIDE_DOWN, water, solid);
     for (const ShoreRule& rule : SHORE_RULES)
         if ((solid & rule.solid) == rule.solid && (water & rule.water) == rule.water)
             return rule.frame;
     return NO_SHORE_FRAME;
+}
+
+int32_t ShoreFrame(int32_t column, int32_t row)
+{
+    return ShoreFrameOn(Board, column, row);
+}
+
+uint32_t ShoreFrameWaterSides(int32_t frame)
+{
+    for (const ShoreRule& rule : SHORE_RULES)
+        if (rule.frame == frame)
+            return rule.water;
+    return 0;
 }

@@ -12,4 +12,7 @@ BOB PileSprite;
 BOB ExitSprite;
 BOB PlayerSprite;
 BOB BannerSprites[BANNER_PIECES];
+BOB ShoreSprite;
+BOB CornerSprite;
+BOB PileOverWaterSprite;
 int32_t SoundIds[GAME_SOUNDS] = {SOUND_NONE, SOUND_NONE, SOUND_NONE, SOUND_NONE};

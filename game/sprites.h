@@ -1,4 +1,4 @@
-// The tile sheet, the thirteen sprite objects cut from it and the four sound ids.
+// The tile sheet, the sprite objects cut from it and the four sound ids.
 #pragma once
 
 #include "engine/bitmap.h"
@@ -15,4 +15,11 @@ extern BOB PileSprite;
 extern BOB ExitSprite;
 extern BOB PlayerSprite;
 extern BOB BannerSprites[BANNER_PIECES];
+// Land by its water sides: frame m has water on the sides of mask m
+// (SHORE_SIDE_* bits), cut from the land frame that shows them or the island.
+extern BOB ShoreSprite;
+// The four inside corners, in the order of the SHORE_CORNER_* bits.
+extern BOB CornerSprite;
+// The pile without its shadow, for the pile in transit over water.
+extern BOB PileOverWaterSprite;
 extern int32_t SoundIds[GAME_SOUNDS];

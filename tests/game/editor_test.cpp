@@ -75,10 +75,11 @@ TEST_F(EditorTest, DrawsWithTheFramesItFindsAndDrawsTheEnterFrameToo)
 
     EditorFrame();
     const uint32_t land = TestCellColour(landFrame, 2);
-    const uint32_t shown[] = {TestCellColour(0, 0), land, TestCellColour(0, 4), TestCellColour(exitFrame, 5),
+    const uint32_t shown[] = {TestCellColour(0, 0), land, TestCellColour(0, 4), land,
                               TestCellColour(playerFrame, 1), TestCellColour(0, 0)};   // an unknown code is water
     for (int column = 0; column <= 5; ++column)
         EXPECT_EQ(CellPixel(column, 1), shown[column]) << column;
+    EXPECT_EQ(Pixel(3 * CELL_SIZE + 25, CELL_SIZE + 25), TestCellColour(TEST_EXIT_COLUMN + exitFrame, TEST_EXIT_ROW));
     EXPECT_EQ(Pixel(2 * CELL_SIZE + 40, CELL_SIZE + 2), land);   // under the pile
     // Drawing the start cell moved the player there; no frame was changed.
     EXPECT_EQ(PlayerSprite.x, 4 * CELL_SIZE);

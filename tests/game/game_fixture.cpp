@@ -26,7 +26,10 @@ void GameFixture::SetUp()
     homeDir = temp.File("home");
     std::filesystem::create_directories(dataDir);
     std::filesystem::create_directories(homeDir);
-    ASSERT_TRUE(WriteTestTileSheet(dataDir + "/pieces.bmp"));
+    if (tileSheetSource.empty())
+        ASSERT_TRUE(WriteTestTileSheet(dataDir + "/pieces.bmp"));
+    else
+        ASSERT_TRUE(WriteFileBytes(dataDir + "/pieces.bmp", ReadFileBytes(tileSheetSource)));
     for (const char* name : {"splash.wav", "start.wav", "bifald.wav", "finished.wav"})
         ASSERT_TRUE(WriteFileBytes(dataDir + "/" + name, WavPlain({128, 130, 126, 128})));
     PlatformSetDirectories(dataDir, homeDir);

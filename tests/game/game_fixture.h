@@ -12,6 +12,7 @@
 #include "game/editor.h"
 #include "game/game_state.h"
 #include "game/play.h"
+#include "game/shore_pieces.h"
 #include "game/sprites.h"
 #include "platform/headless/headless.h"
 #include "support/bytes.h"
@@ -46,6 +47,8 @@ protected:
     bool RunUnprivileged(void (*check)(GameFixture&));
 
     TempDir temp{"quagmore-game-test"};
+    // A tile sheet file to start with instead of the flat-colour test sheet.
+    std::string tileSheetSource;
     std::string dataDir;
     std::string homeDir;
 };

@@ -7,6 +7,9 @@ namespace {
 
 using PlayRulesTest = GameFixture;
 
+const uint32_t PILE = TestCellColour(0, 4);
+const uint32_t PILE_OVER_WATER = TestCellColour(1, 4);
+
 TEST_F(PlayRulesTest, PushLandsInTheTenthFrameOneCellAhead)
 {
     // Each way, with the land frame the filled cell shows: water on three sides.
@@ -39,15 +42,18 @@ TEST_F(PlayRulesTest, PushLandsInTheTenthFrameOneCellAhead)
                 EXPECT_EQ(PileSprite.x - PlayerSprite.x, push.dx * CELL_SIZE) << frame;
                 EXPECT_EQ(PileSprite.y - PlayerSprite.y, push.dy * CELL_SIZE) << frame;
                 EXPECT_EQ(target, frame < 10 ? beyond : beyond == TILE_WATER ? TILE_LAND : TILE_PILE) << frame;
+                // Its shadow goes once half of it is over water, and stays off as it lands there.
+                const bool overWater = beyond == TILE_WATER && frame >= 5;
+                EXPECT_EQ(Pixel(PileSprite.x + 2, PileSprite.y + 2), overWater ? PILE_OVER_WATER : PILE) << frame;
             }
-            EXPECT_EQ(Pixel(px, py), TestCellColour(0, 4));   // drawn on its new cell in the landing frame
+            EXPECT_EQ(Pixel(px, py), beyond == TILE_WATER ? PILE_OVER_WATER : PILE);   // on its new cell
             EXPECT_EQ(SoundsPlayed("splash.wav") - splashes, beyond == TILE_WATER ? 1 : 0);
             PlayFrame();
             EXPECT_EQ(GameState.moving, 0);
             EXPECT_EQ(PlayerSprite.x, (c + push.dx) * CELL_SIZE);
             EXPECT_EQ(PlayerSprite.y, (r + push.dy) * CELL_SIZE);
             // A landed pile is drawn by the pile layer, a filled cell as land.
-            EXPECT_EQ(Pixel(px, py), beyond == TILE_LAND ? TestCellColour(0, 4) : TestCellColour(push.shore, 2));
+            EXPECT_EQ(Pixel(px, py), beyond == TILE_LAND ? PILE : TestCellColour(push.shore, 2));
         }
 
     // No push onto an exit or another pile, nor off the board.
@@ -87,9 +93,10 @@ TEST_F(PlayRulesTest, LandRisesOverTheExitDrawnLastThenTheBannerShows)
     for (int frame = 2; frame <= 50; ++frame) {
         PlayFrame();
         if (frame == 30) {
-            // The strip drawn this frame is 29 pixels wide, from the cell's left edge.
-            EXPECT_EQ(Pixel(exitX + 28, exitY + 25), TestCellColour(0, 2));
-            EXPECT_EQ(Pixel(exitX + 29, exitY + 25), TestCellColour(1, 5));
+            // The strip drawn this frame is 29 pixels wide, from the cell's left
+            // edge: the exit's own land, an island, squeezed over the open exit.
+            EXPECT_EQ(Pixel(exitX + 28, exitY + 25), TestCellColour(2, 4));
+            EXPECT_EQ(Pixel(exitX + 29, exitY + 25), TestCellColour(TEST_EXIT_COLUMN + 1, TEST_EXIT_ROW));
         }
     }
     EXPECT_EQ(GameState.drawnWidth, 35);

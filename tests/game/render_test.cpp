@@ -8,6 +8,7 @@ namespace {
 
 const uint32_t WATER = TestCellColour(0, 0);
 const uint32_t PILE = TestCellColour(0, 4);
+const uint32_t ISLAND = TestCellColour(2, 4);
 
 uint32_t LandFrame(int frame)
 {
@@ -30,11 +31,12 @@ TEST_F(RenderTest, LayersFollowTheBoard)
     const std::pair<std::pair<int, int>, uint32_t> cells[] = {
         {{1, 1}, LandFrame(10)}, {{2, 1}, LandFrame(14)}, {{7, 3}, LandFrame(12)},
         {{6, 3}, PILE},                       // the pile stands on the land of its own shore...
-        {{2, 5}, TestCellColour(0, 5)},       // the exit straight on the water
+        {{2, 5}, ISLAND},                     // the exit stands on an island of its own
         {{11, 11}, TestCellColour(0, 1)},     // the player over everything
     };
     for (const auto& [cell, colour] : cells)
         EXPECT_EQ(CellPixel(cell.first, cell.second), colour) << cell.first << "," << cell.second;
+    EXPECT_EQ(Pixel(2 * CELL_SIZE + 25, 5 * CELL_SIZE + 25), TestCellColour(TEST_EXIT_COLUMN, TEST_EXIT_ROW));
     // ...which its transparent half shows.
     EXPECT_EQ(Pixel(6 * CELL_SIZE + 40, 3 * CELL_SIZE + 25), LandFrame(14));
     for (int column = 0; column < BOARD_SIZE; ++column)
@@ -45,6 +47,30 @@ TEST_F(RenderTest, LayersFollowTheBoard)
             }
     // The land sprite keeps the frame of the last pile drawn.
     EXPECT_EQ(LandSprite.frameIndex, 14);
+}
+
+// Over the land frames: a lone cell redrawn as the island, a cell whose
+// frame falls through beside an exit redrawn with both its shores, and the
+// inside corners of a pile cell between the land and the pile.
+TEST_F(RenderTest, ShorePiecesCompleteTheLandFrames)
+{
+    FillBoard(TILE_WATER);
+    Board[9][1] = TILE_LAND;
+    Board[8][5] = Board[9][5] = TILE_LAND;
+    Board[10][5] = TILE_EXIT;
+    Board[5][7] = Board[7][7] = Board[6][8] = TILE_LAND;
+    Board[6][7] = TILE_PILE;
+    PlacePlayer(0, 11);
+    HideSparkle();
+    PlayFrame();
+
+    EXPECT_EQ(CellPixel(9, 1), ISLAND);
+    EXPECT_EQ(CellPixel(9, 5), LandFrame(14));
+    EXPECT_EQ(LandSprite.frameIndex, 3);   // the pile's own frame: water above
+    const int x = 6 * CELL_SIZE, y = 7 * CELL_SIZE, far = CELL_SIZE - 3;
+    EXPECT_EQ(Pixel(x + 2, y + far), PILE);
+    EXPECT_EQ(Pixel(x + far, y + far), TestCellColour(TEST_CORNER_COLUMN + 2, TEST_CORNER_ROW));
+    EXPECT_EQ(Pixel(x + far, y + 2), LandFrame(3));   // land above it: no corner
 }
 
 // The sparkle's animation runs on across showings: on the only water cell, a

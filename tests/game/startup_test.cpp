@@ -4,7 +4,17 @@
 
 namespace {
 
-using StartupTest = GameFixture;
+class StartupTest : public GameFixture {
+protected:
+    // Draws a frame at (100, 100) and returns the colour at (dx, dy) in it.
+    uint32_t FramePixel(BOB* sprite, int frame, int dx, int dy)
+    {
+        sprite->frameIndex = frame;
+        BobSetPosition(sprite, 100, 100);
+        BobDraw(sprite, MainDisplay.backSurface);
+        return Pixel(100 + dx, 100 + dy);
+    }
+};
 
 TEST_F(StartupTest, FramesComeFromTheirCells)
 {
@@ -14,20 +24,37 @@ TEST_F(StartupTest, FramesComeFromTheirCells)
     };
     std::vector<CutFrom> layout = {
         {&WaterSprite, 1, 0, 0}, {&SparkleSprite, 9, 0, 0}, {&LandSprite, 16, 0, 2}, {&PileSprite, 1, 0, 4},
-        {&ExitSprite, 2, 0, 5},  {&PlayerSprite, 8, 0, 1},
+        {&PlayerSprite, 8, 0, 1}, {&PileOverWaterSprite, 1, 1, 4},
     };
     for (int piece = 0; piece < BANNER_PIECES; ++piece)
         layout.push_back({&BannerSprites[piece], 1, piece, 3});
     for (const CutFrom& cut : layout) {
         EXPECT_EQ(cut.sprite->frameCount, cut.frames);
-        for (int frame = 0; frame < cut.frames; ++frame) {
-            cut.sprite->frameIndex = frame;
-            BobSetPosition(cut.sprite, 100, 100);
-            BobDraw(cut.sprite, MainDisplay.backSurface);
-            EXPECT_EQ(Pixel(102, 102), TestCellColour(cut.firstColumn + frame, cut.row))
+        for (int frame = 0; frame < cut.frames; ++frame)
+            EXPECT_EQ(FramePixel(cut.sprite, frame, 2, 2), TestCellColour(cut.firstColumn + frame, cut.row))
                 << "row " << cut.row << " frame " << frame;
-        }
     }
+
+    // The exit on land, opaque in its middle.
+    for (int frame = 0; frame < 2; ++frame)
+        EXPECT_EQ(FramePixel(&ExitSprite, frame, CELL_SIZE / 2, CELL_SIZE / 2),
+                  TestCellColour(TEST_EXIT_COLUMN + frame, TEST_EXIT_ROW));
+    // The inside corners, each opaque at its own corner.
+    const int corners[SHORE_CORNERS][2] = {{2, 2}, {CELL_SIZE - 3, 2}, {CELL_SIZE - 3, CELL_SIZE - 3}, {2, CELL_SIZE - 3}};
+    for (int corner = 0; corner < SHORE_CORNERS; ++corner)
+        EXPECT_EQ(FramePixel(&CornerSprite, corner, corners[corner][0], corners[corner][1]),
+                  TestCellColour(TEST_CORNER_COLUMN + corner, TEST_CORNER_ROW));
+    // Land by its water sides: the land frame whose picture shows them, the
+    // island for all four.
+    const int L = SHORE_SIDE_LEFT, R = SHORE_SIDE_RIGHT, U = SHORE_SIDE_UP, D = SHORE_SIDE_DOWN;
+    const std::pair<int, int> shores[] = {{0, 0},          {D, 1},          {R, 2},          {U, 3},
+                                          {L, 4},          {L | U, 5},      {L | D, 6},      {R | D, 7},
+                                          {R | U, 8},      {L | U | R, 9},  {L | U | D, 10}, {L | D | R, 11},
+                                          {U | D | R, 12}, {L | R, 13},     {U | D, 14}};
+    EXPECT_EQ(ShoreSprite.frameCount, SHORE_SIDE_MASKS);
+    for (const auto& [sides, landFrame] : shores)
+        EXPECT_EQ(FramePixel(&ShoreSprite, sides, 2, 2), TestCellColour(landFrame, 2)) << "sides " << sides;
+    EXPECT_EQ(FramePixel(&ShoreSprite, SHORE_ALL_SIDES, 2, 2), TestCellColour(2, 4));
 }
 
 TEST_F(StartupTest, MissingKeyboardAndSoundBeepAndPlayGoesOn)

@@ -14,6 +14,12 @@ enum {
 // The pile's cell (column 0, row 4) is black, so transparent, in its right
 // half, so the land under a pile shows.
 enum { TEST_PILE_COLUMN = 0, TEST_PILE_ROW = 4, TEST_PILE_OPAQUE_WIDTH = 25 };
+// The inside corners (columns 3 to 6 of row 4: top left, top right, bottom
+// right, bottom left) are opaque only in a square at their corner, and the
+// exit on land (columns 2 and 3 of row 5) only in a square in the middle, so
+// the land around it shows.
+enum { TEST_CORNER_COLUMN = 3, TEST_CORNER_ROW = 4, TEST_CORNER_OPAQUE_SIZE = 10 };
+enum { TEST_EXIT_COLUMN = 2, TEST_EXIT_ROW = 5, TEST_EXIT_OPAQUE_INSET = 15 };
 // The lines between the cells.
 const uint32_t TEST_SHEET_GRID_COLOUR = 0x404040;
 

@@ -32,7 +32,15 @@ constexpr int ASSETS_SHEET_ROWS = 6;
 constexpr int ASSETS_SHEET_WIDTH = 1 + ASSETS_PITCH * ASSETS_SHEET_COLUMNS;   // 817
 constexpr int ASSETS_SHEET_HEIGHT = 1 + ASSETS_PITCH * ASSETS_SHEET_ROWS;     // 307
 
-// Sheet rows and frame counts.
+// The sheet, cell (column, row):
+//   row 0  water (0), sparkle frames 1 to 8 (1..8)
+//   row 1  player, 8 walking frames (0..7)
+//   row 2  land frames 0 to 15 (0..15)
+//   row 3  banner pieces 0 to 6 (0..6)
+//   row 4  pile (0), pile over water (1), island (2),
+//          inside corners top-left, top-right, bottom-right, bottom-left (3..6)
+//   row 5  exit on water, closed and open (0, 1); exit on land, closed and open (2, 3)
+// Cells not listed stay black.
 constexpr int ASSETS_ROW_WATER = 0;
 constexpr int ASSETS_ROW_PLAYER = 1;
 constexpr int ASSETS_ROW_LAND = 2;
@@ -44,6 +52,17 @@ constexpr int ASSETS_PLAYER_FRAMES = 8;
 constexpr int ASSETS_LAND_FRAMES = 16;
 constexpr int ASSETS_BANNER_PIECES = 7;
 constexpr int ASSETS_EXIT_FRAMES = 2;
+constexpr int ASSETS_PILE_OVER_WATER_COLUMN = 1;   // row 4
+constexpr int ASSETS_ISLAND_COLUMN = 2;            // row 4
+constexpr int ASSETS_CORNER_COLUMN = 3;            // row 4, the four corners in order
+constexpr int ASSETS_EXIT_ON_LAND_COLUMN = 2;      // row 5, both frames
+
+// Inside corners, in their order on the sheet.
+constexpr int ASSETS_CORNER_TOP_LEFT = 0;
+constexpr int ASSETS_CORNER_TOP_RIGHT = 1;
+constexpr int ASSETS_CORNER_BOTTOM_RIGHT = 2;
+constexpr int ASSETS_CORNER_BOTTOM_LEFT = 3;
+constexpr int ASSETS_CORNERS = 4;
 
 // Water sides of a land frame.
 constexpr unsigned ASSETS_SIDE_LEFT = 1;
@@ -73,9 +92,16 @@ bool AssetsWater(float x, float y, AssetsColor* out);
 AssetsShader AssetsSparkle(int frame);
 AssetsShader AssetsPlayer(int frame);
 AssetsShader AssetsLand(int frame);
+// Land with water on all four sides.
+bool AssetsIsland(float x, float y, AssetsColor* out);
+// The shore turning around water that touches the cell only at one corner.
+AssetsShader AssetsInsideCorner(int corner);
 AssetsShader AssetsBannerPiece(int piece);
 bool AssetsPile(float x, float y, AssetsColor* out);
+bool AssetsPileOverWater(float x, float y, AssetsColor* out);
 AssetsShader AssetsExit(int frame);
+// The exit's slab set into land, transparent around its rim of sand.
+AssetsShader AssetsExitOnLand(int frame);
 
 // The whole sheet, 817 x 307, with dark grey grid lines.
 AssetsImage AssetsDrawSheet();

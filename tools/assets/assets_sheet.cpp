@@ -109,7 +109,14 @@ AssetsImage AssetsDrawSheet()
     for (int f = 0; f < ASSETS_LAND_FRAMES; ++f) RenderCell(sheet, f, ASSETS_ROW_LAND, AssetsLand(f));
     for (int p = 0; p < ASSETS_BANNER_PIECES; ++p) RenderCell(sheet, p, ASSETS_ROW_BANNER, AssetsBannerPiece(p));
     RenderCell(sheet, 0, ASSETS_ROW_PILE, AssetsPile);
-    for (int f = 0; f < ASSETS_EXIT_FRAMES; ++f) RenderCell(sheet, f, ASSETS_ROW_EXIT, AssetsExit(f));
+    RenderCell(sheet, ASSETS_PILE_OVER_WATER_COLUMN, ASSETS_ROW_PILE, AssetsPileOverWater);
+    RenderCell(sheet, ASSETS_ISLAND_COLUMN, ASSETS_ROW_PILE, AssetsIsland);
+    for (int c = 0; c < ASSETS_CORNERS; ++c)
+        RenderCell(sheet, ASSETS_CORNER_COLUMN + c, ASSETS_ROW_PILE, AssetsInsideCorner(c));
+    for (int f = 0; f < ASSETS_EXIT_FRAMES; ++f) {
+        RenderCell(sheet, f, ASSETS_ROW_EXIT, AssetsExit(f));
+        RenderCell(sheet, ASSETS_EXIT_ON_LAND_COLUMN + f, ASSETS_ROW_EXIT, AssetsExitOnLand(f));
+    }
     // Transparent cells are stored as black with full alpha in the sheet.
     for (size_t i = 3; i < sheet.rgba.size(); i += 4) sheet.rgba[i] = 255;
     return sheet;
