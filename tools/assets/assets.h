@@ -92,6 +92,8 @@ bool AssetsWater(float x, float y, AssetsColor* out);
 AssetsShader AssetsSparkle(int frame);
 AssetsShader AssetsPlayer(int frame);
 AssetsShader AssetsLand(int frame);
+// The water sides (ASSETS_SIDE_* bits) a land frame shows.
+unsigned AssetsLandWaterSides(int frame);
 // Land with water on all four sides.
 bool AssetsIsland(float x, float y, AssetsColor* out);
 // The shore turning around water that touches the cell only at one corner.

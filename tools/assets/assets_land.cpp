@@ -122,6 +122,11 @@ AssetsShader AssetsLand(int frame)
     };
 }
 
+unsigned AssetsLandWaterSides(int frame)
+{
+    return WATER_SIDES[frame];
+}
+
 bool AssetsIsland(float x, float y, AssetsColor* out)
 {
     constexpr unsigned ALL_SIDES = ASSETS_SIDE_LEFT | ASSETS_SIDE_TOP | ASSETS_SIDE_RIGHT | ASSETS_SIDE_BOTTOM;

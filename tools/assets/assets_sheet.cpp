@@ -61,6 +61,18 @@ bool IsSolid(const Board& b, int c, int r)
     return b[r][c] == LAND || b[r][c] == PILE || b[r][c] == PLAYER;
 }
 
+// Land, piles, the player's land and exits: what inside corners turn between.
+bool IsLandLike(const Board& b, int c, int r)
+{
+    return OnBoard(c, r) && b[r][c] != WATER;
+}
+
+unsigned WaterSides(const Board& b, int c, int r)
+{
+    return (IsWater(b, c - 1, r) ? ASSETS_SIDE_LEFT : 0u) | (IsWater(b, c, r - 1) ? ASSETS_SIDE_TOP : 0u) |
+           (IsWater(b, c + 1, r) ? ASSETS_SIDE_RIGHT : 0u) | (IsWater(b, c, r + 1) ? ASSETS_SIDE_BOTTOM : 0u);
+}
+
 // The game's choice of land frame from the four neighbours.
 int ShoreFrame(const Board& b, int c, int r)
 {
@@ -88,6 +100,27 @@ void DrawSheetCell(AssetsImage& board, const AssetsImage& sheet, int column, int
 {
     AssetsBlitScaled(board, c * ASSETS_CELL, r * ASSETS_CELL, ASSETS_CELL, ASSETS_CELL, sheet, CellOrigin(column),
                      CellOrigin(row), ASSETS_CELL, ASSETS_CELL);
+}
+
+// As the game finishes a shore over a cell's land frame: where the frame
+// shows fewer water sides than the cell has (or for an exit, always), water
+// and the land with its true sides; then the inside corners.
+void DrawShorePieces(AssetsImage& img, const AssetsImage& sheet, const Board& b, int c, int r, int frame)
+{
+    const unsigned sides = WaterSides(b, c, r);
+    if (frame < 0 || AssetsLandWaterSides(frame) != sides) {
+        DrawSheetCell(img, sheet, 0, ASSETS_ROW_WATER, c, r);
+        int shape = 0;
+        while (shape < ASSETS_LAND_FRAMES - 1 && AssetsLandWaterSides(shape) != sides) ++shape;
+        if (shape < ASSETS_LAND_FRAMES - 1) DrawSheetCell(img, sheet, shape, ASSETS_ROW_LAND, c, r);
+        else DrawSheetCell(img, sheet, ASSETS_ISLAND_COLUMN, ASSETS_ROW_PILE, c, r);
+    }
+    const int diagonals[ASSETS_CORNERS][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
+    for (int corner = 0; corner < ASSETS_CORNERS; ++corner) {
+        const int dx = diagonals[corner][0], dy = diagonals[corner][1];
+        if (IsLandLike(b, c + dx, r) && IsLandLike(b, c, r + dy) && IsWater(b, c + dx, r + dy))
+            DrawSheetCell(img, sheet, ASSETS_CORNER_COLUMN + corner, ASSETS_ROW_PILE, c, r);
+    }
 }
 
 }  // namespace
@@ -155,10 +188,16 @@ AssetsImage AssetsDrawPreview(const AssetsImage& sheet)
     for (int c = 0; c < BOARD_CELLS; ++c) {
         for (int r = 0; r < BOARD_CELLS; ++r) {
             const char t = board[r][c];
-            if (t == LAND || t == PILE || t == PLAYER)
-                DrawSheetCell(img, sheet, ShoreFrame(board, c, r), ASSETS_ROW_LAND, c, r);
+            if (t == LAND || t == PILE || t == PLAYER) {
+                const int frame = ShoreFrame(board, c, r);
+                DrawSheetCell(img, sheet, frame, ASSETS_ROW_LAND, c, r);
+                DrawShorePieces(img, sheet, board, c, r, frame);
+            }
             if (t == PILE) DrawSheetCell(img, sheet, 0, ASSETS_ROW_PILE, c, r);
-            if (t == EXIT) DrawSheetCell(img, sheet, 0, ASSETS_ROW_EXIT, c, r);
+            if (t == EXIT) {
+                DrawShorePieces(img, sheet, board, c, r, -1);
+                DrawSheetCell(img, sheet, ASSETS_EXIT_ON_LAND_COLUMN, ASSETS_ROW_EXIT, c, r);
+            }
             if (t == PLAYER) DrawSheetCell(img, sheet, 6, ASSETS_ROW_PLAYER, c, r);
         }
     }
@@ -166,7 +205,8 @@ AssetsImage AssetsDrawPreview(const AssetsImage& sheet)
     DrawSheetCell(img, sheet, 0, ASSETS_ROW_PLAYER, 1, 10);
     DrawSheetCell(img, sheet, 3, ASSETS_ROW_PLAYER, 3, 10);
     DrawSheetCell(img, sheet, 4, ASSETS_ROW_PLAYER, 5, 10);
-    DrawSheetCell(img, sheet, 1, ASSETS_ROW_EXIT, 11, 0);
+    DrawSheetCell(img, sheet, ASSETS_ISLAND_COLUMN, ASSETS_ROW_PILE, 11, 0);
+    DrawSheetCell(img, sheet, ASSETS_EXIT_ON_LAND_COLUMN + 1, ASSETS_ROW_EXIT, 11, 0);
     return img;
 }
 
