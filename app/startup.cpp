@@ -45,6 +45,8 @@ enum : uint32_t {
 const int32_t LAND_ROW = 2;
 const int32_t ISLAND_COLUMN = 2;
 const int32_t ISLAND_ROW = 4;
+const int32_t CORNER_COLUMN = 3;
+const int32_t CORNER_ROW = 4;
 
 // A sprite object and where its frames lie on the tile sheet: frame f is the
 // cell (firstColumn + f, row).
@@ -71,7 +73,6 @@ const SpriteLayout SPRITE_LAYOUT[] = {
     {&BannerSprites[4], 1, ONE_FRAME_FLAGS, 4, 3},
     {&BannerSprites[5], 1, ONE_FRAME_FLAGS, 5, 3},
     {&BannerSprites[6], 1, ONE_FRAME_FLAGS, 6, 3},
-    {&CornerSprite, SHORE_CORNERS, CYCLE_FLAGS, 3, 4},
     {&PileOverWaterSprite, 1, ONE_FRAME_FLAGS, 1, 4},
 };
 
@@ -106,6 +107,21 @@ void BuildShoreSprite()
             BobLoadFrame(&ShoreSprite, &TileSheet, mask, landFrame, LAND_ROW, BOB_EXTRACT_CELL);
         else
             BobLoadFrame(&ShoreSprite, &TileSheet, mask, ISLAND_COLUMN, ISLAND_ROW, BOB_EXTRACT_CELL);
+    }
+}
+
+// The corner pieces: only the square at each one's corner of its cell, so
+// that drawing one costs little.
+void BuildCornerSprite()
+{
+    const int32_t pitch = SPRITE_SIZE + 1;
+    BobCreate(&CornerSprite, 0, 0, SHORE_CORNER_SIZE, SHORE_CORNER_SIZE, SHORE_CORNERS, CYCLE_FLAGS, 0);
+    for (int32_t corner = 0; corner < SHORE_CORNERS; ++corner) {
+        int32_t x = 0;
+        int32_t y = 0;
+        ShoreCornerOrigin(corner, &x, &y);
+        BobLoadFrame(&CornerSprite, &TileSheet, corner, 1 + pitch * (CORNER_COLUMN + corner) + x,
+                     1 + pitch * CORNER_ROW + y, BOB_EXTRACT_ABSOLUTE);
     }
 }
 
@@ -148,6 +164,7 @@ int GameStartup()
     for (const SpriteLayout& layout : SPRITE_LAYOUT)
         BuildSprite(layout);
     BuildShoreSprite();
+    BuildCornerSprite();
     LoadAnimations();
     return 1;
 }

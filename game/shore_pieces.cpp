@@ -57,6 +57,13 @@ uint32_t WaterSides(const BoardCells& board, int32_t column, int32_t row)
 
 } // namespace
 
+void ShoreCornerOrigin(int32_t corner, int32_t* x, int32_t* y)
+{
+    const CornerNeighbours& at = CORNER_NEIGHBOURS[corner];
+    *x = at.dx < 0 ? 0 : CELL_SIZE - SHORE_CORNER_SIZE;
+    *y = at.dy < 0 ? 0 : CELL_SIZE - SHORE_CORNER_SIZE;
+}
+
 int32_t ShoreFrameShowing(uint32_t waterSides)
 {
     for (int32_t frame = 0; frame < LAND_FRAMES; ++frame)

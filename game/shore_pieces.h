@@ -22,6 +22,8 @@ enum : uint32_t {
     SHORE_CORNER_BOTTOM_LEFT = 8,
 };
 enum { SHORE_CORNERS = 4 };
+// A corner piece covers a square this size at its corner of the cell.
+constexpr int32_t SHORE_CORNER_SIZE = 12;
 
 // The shore of one cell drawn as land: the sides that face water, whether
 // its land frame leaves some of them out, and its inside corners (two
@@ -34,6 +36,8 @@ struct ShorePieces {
 };
 
 ShorePieces ShorePiecesOf(const BoardCells& board, int32_t column, int32_t row);
+// Where corner piece k (0 to 3, in the order of the bits) lies in its cell.
+void ShoreCornerOrigin(int32_t corner, int32_t* x, int32_t* y);
 // The land frame whose picture has exactly these water sides, or -1 when no
 // land frame has them (all four: the island).
 int32_t ShoreFrameShowing(uint32_t waterSides);

@@ -39,11 +39,16 @@ TEST_F(StartupTest, FramesComeFromTheirCells)
     for (int frame = 0; frame < 2; ++frame)
         EXPECT_EQ(FramePixel(&ExitSprite, frame, CELL_SIZE / 2, CELL_SIZE / 2),
                   TestCellColour(TEST_EXIT_COLUMN + frame, TEST_EXIT_ROW));
-    // The inside corners, each opaque at its own corner.
-    const int corners[SHORE_CORNERS][2] = {{2, 2}, {CELL_SIZE - 3, 2}, {CELL_SIZE - 3, CELL_SIZE - 3}, {2, CELL_SIZE - 3}};
-    for (int corner = 0; corner < SHORE_CORNERS; ++corner)
-        EXPECT_EQ(FramePixel(&CornerSprite, corner, corners[corner][0], corners[corner][1]),
+    // The inside corners: the square at each one's corner of its cell.
+    const int corners[SHORE_CORNERS][2] = {{0, 0}, {CELL_SIZE - 1, 0}, {CELL_SIZE - 1, CELL_SIZE - 1}, {0, CELL_SIZE - 1}};
+    for (int corner = 0; corner < SHORE_CORNERS; ++corner) {
+        int x = 0, y = 0;
+        ShoreCornerOrigin(corner, &x, &y);
+        EXPECT_EQ(x == 0, corners[corner][0] == 0);
+        EXPECT_EQ(y == 0, corners[corner][1] == 0);
+        EXPECT_EQ(FramePixel(&CornerSprite, corner, corners[corner][0] - x, corners[corner][1] - y),
                   TestCellColour(TEST_CORNER_COLUMN + corner, TEST_CORNER_ROW));
+    }
     // Land by its water sides: the land frame whose picture shows them, the
     // island for all four.
     const int L = SHORE_SIDE_LEFT, R = SHORE_SIDE_RIGHT, U = SHORE_SIDE_UP, D = SHORE_SIDE_DOWN;
