@@ -123,7 +123,6 @@ void DrawCoveringLand(int32_t exitColumn, int32_t exitRow)
 {
     // The land sprite is left at the plain frame, which the editor shows.
     LandSprite.frameIndex = COVERING_LAND_FRAME;
-    BobSetPosition(&LandSprite, exitColumn * CELL_SIZE, exitRow * CELL_SIZE);
     // A width of 0 is an empty strip: nothing to draw.
     DrawRisenLand(exitColumn, exitRow, GameState.landRiseWidth);
 }
