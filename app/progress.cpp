@@ -1,8 +1,6 @@
 // Saved progress: the highest level reached, one byte kept between runs.
 #include "app/app.h"
 
-#include "game/board.h"
-
 namespace {
 
 const uint8_t FIRST_RUN_LEVEL = 1;
@@ -19,7 +17,7 @@ uint8_t ReadSavedLevel()
 
 void WriteSavedLevel(uint8_t level)
 {
-    if (level > LAST_LEVEL)
+    if (level > LEVEL_COUNT)
         return;
     if (PlatformProgressWrite(level))
         PlatformTrace("saved", level);

@@ -141,25 +141,3 @@ int BitmapUnload(BitmapFile* bitmap)
     }
     return 1;
 }
-
-int BitmapFlipVertical(uint8_t* buffer, int32_t bytesPerRow, int32_t rows)
-{
-    if (rows < 2 || bytesPerRow <= 0)
-        return 1;
-    if (buffer == nullptr)
-        return 0;
-    // Swap rows pairwise from the outside in, through one row of scratch.
-    uint8_t* scratch = static_cast<uint8_t*>(std::malloc(static_cast<size_t>(bytesPerRow)));
-    if (scratch == nullptr)
-        return 0;
-    const size_t rowSize = static_cast<size_t>(bytesPerRow);
-    for (int32_t top = 0, bottom = rows - 1; top < bottom; ++top, --bottom) {
-        uint8_t* upper = buffer + static_cast<size_t>(top) * rowSize;
-        uint8_t* lower = buffer + static_cast<size_t>(bottom) * rowSize;
-        std::memcpy(scratch, upper, rowSize);
-        std::memcpy(upper, lower, rowSize);
-        std::memcpy(lower, scratch, rowSize);
-    }
-    std::free(scratch);
-    return 1;
-}

@@ -47,6 +47,3 @@ int32_t BitmapRows(const BitmapFile* bitmap);
 int BitmapLoad(BitmapFile* bitmap, const char* fileName);
 // Frees the pixels. Returns 1.
 int BitmapUnload(BitmapFile* bitmap);
-// Reverses the order of the rows in place. Returns 1, 0 when scratch memory cannot be had
-// or the buffer is null.
-int BitmapFlipVertical(uint8_t* buffer, int32_t bytesPerRow, int32_t rows);

@@ -1,137 +1,131 @@
-// The layers of the play picture, drawn from the board every frame: water,
-// land with its shores, piles, exits on their land, the pile in transit, the
-// player, and during the level-complete sequence the covering land and the
-// banner.
+// The layers of the picture, drawn from the model: water, the sparkle, land
+// with its shores, piles, exits on their land, the pile in transit, the player, and during
+// the level-complete sequence the covering land and the banner. The editor
+// shows its board plainly.
 #include "game/render.h"
 
-#include "game/board.h"
-#include "game/game_state.h"
 #include "game/sprites.h"
 
-#include "engine/bob.h"
-#include "engine/display.h"
+#include "format/sheet_layout.h"
 
 namespace {
 
-const int32_t COVERING_LAND_FRAME = 0;
-
-// A piece of the banner: which sprite, and where its top-left corner goes.
-struct BannerPiece {
-    int32_t sprite;
-    int32_t x;
-    int32_t y;
-};
-
-// "WELL" over "DONE!": the L and the E are drawn twice.
-const BannerPiece BANNER_LAYOUT[] = {
-    {0, 124, 190}, {1, 222, 190}, {2, 296, 190}, {2, 370, 190},
-    {3, 98, 290},  {4, 176, 290}, {5, 266, 290}, {1, 356, 290}, {6, 438, 290},
-};
-
-void DrawAtCell(BOB* sprite, int32_t column, int32_t row)
+void DrawAtCell(BOB* sprite, int32_t frame, int32_t column, int32_t row, SDL_Surface* dest)
 {
-    BobSetPosition(sprite, column * CELL_SIZE, row * CELL_SIZE);
-    BobDraw(sprite, MainDisplay.backSurface);
+    BobDraw(sprite, frame, column * CELL_SIZE, row * CELL_SIZE, dest);
 }
 
-void DrawLandCell(int32_t column, int32_t row)
+void DrawWaterLayer(GameSprites& sprites, SDL_Surface* dest)
 {
-    LandSprite.frameIndex = ShoreFrame(column, row);
-    DrawAtCell(&LandSprite, column, row);
-    DrawShorePieces(column, row);
+    for (int32_t column = 0; column < BOARD_SIZE; ++column)
+        for (int32_t row = 0; row < BOARD_SIZE; ++row)
+            DrawAtCell(&sprites.water, 0, column, row, dest);
 }
 
-// Whether the pile in transit at (x, y) lies at least half over water.
-// Aligned, it has just landed: on land it made a pile, in water it made land.
-bool PileOverWater(int32_t x, int32_t y)
+void DrawSparkle(const GameModel& model, GameSprites& sprites, SDL_Surface* dest)
 {
-    const int32_t column = x / CELL_SIZE;
-    const int32_t row = y / CELL_SIZE;
-    const int32_t dx = x % CELL_SIZE;
-    const int32_t dy = y % CELL_SIZE;
-    if (dx == 0 && dy == 0)
-        return BoardHasCell(column, row) && Board[column][row] == TILE_LAND;
-    // Its area over each of the up to four cells it covers.
-    const int32_t widths[2] = {CELL_SIZE - dx, dx};
-    const int32_t heights[2] = {CELL_SIZE - dy, dy};
-    int32_t wet = 0;
-    for (int32_t i = 0; i < 2; ++i)
-        for (int32_t j = 0; j < 2; ++j)
-            if (BoardHasCell(column + i, row + j) && Board[column + i][row + j] == TILE_WATER)
-                wet += widths[i] * heights[j];
-    return 2 * wet >= CELL_SIZE * CELL_SIZE;
+    if (model.view.sparkleShown)
+        DrawAtCell(&sprites.sparkle, model.sparkle.frame, model.sparkleColumn, model.sparkleRow, dest);
+}
+
+// A land cell's frame, finished with its shore pieces.
+void DrawLandCell(const GameBoard& board, GameSprites& sprites, int32_t column, int32_t row, SDL_Surface* dest)
+{
+    DrawAtCell(&sprites.land, ShoreFrame(board, column, row), column, row, dest);
+    DrawShorePieces(board, sprites, column, row, dest);
+}
+
+void DrawLandLayers(const GameBoard& board, GameSprites& sprites, SDL_Surface* dest)
+{
+    for (int32_t column = 0; column < BOARD_SIZE; ++column)
+        for (int32_t row = 0; row < BOARD_SIZE; ++row)
+            if (board[column][row] == TILE_LAND)
+                DrawLandCell(board, sprites, column, row, dest);
+    for (int32_t column = 0; column < BOARD_SIZE; ++column)
+        for (int32_t row = 0; row < BOARD_SIZE; ++row)
+            if (board[column][row] == TILE_PILE) {
+                DrawLandCell(board, sprites, column, row, dest);
+                DrawAtCell(&sprites.pile, 0, column, row, dest);
+            }
+}
+
+void DrawExitLayer(const GameBoard& board, int32_t frame, GameSprites& sprites, SDL_Surface* dest)
+{
+    for (int32_t column = 0; column < BOARD_SIZE; ++column)
+        for (int32_t row = 0; row < BOARD_SIZE; ++row)
+            if (board[column][row] == TILE_EXIT) {
+                // An exit stands on land of its own.
+                DrawExitGround(board, sprites, column, row, dest);
+                DrawAtCell(&sprites.exit, frame, column, row, dest);
+            }
+}
+
+void DrawBanner(GameSprites& sprites, SDL_Surface* dest)
+{
+    for (const SheetBannerPlace& place : SHEET_BANNER_LAYOUT)
+        BobDrawScaled(&sprites.banner[place.piece], 0, place.x, place.y, SHEET_BANNER_DRAWN_SIZE, SHEET_BANNER_DRAWN_SIZE, dest);
+}
+
+void RenderPlay(const GameModel& model, GameSprites& sprites, SDL_Surface* dest)
+{
+    const GameView& view = model.view;
+    DrawWaterLayer(sprites, dest);
+    DrawSparkle(model, sprites, dest);
+    DrawLandLayers(view.board, sprites, dest);
+    DrawExitLayer(view.board, view.exitFrame, sprites, dest);
+    // Over water the pile casts no shadow.
+    if (view.pileShown)
+        BobDraw(view.pileOverWater ? &sprites.pileOverWater : &sprites.pile, 0, model.pileX, model.pileY, dest);
+    if (view.player == PLAYER_WHOLE)
+        BobDraw(&sprites.player, view.playerFrame, view.playerX, view.playerY, dest);
+    else if (view.player == PLAYER_SHRUNK)
+        BobDrawScaled(&sprites.player, view.playerFrame, view.playerX, view.playerY, view.playerWidth,
+                      view.playerHeight, dest);
+    // The exit's land with its shores rises; a width of 0 is an empty strip.
+    if (view.coverShown)
+        DrawRisenLand(view.board, sprites, model.exitX / CELL_SIZE, model.exitY / CELL_SIZE, view.coverWidth, dest);
+    if (view.bannerShown)
+        DrawBanner(sprites, dest);
+}
+
+// Land shows the land picture the last play frame laid; no shores, sparkle
+// or animation here.
+void RenderEditor(const GameModel& model, GameSprites& sprites, SDL_Surface* dest)
+{
+    for (int32_t column = 0; column < BOARD_SIZE; ++column)
+        for (int32_t row = 0; row < BOARD_SIZE; ++row) {
+            DrawAtCell(&sprites.water, 0, column, row, dest);
+            BOB* onLand = nullptr;
+            int32_t frame = 0;
+            switch (model.board[column][row]) {
+            case TILE_LAND:
+                break;
+            case TILE_PILE:
+                onLand = &sprites.pile;
+                break;
+            case TILE_EXIT:
+                onLand = &sprites.exit;
+                frame = model.exitFrame;
+                break;
+            case TILE_START:
+                onLand = &sprites.player;
+                frame = model.walk.frame;
+                break;
+            default:
+                continue;
+            }
+            DrawAtCell(&sprites.land, model.landFrame, column, row, dest);
+            if (onLand != nullptr)
+                DrawAtCell(onLand, frame, column, row, dest);
+        }
 }
 
 } // namespace
 
-void DrawWaterLayer()
+void GameRender(const GameModel& model, GameSprites& sprites, SDL_Surface* dest)
 {
-    for (int32_t column = 0; column < BOARD_SIZE; ++column)
-        for (int32_t row = 0; row < BOARD_SIZE; ++row)
-            DrawAtCell(&WaterSprite, column, row);
-}
-
-void DrawLandLayer()
-{
-    for (int32_t column = 0; column < BOARD_SIZE; ++column)
-        for (int32_t row = 0; row < BOARD_SIZE; ++row)
-            if (Board[column][row] == TILE_LAND)
-                DrawLandCell(column, row);
-}
-
-void DrawPileLayer()
-{
-    for (int32_t column = 0; column < BOARD_SIZE; ++column)
-        for (int32_t row = 0; row < BOARD_SIZE; ++row)
-            if (Board[column][row] == TILE_PILE) {
-                DrawLandCell(column, row);
-                DrawAtCell(&PileSprite, column, row);
-            }
-}
-
-void DrawExitLayer()
-{
-    // An exit stands on land of its own. The sprite keeps the position of
-    // the last exit drawn, which the level-complete sequence covers with land.
-    for (int32_t column = 0; column < BOARD_SIZE; ++column)
-        for (int32_t row = 0; row < BOARD_SIZE; ++row)
-            if (Board[column][row] == TILE_EXIT) {
-                DrawExitGround(column, row);
-                DrawAtCell(&ExitSprite, column, row);
-            }
-}
-
-void DrawPileInTransit()
-{
-    // Over water the pile casts no shadow.
-    BOB* pile = PileOverWater(PileSprite.x, PileSprite.y) ? &PileOverWaterSprite : &PileSprite;
-    BobSetPosition(pile, PileSprite.x, PileSprite.y);
-    BobDraw(pile, MainDisplay.backSurface);
-}
-
-void DrawPlayer()
-{
-    BobDraw(&PlayerSprite, MainDisplay.backSurface);
-}
-
-void DrawShrinkingPlayer()
-{
-    BobDrawScaled(&PlayerSprite, GameState.drawnWidth, GameState.drawnHeight, MainDisplay.backSurface);
-}
-
-void DrawCoveringLand(int32_t exitColumn, int32_t exitRow)
-{
-    // The land sprite is left at the plain frame, which the editor shows.
-    LandSprite.frameIndex = COVERING_LAND_FRAME;
-    // A width of 0 is an empty strip: nothing to draw.
-    DrawRisenLand(exitColumn, exitRow, GameState.landRiseWidth);
-}
-
-void DrawBanner()
-{
-    for (const BannerPiece& piece : BANNER_LAYOUT) {
-        BOB* sprite = &BannerSprites[piece.sprite];
-        BobSetPosition(sprite, piece.x, piece.y);
-        BobDrawScaled(sprite, BANNER_DRAWN_SIZE, BANNER_DRAWN_SIZE, MainDisplay.backSurface);
-    }
+    if (model.view.kind == VIEW_PLAY)
+        RenderPlay(model, sprites, dest);
+    else if (model.view.kind == VIEW_EDITOR)
+        RenderEditor(model, sprites, dest);
 }

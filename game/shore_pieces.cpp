@@ -3,28 +3,26 @@
 
 #include "game/render.h"
 
+#include "format/sheet_layout.h"
+
 namespace {
 
-// An inside corner: the two neighbours beside it and the diagonal one.
+// An inside corner: the diagonal neighbour, beside the two neighbours that
+// close it.
 struct CornerNeighbours {
-    uint32_t corner;
     int32_t dx;
     int32_t dy;
 };
 
-const CornerNeighbours CORNER_NEIGHBOURS[SHORE_CORNERS] = {
-    {SHORE_CORNER_TOP_LEFT, -1, -1},
-    {SHORE_CORNER_TOP_RIGHT, 1, -1},
-    {SHORE_CORNER_BOTTOM_RIGHT, 1, 1},
-    {SHORE_CORNER_BOTTOM_LEFT, -1, 1},
-};
+// In SheetCorner order.
+const CornerNeighbours CORNER_NEIGHBOURS[SHEET_CORNERS] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
 
-bool IsWater(const BoardCells& board, int32_t column, int32_t row)
+bool IsWater(const GameBoard& board, int32_t column, int32_t row)
 {
     return BoardHasCell(column, row) && board[column][row] == TILE_WATER;
 }
 
-bool IsLandLike(const BoardCells& board, int32_t column, int32_t row)
+bool IsLandLike(const GameBoard& board, int32_t column, int32_t row)
 {
     if (!BoardHasCell(column, row))
         return false;
@@ -40,13 +38,13 @@ struct Side {
 };
 
 const Side SIDES[] = {
-    {SHORE_SIDE_LEFT, -1, 0},
-    {SHORE_SIDE_RIGHT, 1, 0},
-    {SHORE_SIDE_UP, 0, -1},
-    {SHORE_SIDE_DOWN, 0, 1},
+    {SIDE_LEFT, -1, 0},
+    {SIDE_RIGHT, 1, 0},
+    {SIDE_TOP, 0, -1},
+    {SIDE_BOTTOM, 0, 1},
 };
 
-uint32_t WaterSides(const BoardCells& board, int32_t column, int32_t row)
+uint32_t WaterSides(const GameBoard& board, int32_t column, int32_t row)
 {
     uint32_t sides = 0;
     for (const Side& at : SIDES)
@@ -60,26 +58,39 @@ uint32_t WaterSides(const BoardCells& board, int32_t column, int32_t row)
 void ShoreCornerOrigin(int32_t corner, int32_t* x, int32_t* y)
 {
     const CornerNeighbours& at = CORNER_NEIGHBOURS[corner];
-    *x = at.dx < 0 ? 0 : CELL_SIZE - SHORE_CORNER_SIZE;
-    *y = at.dy < 0 ? 0 : CELL_SIZE - SHORE_CORNER_SIZE;
+    *x = at.dx < 0 ? 0 : CELL_SIZE - SHEET_CORNER_SIZE;
+    *y = at.dy < 0 ? 0 : CELL_SIZE - SHEET_CORNER_SIZE;
 }
 
-int32_t ShoreFrameShowing(uint32_t waterSides)
-{
-    for (int32_t frame = 0; frame < LAND_FRAMES; ++frame)
-        if (ShoreFrameWaterSides(frame) == waterSides)
-            return frame;
-    return -1;
-}
-
-ShorePieces ShorePiecesOf(const BoardCells& board, int32_t column, int32_t row)
+ShorePieces ShorePiecesOf(const GameBoard& board, int32_t column, int32_t row)
 {
     ShorePieces pieces = {WaterSides(board, column, row), false, 0};
     // A land frame never shows a shore where there is no water, only fewer.
-    pieces.landFrameShort = ShoreFrameWaterSides(ShoreFrameOn(board, column, row)) != pieces.waterSides;
-    for (const CornerNeighbours& at : CORNER_NEIGHBOURS)
+    pieces.landFrameShort = SheetShoreWaterSides(ShoreFrame(board, column, row)) != pieces.waterSides;
+    for (int32_t corner = 0; corner < SHEET_CORNERS; ++corner) {
+        const CornerNeighbours& at = CORNER_NEIGHBOURS[corner];
         if (IsLandLike(board, column + at.dx, row) && IsLandLike(board, column, row + at.dy) &&
             IsWater(board, column + at.dx, row + at.dy))
-            pieces.corners |= at.corner;
+            pieces.corners |= 1u << corner;
+    }
     return pieces;
+}
+
+bool ShorePileOverWater(const GameBoard& board, int32_t x, int32_t y)
+{
+    const int32_t column = x / CELL_SIZE;
+    const int32_t row = y / CELL_SIZE;
+    const int32_t dx = x % CELL_SIZE;
+    const int32_t dy = y % CELL_SIZE;
+    if (dx == 0 && dy == 0)
+        return BoardHasCell(column, row) && board[column][row] == TILE_LAND;
+    // Its area over each of the up to four cells it covers.
+    const int32_t widths[2] = {CELL_SIZE - dx, dx};
+    const int32_t heights[2] = {CELL_SIZE - dy, dy};
+    int32_t wet = 0;
+    for (int32_t i = 0; i < 2; ++i)
+        for (int32_t j = 0; j < 2; ++j)
+            if (IsWater(board, column + i, row + j))
+                wet += widths[i] * heights[j];
+    return 2 * wet >= CELL_SIZE * CELL_SIZE;
 }

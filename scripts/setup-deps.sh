@@ -3,8 +3,12 @@
 # Only missing packages are installed; apt-get update runs first when any are.
 set -eu
 
+# The last line is for the manual pages and the Debian package: groff and man
+# render the pages, dpkg-dev and file compute the package's dependencies,
+# lintian checks it.
 PACKAGES="g++ cmake make pkg-config libsdl2-dev libsdl2-mixer-dev libimgui-dev \
-libgtest-dev libbenchmark-dev xvfb xauth xdotool desktop-file-utils appstream"
+libgtest-dev libbenchmark-dev xvfb xauth xdotool desktop-file-utils appstream \
+groff-base man-db dpkg-dev file lintian"
 
 missing=""
 for package in $PACKAGES; do

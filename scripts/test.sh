@@ -1,7 +1,11 @@
 #!/bin/sh
 # Installs whatever Debian package is missing, builds Quagmore and runs every
-# test headless.
+# test headless and builds it once more without the tests; then builds the
+# Debian package and tests it (installing it and removing it again when run
+# as root).
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/setup-deps.sh
-exec make --no-print-directory test
+make --no-print-directory test
+make --no-print-directory build-notests
+exec make --no-print-directory package-test

@@ -2,29 +2,32 @@
 // colour) may and may not appear.
 #include "data_files.h"
 
+#include "format/sheet_layout.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 
 namespace {
 
-constexpr int CELL = 50, PITCH = 51, WIDTH = 817, HEIGHT = 307;
-constexpr int ROW_WATER = 0, ROW_PLAYER = 1, ROW_LAND = 2, ROW_BANNER = 3, ROW_PILE = 4, ROW_EXIT = 5;
-constexpr int PILE_OVER_WATER_COLUMN = 1, ISLAND_COLUMN = 2, CORNER_COLUMN = 3;   // in the pile row
-constexpr int EXIT_ON_LAND_COLUMN = 2;                                          // in the exit row
+constexpr int CELL = SHEET_CELL, PITCH = SHEET_PITCH, WIDTH = SHEET_WIDTH, HEIGHT = SHEET_HEIGHT;
+constexpr int ROW_WATER = SHEET_ROW_WATER, ROW_PLAYER = SHEET_ROW_PLAYER, ROW_LAND = SHEET_ROW_LAND;
+constexpr int ROW_BANNER = SHEET_ROW_BANNER, ROW_PILE = SHEET_ROW_PILE, ROW_EXIT = SHEET_ROW_EXIT;
+constexpr int PILE_OVER_WATER_COLUMN = SHEET_PILE_OVER_WATER_COLUMN, ISLAND_COLUMN = SHEET_ISLAND_COLUMN;
+constexpr int CORNER_COLUMN = SHEET_CORNER_COLUMN, EXIT_ON_LAND_COLUMN = SHEET_EXIT_ON_LAND_COLUMN;
 constexpr int EDGE_SKIP = 12;   // ends of an edge that belong to the neighbouring side
 constexpr int CORNER_REACH = 12;   // an inside corner's bands lie closer to its corner point
 constexpr int PILE_SHADOW_TOP = 36;  // the pile's shadow lies below this row
 constexpr uint32_t BLACK = 0;
 
-enum Side { LEFT = 1, TOP = 2, RIGHT = 4, BOTTOM = 8 };
-// Water sides of land frames 0..14, by the shore-frame table.
-constexpr unsigned LAND_WATER[15] = {
-    0, BOTTOM, RIGHT, TOP, LEFT, LEFT | TOP, LEFT | BOTTOM, RIGHT | BOTTOM, RIGHT | TOP,
-    LEFT | TOP | RIGHT, LEFT | TOP | BOTTOM, LEFT | BOTTOM | RIGHT, TOP | BOTTOM | RIGHT,
-    LEFT | RIGHT, TOP | BOTTOM,
-};
+enum Side { LEFT = SIDE_LEFT, TOP = SIDE_TOP, RIGHT = SIDE_RIGHT, BOTTOM = SIDE_BOTTOM };
+// Land frame f shows shore on the sides the game's shore rules give it water on.
+unsigned LandWater(int frame)
+{
+    return SheetShoreWaterSides(frame);
+}
 
 const BmpImage& Sheet()
 {
@@ -197,7 +200,7 @@ TEST(TileSheet, LandShoresFollowTheirWaterSides)
     };
     std::vector<Shore> shores = {{ISLAND_COLUMN, ROW_PILE, LEFT | TOP | RIGHT | BOTTOM}};
     for (int f = 0; f < 15; ++f)
-        shores.push_back({f, ROW_LAND, LAND_WATER[f]});
+        shores.push_back({f, ROW_LAND, LandWater(f)});
     for (const Shore& shore : shores) {
         SCOPED_TRACE(testing::Message() << "cell " << shore.column << "," << shore.row);
         EXPECT_NE(CellAt(shore.column, shore.row, CELL / 2, CELL / 2), BLACK);
@@ -223,8 +226,8 @@ TEST(TileSheet, LandShoresFollowTheirWaterSides)
 // transparent beyond them.
 TEST(TileSheet, InsideCornersHoldWaterAndBandsAtTheirCorner)
 {
-    const int points[4][2] = {{0, 0}, {CELL - 1, 0}, {CELL - 1, CELL - 1}, {0, CELL - 1}};
-    for (int corner = 0; corner < 4; ++corner) {
+    const int points[SHEET_CORNERS][2] = {{0, 0}, {CELL - 1, 0}, {CELL - 1, CELL - 1}, {0, CELL - 1}};
+    for (int corner = 0; corner < SHEET_CORNERS; ++corner) {
         SCOPED_TRACE(testing::Message() << "corner " << corner);
         const int column = CORNER_COLUMN + corner, px = points[corner][0], py = points[corner][1];
         EXPECT_EQ(CellAt(column, ROW_PILE, px, py), CellAt(0, ROW_WATER, px, py));
@@ -244,12 +247,11 @@ TEST(TileSheet, InsideCornersHoldWaterAndBandsAtTheirCorner)
 
 TEST(TileSheet, BannerLettersDoNotRunIntoEachOther)
 {
-    // The banner's pieces (sprite, left edge), scaled to 100 x 100, in its two rows.
-    const std::vector<std::vector<std::pair<int, int>>> rows = {
-        {{0, 124}, {1, 222}, {2, 296}, {2, 370}},
-        {{3, 98}, {4, 176}, {5, 266}, {1, 356}, {6, 438}},
-    };
-    for (const auto& row : rows) {
+    // The banner's pieces (sprite, left edge), drawn at twice their size, row by row.
+    std::map<int, std::vector<std::pair<int, int>>> rows;
+    for (const SheetBannerPlace& place : SHEET_BANNER_LAYOUT)
+        rows[place.y].push_back({place.piece, place.x});
+    for (const auto& [y, row] : rows) {
         int previousRight = -1;
         for (const auto& [sprite, at] : row) {
             int left = CELL, right = -1;
@@ -260,8 +262,8 @@ TEST(TileSheet, BannerLettersDoNotRunIntoEachOther)
                         right = std::max(right, x);
                     }
             ASSERT_GE(right, left);
-            EXPECT_GT(at + 2 * left, previousRight) << "piece " << sprite << " at " << at;
-            previousRight = at + 2 * right + 1;
+            EXPECT_GT(at + SHEET_BANNER_DRAWN_SIZE / CELL * left, previousRight) << "piece " << sprite << " at " << at;
+            previousRight = at + SHEET_BANNER_DRAWN_SIZE / CELL * right + 1;
         }
     }
 }

@@ -4,8 +4,9 @@
 // around a land cell and around an exit, and on the land risen over an exit.
 #include "game_fixture.h"
 
-#include "game/render.h"
+#include "support/bytes.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace {
@@ -37,16 +38,17 @@ struct BrokenJoin {
     int offset;        // along the border
 };
 
-class ShoreJoinTest : public GameFixture {
+class ShoreJoinTest : public PictureFixture {
 protected:
     ShoreJoinTest() { tileSheetSource = std::string(QUAGMORE_TEST_BUILT_DATA_DIR) + "/pieces.bmp"; }
 
-    void DrawBoardLayers()
+    // The board's layers alone: no sparkle, player or pile in transit.
+    void DrawBoardLayers(GameModel model)
     {
-        DrawWaterLayer();
-        DrawLandLayer();
-        DrawPileLayer();
-        DrawExitLayer();
+        model.view.sparkleShown = 0;
+        model.view.pileShown = 0;
+        model.view.player = PLAYER_HIDDEN;
+        GameRender(model, sprites, picture);
     }
 
     // Pixels on both sides of every border between two cells of the board:
@@ -93,23 +95,28 @@ protected:
 private:
     PixelClass Class(bool vertical, int across, int along)
     {
-        return vertical ? ClassOf(Pixel(across, along)) : ClassOf(Pixel(along, across));
+        return vertical ? ClassOf(Pixel(picture, across, along)) : ClassOf(Pixel(picture, along, across));
     }
 };
 
 TEST_F(ShoreJoinTest, ShippedLevelsAndTheLandOverTheirExits)
 {
     for (int level = 1; level <= LAST_LEVEL; ++level) {
-        ASSERT_TRUE(WriteFileBytes(dataDir + "/" + LevelFileName(level),
-                                   ReadFileBytes(std::string(QUAGMORE_TEST_BUILT_DATA_DIR) + "/" + LevelFileName(level))));
-        GameState.currentLevel = static_cast<uint8_t>(level);
-        StartLevel();
-        DrawBoardLayers();
+        MemoryLevelStore store;
+        const Bytes file = ReadFileBytes(std::string(QUAGMORE_TEST_BUILT_DATA_DIR) + "/" + LevelFileName(level));
+        ASSERT_EQ(file.size(), static_cast<size_t>(LEVEL_FILE_SIZE)) << level;
+        store.levels[level].assign(file.begin(), file.end());
+        GameModel model = ModelOnLevel(store, level);
+        GameEffects effects;
+        GameStep(model, GameInput(), 1000, store, effects);
+        ASSERT_EQ(model.view.kind, VIEW_PLAY);
+        DrawBoardLayers(model);
         ExpectJoined("level " + std::to_string(level));
 
-        // The level solved: the land has risen over the exit drawn last.
-        GameState.landRiseWidth = CELL_SIZE;
-        DrawCoveringLand(ExitSprite.x / CELL_SIZE, ExitSprite.y / CELL_SIZE);
+        // The level solved: the land has risen over the exit laid last.
+        model.view.coverShown = 1;
+        model.view.coverWidth = CELL_SIZE;
+        DrawBoardLayers(model);
         ExpectJoined("level " + std::to_string(level) + ", land over the exit");
     }
 }
@@ -125,16 +132,19 @@ TEST_F(ShoreJoinTest, EveryNeighbourPattern)
     const int PER_BOARD = BLOCKS_ACROSS * BLOCKS_ACROSS;
     for (int32_t middle : {TILE_LAND, TILE_EXIT})
         for (int board = 0; board < PATTERNS / PER_BOARD; ++board) {
-            FillBoard(TILE_WATER);
+            GameModel model;
+            model.view.kind = VIEW_PLAY;
+            GameBoard& cells = model.view.board;
+            std::fill(&cells[0][0], &cells[0][0] + BOARD_SIZE * BOARD_SIZE, TILE_WATER);
             for (int block = 0; block < PER_BOARD; ++block) {
                 const int pattern = board * PER_BOARD + block;
                 const int column = block % BLOCKS_ACROSS * BLOCK + 1, row = block / BLOCKS_ACROSS * BLOCK + 1;
-                Board[column][row] = middle;
+                cells[column][row] = middle;
                 for (int i = 0; i < 8; ++i)
                     if (pattern >> i & 1)
-                        Board[column + offsets[i][0]][row + offsets[i][1]] = TILE_LAND;
+                        cells[column + offsets[i][0]][row + offsets[i][1]] = TILE_LAND;
             }
-            DrawBoardLayers();
+            DrawBoardLayers(model);
             ExpectJoined((middle == TILE_EXIT ? "exits, patterns " : "land, patterns ") +
                          std::to_string(board * PER_BOARD) + " on");
         }

@@ -1,5 +1,5 @@
 // The cell-level rules, the solver's choice of solution, and dead ends.
-#include "tests/level/level_test_boards.h"
+#include "level_test_boards.h"
 
 namespace {
 

@@ -18,7 +18,7 @@ bool CellOpaque(int column, int row, int x, int y)
     if (column == TEST_PILE_COLUMN && row == TEST_PILE_ROW)
         return x < TEST_PILE_OPAQUE_WIDTH;
     const int corner = column - TEST_CORNER_COLUMN;
-    if (row == TEST_CORNER_ROW && corner >= 0 && corner < 4) {
+    if (row == TEST_CORNER_ROW && corner >= 0 && corner < SHEET_CORNERS) {
         const bool right = corner == 1 || corner == 2, bottom = corner >= 2;
         const int fromSide = right ? TEST_CELL_SIZE - 1 - x : x, fromEnd = bottom ? TEST_CELL_SIZE - 1 - y : y;
         return fromSide < TEST_CORNER_OPAQUE_SIZE && fromEnd < TEST_CORNER_OPAQUE_SIZE;

@@ -4,22 +4,23 @@
 
 #include "support/bytes.h"
 
+#include "format/sheet_layout.h"
+
 #include <string>
 
-enum { TEST_SHEET_COLUMNS = 16, TEST_SHEET_ROWS = 6, TEST_CELL_SIZE = 50, TEST_CELL_PITCH = 51 };
+// The game's sheet layout.
+enum { TEST_SHEET_COLUMNS = SHEET_COLUMNS, TEST_SHEET_ROWS = SHEET_ROWS, TEST_CELL_SIZE = SHEET_CELL, TEST_CELL_PITCH = SHEET_PITCH };
 enum {
-    TEST_SHEET_WIDTH = TEST_SHEET_COLUMNS * TEST_CELL_PITCH + 1,   // 817
-    TEST_SHEET_HEIGHT = TEST_SHEET_ROWS * TEST_CELL_PITCH + 1,     // 307
+    TEST_SHEET_WIDTH = SHEET_WIDTH,     // 817
+    TEST_SHEET_HEIGHT = SHEET_HEIGHT,   // 307
 };
 // The pile's cell (column 0, row 4) is black, so transparent, in its right
 // half, so the land under a pile shows.
-enum { TEST_PILE_COLUMN = 0, TEST_PILE_ROW = 4, TEST_PILE_OPAQUE_WIDTH = 25 };
-// The inside corners (columns 3 to 6 of row 4: top left, top right, bottom
-// right, bottom left) are opaque only in a square at their corner, and the
-// exit on land (columns 2 and 3 of row 5) only in a square in the middle, so
-// the land around it shows.
-enum { TEST_CORNER_COLUMN = 3, TEST_CORNER_ROW = 4, TEST_CORNER_OPAQUE_SIZE = 10 };
-enum { TEST_EXIT_COLUMN = 2, TEST_EXIT_ROW = 5, TEST_EXIT_OPAQUE_INSET = 15 };
+enum { TEST_PILE_COLUMN = 0, TEST_PILE_ROW = SHEET_ROW_PILE, TEST_PILE_OPAQUE_WIDTH = 25 };
+// The inside corners are opaque only in a square at their corner, and the
+// exit on land only in a square in the middle, so the land around it shows.
+enum { TEST_CORNER_COLUMN = SHEET_CORNER_COLUMN, TEST_CORNER_ROW = SHEET_ROW_PILE, TEST_CORNER_OPAQUE_SIZE = 10 };
+enum { TEST_EXIT_COLUMN = SHEET_EXIT_ON_LAND_COLUMN, TEST_EXIT_ROW = SHEET_ROW_EXIT, TEST_EXIT_OPAQUE_INSET = 15 };
 // The lines between the cells.
 const uint32_t TEST_SHEET_GRID_COLOUR = 0x404040;
 

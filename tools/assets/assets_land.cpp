@@ -16,26 +16,9 @@ constexpr float SAND_LIT_WIDTH = 1.6f;  // outer strip of the sand, shaded by th
 constexpr float GRASS_LINE_WIDTH = 1.2f;
 constexpr float FAR = 1000.0f;          // a solid side extends past the cell
 
-// Water sides of each land frame, in the order of the shore-frame selection.
-constexpr unsigned WATER_SIDES[ASSETS_LAND_FRAMES] = {
-    0,                                                          // 0: inland
-    ASSETS_SIDE_BOTTOM,                                         // 1
-    ASSETS_SIDE_RIGHT,                                          // 2
-    ASSETS_SIDE_TOP,                                            // 3
-    ASSETS_SIDE_LEFT,                                           // 4
-    ASSETS_SIDE_LEFT | ASSETS_SIDE_TOP,                         // 5
-    ASSETS_SIDE_LEFT | ASSETS_SIDE_BOTTOM,                      // 6
-    ASSETS_SIDE_RIGHT | ASSETS_SIDE_BOTTOM,                     // 7
-    ASSETS_SIDE_RIGHT | ASSETS_SIDE_TOP,                        // 8
-    ASSETS_SIDE_LEFT | ASSETS_SIDE_TOP | ASSETS_SIDE_RIGHT,     // 9: top end of a north-south strip
-    ASSETS_SIDE_LEFT | ASSETS_SIDE_TOP | ASSETS_SIDE_BOTTOM,    // 10: left end of an east-west strip
-    ASSETS_SIDE_LEFT | ASSETS_SIDE_BOTTOM | ASSETS_SIDE_RIGHT,  // 11: bottom end of a north-south strip
-    ASSETS_SIDE_TOP | ASSETS_SIDE_BOTTOM | ASSETS_SIDE_RIGHT,   // 12: island, or right end of a strip
-    ASSETS_SIDE_LEFT | ASSETS_SIDE_RIGHT,                       // 13: north-south strip
-    ASSETS_SIDE_TOP | ASSETS_SIDE_BOTTOM,                       // 14: east-west strip
-    0,                                                          // 15: inland with flowers, unused
-};
-constexpr int FLOWER_FRAME = 15;
+// Each land frame shows shore on the water sides the game's shore rules give
+// it; frame 15, inland with flowers, is not chosen by any rule.
+constexpr int FLOWER_FRAME = SHEET_FLOWER_FRAME;
 
 // Tufts of grass at fixed spots well inside the cell, so tiling stays seamless.
 struct Tuft {
@@ -105,8 +88,8 @@ bool LandWithSidesAt(unsigned sides, bool flowers, float x, float y, AssetsColor
 // the piece is transparent.
 bool InsideCornerAt(int corner, float x, float y, AssetsColor* out)
 {
-    const float cx = (corner == ASSETS_CORNER_TOP_RIGHT || corner == ASSETS_CORNER_BOTTOM_RIGHT) ? ASSETS_CELL : 0;
-    const float cy = (corner == ASSETS_CORNER_BOTTOM_RIGHT || corner == ASSETS_CORNER_BOTTOM_LEFT) ? ASSETS_CELL : 0;
+    const float cx = (corner == SHEET_CORNER_TOP_RIGHT || corner == SHEET_CORNER_BOTTOM_RIGHT) ? ASSETS_CELL : 0;
+    const float cy = (corner == SHEET_CORNER_BOTTOM_RIGHT || corner == SHEET_CORNER_BOTTOM_LEFT) ? ASSETS_CELL : 0;
     const auto distance = [cx, cy](float px, float py) { return SHORE_MARGIN - Length(px - cx, py - cy); };
     if (ShoreBandAt(distance, x, y, out)) return true;
     if (distance(x, y) > 0) return AssetsWater(x, y, out);
@@ -118,19 +101,13 @@ bool InsideCornerAt(int corner, float x, float y, AssetsColor* out)
 AssetsShader AssetsLand(int frame)
 {
     return [frame](float x, float y, AssetsColor* out) {
-        return LandWithSidesAt(WATER_SIDES[frame], frame == FLOWER_FRAME, x, y, out);
+        return LandWithSidesAt(SheetShoreWaterSides(frame), frame == FLOWER_FRAME, x, y, out);
     };
-}
-
-unsigned AssetsLandWaterSides(int frame)
-{
-    return WATER_SIDES[frame];
 }
 
 bool AssetsIsland(float x, float y, AssetsColor* out)
 {
-    constexpr unsigned ALL_SIDES = ASSETS_SIDE_LEFT | ASSETS_SIDE_TOP | ASSETS_SIDE_RIGHT | ASSETS_SIDE_BOTTOM;
-    return LandWithSidesAt(ALL_SIDES, false, x, y, out);
+    return LandWithSidesAt(SIDE_ALL, false, x, y, out);
 }
 
 AssetsShader AssetsInsideCorner(int corner)

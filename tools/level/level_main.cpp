@@ -2,6 +2,8 @@
 #include "tools/level/level_map.h"
 #include "tools/level/level_solver.h"
 
+#include "quagmore_version.h"
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -12,8 +14,9 @@ enum { EXIT_OK = 0, EXIT_PROBLEM = 1, EXIT_USAGE = 2 };
 
 const char* const PROGRAM = "quagmore-level";
 
-const char* const USAGE_TEXT =
-    "Usage: quagmore-level COMMAND [ARGUMENTS]\n"
+const char* const USAGE_LINE = "Usage: quagmore-level COMMAND [ARGUMENTS]\n";
+
+const char* const HELP_TEXT =
     "\n"
     "Commands:\n"
     "  show FILE                    print a level as text\n"
@@ -24,18 +27,20 @@ const char* const USAGE_TEXT =
     "                               among those, the fewest moves; --dead-ends also\n"
     "                               counts the positions from which the exit can no\n"
     "                               longer be reached\n"
-    "  --help                       show this text\n"
+    "  -h, --help                   print this help and exit\n"
+    "  --version                    print the version and exit\n"
     "\n"
     "A FILE whose name ends in .dat is a 300-byte level file; any other is level text:\n"
     "12 lines of 12 characters, the top row first, each line from the left:\n"
     "  ~ water   . land   o pile of dirt   E exit   @ start\n"
     "Solutions are strings of L, U, R and D, one letter per cell stepped.\n"
     "\n"
-    "Exit status: 0 success, 1 a problem found (or a level unsolvable), 2 bad usage.\n";
+    "Exit status: 0 success, 1 a problem found (or a level unsolvable), 2 bad usage.\n"
+    "See quagmore-level(6) for more.\n";
 
 int Usage(const std::string& complaint)
 {
-    std::fprintf(stderr, "%s: %s\nTry '%s --help'.\n", PROGRAM, complaint.c_str(), PROGRAM);
+    std::fprintf(stderr, "%s: %s\n%sTry '%s --help' for more.\n", PROGRAM, complaint.c_str(), USAGE_LINE, PROGRAM);
     return EXIT_USAGE;
 }
 
@@ -187,7 +192,12 @@ int main(int argc, char** argv)
     args.erase(args.begin());
 
     if (command == "--help" || command == "-h" || command == "help") {
-        std::fputs(USAGE_TEXT, stdout);
+        std::fputs(USAGE_LINE, stdout);
+        std::fputs(HELP_TEXT, stdout);
+        return EXIT_OK;
+    }
+    if (command == "--version") {
+        std::printf("%s %s\n", PROGRAM, QUAGMORE_VERSION);
         return EXIT_OK;
     }
     if (command == "show") {
@@ -225,5 +235,7 @@ int main(int argc, char** argv)
             return Usage("solve takes at least one FILE");
         return CommandSolve(paths, deadEnds);
     }
+    if (command.size() > 1 && command[0] == '-')
+        return Usage("unknown option '" + command + "'");
     return Usage("unknown command '" + command + "'");
 }
