@@ -30,6 +30,44 @@ void ReleaseAll(BOB* bob)
     BobReleaseScaled(bob);
 }
 
+// Copies the frame-sized block at bitmap pixel (left, top) into the frame.
+int LoadBlock(BOB* bob, const BitmapFile* bitmap, int32_t frame, int64_t left, int64_t top)
+{
+    if (!FrameInRange(frame) || bob->frameSurfaces[frame] == nullptr)
+        return 0;
+    SDL_Surface* surface = bob->frameSurfaces[frame];
+    const uint8_t* source = bitmap != nullptr ? bitmap->pixels : nullptr;
+    const int64_t sourceWidth = source != nullptr ? bitmap->infoHeader.width : 0;
+    const int64_t sourceRows = source != nullptr ? BitmapRows(bitmap) : 0;
+
+    // Locking also takes the surface out of its run-length coding; unlocking
+    // codes it again with the new pixels.
+    if (SDL_LockSurface(surface) != 0)
+        return 0;
+    uint8_t* destRow = static_cast<uint8_t*>(surface->pixels);
+    for (int32_t row = 0; row < bob->height; ++row, destRow += surface->pitch) {
+        uint32_t* dest = reinterpret_cast<uint32_t*>(destRow);
+        std::memset(dest, 0, sizeof(uint32_t) * static_cast<size_t>(bob->width));
+        const int64_t sourceRow = top + row;
+        if (sourceRow < 0 || sourceRow >= sourceRows)
+            continue;
+        const uint8_t* sourceLine = source + sourceRow * sourceWidth * BITMAP_BYTES_PER_PIXEL;
+        for (int32_t column = 0; column < bob->width; ++column) {
+            const int64_t sourceColumn = left + column;
+            if (sourceColumn < 0 || sourceColumn >= sourceWidth)
+                continue;
+            const uint8_t* pixel = sourceLine + sourceColumn * BITMAP_BYTES_PER_PIXEL;
+            // Stored blue, green, red; the surface's pixel is 0x00RRGGBB.
+            dest[column] = static_cast<uint32_t>(pixel[0]) | (static_cast<uint32_t>(pixel[1]) << 8) |
+                           (static_cast<uint32_t>(pixel[2]) << 16);
+        }
+    }
+    SDL_UnlockSurface(surface);
+    if (bob->scaledFrame == frame)
+        BobReleaseScaled(bob);
+    return 1;
+}
+
 } // namespace
 
 int BobCreate(BOB* bob, int32_t width, int32_t height, int32_t frameCount)
@@ -67,41 +105,15 @@ int BobLoadFrame(BOB* bob, const BitmapFile* bitmap, int32_t frame, int32_t cell
 {
     if (bob == nullptr)
         return 0;
-    if (!FrameInRange(frame) || bob->frameSurfaces[frame] == nullptr)
-        return 0;
-    SDL_Surface* surface = bob->frameSurfaces[frame];
-
     // Top-left pixel of the cell in the bitmap.
     const int64_t left = static_cast<int64_t>(cellX) * (bob->width + 1) + 1;
     const int64_t top = static_cast<int64_t>(cellY) * (bob->height + 1) + 1;
-    const uint8_t* source = bitmap != nullptr ? bitmap->pixels : nullptr;
-    const int64_t sourceWidth = source != nullptr ? bitmap->infoHeader.width : 0;
-    const int64_t sourceRows = source != nullptr ? BitmapRows(bitmap) : 0;
+    return LoadBlock(bob, bitmap, frame, left, top);
+}
 
-    // Locking also takes the surface out of its run-length coding; unlocking
-    // codes it again with the new pixels.
-    if (SDL_LockSurface(surface) != 0)
+int BobLoadFrameAt(BOB* bob, const BitmapFile* bitmap, int32_t frame, int32_t left, int32_t top)
+{
+    if (bob == nullptr)
         return 0;
-    uint8_t* destRow = static_cast<uint8_t*>(surface->pixels);
-    for (int32_t row = 0; row < bob->height; ++row, destRow += surface->pitch) {
-        uint32_t* dest = reinterpret_cast<uint32_t*>(destRow);
-        std::memset(dest, 0, sizeof(uint32_t) * static_cast<size_t>(bob->width));
-        const int64_t sourceRow = top + row;
-        if (sourceRow < 0 || sourceRow >= sourceRows)
-            continue;
-        const uint8_t* sourceLine = source + sourceRow * sourceWidth * BITMAP_BYTES_PER_PIXEL;
-        for (int32_t column = 0; column < bob->width; ++column) {
-            const int64_t sourceColumn = left + column;
-            if (sourceColumn < 0 || sourceColumn >= sourceWidth)
-                continue;
-            const uint8_t* pixel = sourceLine + sourceColumn * BITMAP_BYTES_PER_PIXEL;
-            // Stored blue, green, red; the surface's pixel is 0x00RRGGBB.
-            dest[column] = static_cast<uint32_t>(pixel[0]) | (static_cast<uint32_t>(pixel[1]) << 8) |
-                           (static_cast<uint32_t>(pixel[2]) << 16);
-        }
-    }
-    SDL_UnlockSurface(surface);
-    if (bob->scaledFrame == frame)
-        BobReleaseScaled(bob);
-    return 1;
+    return LoadBlock(bob, bitmap, frame, left, top);
 }

@@ -34,6 +34,9 @@ int BobDestroy(BOB* bob);
 // (width + 1, height + 1) pitch, each after a one-pixel line. What lies
 // outside the bitmap stays black (transparent).
 int BobLoadFrame(BOB* bob, const BitmapFile* bitmap, int32_t frame, int32_t cellX, int32_t cellY);
+// Copies the width x height block of a loaded bitmap whose top-left pixel is
+// (left, top) into a frame, as BobLoadFrame does a cell.
+int BobLoadFrameAt(BOB* bob, const BitmapFile* bitmap, int32_t frame, int32_t left, int32_t top);
 // Draws a frame at (x, y), clipped to the 600 x 600 back surface. 1 also when
 // wholly outside; 0 for a frame without a surface or a failed blit.
 int BobDraw(BOB* bob, int32_t frame, int32_t x, int32_t y, SDL_Surface* dest);

@@ -11,6 +11,17 @@
 enum { SHEET_CELL = 50, SHEET_PITCH = SHEET_CELL + 1, SHEET_COLUMNS = 16, SHEET_ROWS = 6 };
 enum { SHEET_WIDTH = 1 + SHEET_PITCH * SHEET_COLUMNS, SHEET_HEIGHT = 1 + SHEET_PITCH * SHEET_ROWS };
 
+// The cells of the sheet, (column, row):
+//   row 0  water (0), sparkle frames 1 to 8 (1..8)
+//   row 1  player, 8 walking frames (0..7)
+//   row 2  land frames 0 to 15 (0..15)
+//   row 3  banner pieces 0 to 6 (0..6)
+//   row 4  pile (0), pile without its shadow (1), island (2),
+//          inside corners top left, top right, bottom right, bottom left (3..6)
+//   row 5  exit on water, closed and open (0, 1), not drawn by the game;
+//          exit on land, closed and open (2, 3)
+// Cells not listed stay black.
+
 // Rows of the sheet. The sparkle shares the water's row: water is its frame 0.
 enum SheetRow : int32_t {
     SHEET_ROW_WATER = 0,
@@ -32,7 +43,29 @@ enum {
     SHEET_EXIT_FRAMES = 2,
 };
 
-// Land without shores: the land that rises over a solved exit.
+// The pieces the shores are finished with, and the exit the game draws, by
+// their first column in their row.
+enum {
+    SHEET_PILE_OVER_WATER_COLUMN = 1,   // pile row: the pile in transit over water
+    SHEET_ISLAND_COLUMN = 2,            // pile row: land with water on all four sides
+    SHEET_CORNER_COLUMN = 3,            // pile row: the inside corners in SheetCorner order
+    SHEET_EXIT_ON_WATER_COLUMN = 0,     // exit row
+    SHEET_EXIT_ON_LAND_COLUMN = 2,      // exit row: the exit set into land of its own
+};
+
+// Inside corners, in their order on the sheet. A corner piece is drawn only
+// in the square of SHEET_CORNER_SIZE pixels at its corner of the cell.
+enum SheetCorner : int32_t {
+    SHEET_CORNER_TOP_LEFT = 0,
+    SHEET_CORNER_TOP_RIGHT = 1,
+    SHEET_CORNER_BOTTOM_RIGHT = 2,
+    SHEET_CORNER_BOTTOM_LEFT = 3,
+};
+enum { SHEET_CORNERS = 4 };
+inline constexpr int32_t SHEET_CORNER_SIZE = 12;
+
+// Land without shores: the land picture the level-complete sequence leaves
+// for the editor, which shows all land with the picture last laid.
 enum { SHEET_COVERING_LAND_FRAME = 0 };
 
 // The banner pieces in their row: W, E, L, D, O, N and "!".
@@ -58,6 +91,7 @@ inline constexpr SheetBannerPlace SHEET_BANNER_LAYOUT[SHEET_BANNER_PLACE_COUNT] 
 
 // Sides of a cell.
 enum : uint32_t { SIDE_LEFT = 1, SIDE_TOP = 2, SIDE_RIGHT = 4, SIDE_BOTTOM = 8 };
+enum { SIDE_MASKS = 16, SIDE_ALL = SIDE_LEFT | SIDE_TOP | SIDE_RIGHT | SIDE_BOTTOM };
 
 // A shore rule holds when every side in solid is solid and every side in
 // water is water; the first rule that holds gives the land frame, and the
@@ -103,4 +137,16 @@ inline constexpr uint32_t SheetShoreWaterSides(int32_t frame)
         if (rule.frame == frame)
             return rule.water;
     return 0;
+}
+
+// The land frame whose picture shows shore on exactly these sides, or -1
+// when none does (all four: the island).
+inline constexpr int32_t SheetShoreFrameShowing(uint32_t waterSides)
+{
+    if (waterSides == 0)
+        return SHEET_INLAND_FRAME;
+    for (const SheetShoreRule& rule : SHEET_SHORE_RULE_TABLE)
+        if (rule.water == waterSides)
+            return rule.frame;
+    return -1;
 }

@@ -4,14 +4,14 @@
 // Progress is recorded in every frame of the sequence.
 #include "game/play.h"
 
+#include "format/sheet_layout.h"
+
 namespace {
 
 const int32_t SHRUNK_PLAYER_SIZE = 35;
 const uint32_t BANNER_AFTER_MS = 1000;
 const uint32_t FINISH_SOUND_AFTER_MS = 4000;
 const uint32_t NEXT_LEVEL_AFTER_MS = 6000;
-// The land over the exit shows the picture of land without shores.
-const int32_t COVERING_LAND_FRAME = 0;
 
 } // namespace
 
@@ -37,7 +37,7 @@ void SequenceAnimate(GameModel& model)
     int32_t exitColumn = model.exitX / CELL_SIZE;
     int32_t exitRow = model.exitY / CELL_SIZE;
     view.coverShown = 1;
-    model.landFrame = COVERING_LAND_FRAME;
+    model.landFrame = SHEET_COVERING_LAND_FRAME;
     view.coverWidth = model.landRiseWidth;
     ++model.landRiseWidth;
     if (model.landRiseWidth > CELL_SIZE) {

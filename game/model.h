@@ -56,6 +56,7 @@ struct GameView {
     int32_t exitFrame = 0;
     uint8_t sparkleShown = 0;
     uint8_t pileShown = 0;           // the pile in transit
+    uint8_t pileOverWater = 0;       // ...half or more over water, as it stood once moved: no shadow
     GamePlayerShown player = PLAYER_HIDDEN;
     int32_t playerX = 0, playerY = 0, playerFrame = 0;
     int32_t playerWidth = CELL_SIZE, playerHeight = CELL_SIZE;

@@ -4,6 +4,7 @@
 
 #include "game/editor.h"
 #include "game/render.h"
+#include "game/shore_pieces.h"
 #include "game/undo.h"
 
 #include <algorithm>
@@ -53,6 +54,7 @@ void PlayStep(GameModel& model, const GameInput& input, uint32_t now, GameLevelS
     GameView& view = model.view;
     view.kind = VIEW_PLAY;
     view.pileShown = 0;
+    view.pileOverWater = 0;
     view.coverShown = 0;
     view.bannerShown = 0;
     view.player = PLAYER_HIDDEN;
@@ -97,6 +99,7 @@ void PlayStep(GameModel& model, const GameInput& input, uint32_t now, GameLevelS
     if (model.pushing) {
         PlayMovePileInTransit(model, effects);
         view.pileShown = 1;
+        view.pileOverWater = ShorePileOverWater(model.board, model.pileX, model.pileY);
     }
 
     if (model.moving)

@@ -1,5 +1,5 @@
 // The layers of the picture, drawn from the model: water, the sparkle, land
-// with its shores, piles, exits, the pile in transit, the player, and during
+// with its shores, piles, exits on their land, the pile in transit, the player, and during
 // the level-complete sequence the covering land and the banner. The editor
 // shows its board plainly.
 #include "game/render.h"
@@ -28,27 +28,36 @@ void DrawSparkle(const GameModel& model, GameSprites& sprites, SDL_Surface* dest
         DrawAtCell(&sprites.sparkle, model.sparkle.frame, model.sparkleColumn, model.sparkleRow, dest);
 }
 
+// A land cell's frame, finished with its shore pieces.
+void DrawLandCell(const GameBoard& board, GameSprites& sprites, int32_t column, int32_t row, SDL_Surface* dest)
+{
+    DrawAtCell(&sprites.land, ShoreFrame(board, column, row), column, row, dest);
+    DrawShorePieces(board, sprites, column, row, dest);
+}
+
 void DrawLandLayers(const GameBoard& board, GameSprites& sprites, SDL_Surface* dest)
 {
     for (int32_t column = 0; column < BOARD_SIZE; ++column)
         for (int32_t row = 0; row < BOARD_SIZE; ++row)
             if (board[column][row] == TILE_LAND)
-                DrawAtCell(&sprites.land, ShoreFrame(board, column, row), column, row, dest);
+                DrawLandCell(board, sprites, column, row, dest);
     for (int32_t column = 0; column < BOARD_SIZE; ++column)
         for (int32_t row = 0; row < BOARD_SIZE; ++row)
             if (board[column][row] == TILE_PILE) {
-                DrawAtCell(&sprites.land, ShoreFrame(board, column, row), column, row, dest);
+                DrawLandCell(board, sprites, column, row, dest);
                 DrawAtCell(&sprites.pile, 0, column, row, dest);
             }
-    // No land under an exit.
 }
 
 void DrawExitLayer(const GameBoard& board, int32_t frame, GameSprites& sprites, SDL_Surface* dest)
 {
     for (int32_t column = 0; column < BOARD_SIZE; ++column)
         for (int32_t row = 0; row < BOARD_SIZE; ++row)
-            if (board[column][row] == TILE_EXIT)
+            if (board[column][row] == TILE_EXIT) {
+                // An exit stands on land of its own.
+                DrawExitGround(board, sprites, column, row, dest);
                 DrawAtCell(&sprites.exit, frame, column, row, dest);
+            }
 }
 
 void DrawBanner(GameSprites& sprites, SDL_Surface* dest)
@@ -64,17 +73,17 @@ void RenderPlay(const GameModel& model, GameSprites& sprites, SDL_Surface* dest)
     DrawSparkle(model, sprites, dest);
     DrawLandLayers(view.board, sprites, dest);
     DrawExitLayer(view.board, view.exitFrame, sprites, dest);
+    // Over water the pile casts no shadow.
     if (view.pileShown)
-        BobDraw(&sprites.pile, 0, model.pileX, model.pileY, dest);
+        BobDraw(view.pileOverWater ? &sprites.pileOverWater : &sprites.pile, 0, model.pileX, model.pileY, dest);
     if (view.player == PLAYER_WHOLE)
         BobDraw(&sprites.player, view.playerFrame, view.playerX, view.playerY, dest);
     else if (view.player == PLAYER_SHRUNK)
         BobDrawScaled(&sprites.player, view.playerFrame, view.playerX, view.playerY, view.playerWidth,
                       view.playerHeight, dest);
-    // A width of 0 is an empty strip: nothing to draw.
-    if (view.coverShown && view.coverWidth > 0)
-        BobDrawScaled(&sprites.land, SHEET_COVERING_LAND_FRAME, model.exitX, model.exitY, view.coverWidth, CELL_SIZE,
-                      dest);
+    // The exit's land with its shores rises; a width of 0 is an empty strip.
+    if (view.coverShown)
+        DrawRisenLand(view.board, sprites, model.exitX / CELL_SIZE, model.exitY / CELL_SIZE, view.coverWidth, dest);
     if (view.bannerShown)
         DrawBanner(sprites, dest);
 }

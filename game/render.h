@@ -1,5 +1,5 @@
 // The picture of the model: the play picture (the board's layers with their
-// shores, the sparkle, the pile in transit, the player, the covering land and
+// shores, exits on land of their own, the sparkle, the pile in transit, the player, the covering land and
 // the banner) or the editor's plain board. Drawing reads the model only.
 #pragma once
 
@@ -12,6 +12,16 @@ struct GameSprites;
 
 // Land frame (0 to 14) for a cell, chosen from its four neighbours.
 int32_t ShoreFrame(const GameBoard& board, int32_t column, int32_t row);
+
+// Shore pieces (game/shore_render.cpp). Over a land cell's frame: the land
+// again by its water sides where the frame shows fewer, then its inside
+// corners.
+void DrawShorePieces(const GameBoard& board, GameSprites& sprites, int32_t column, int32_t row, SDL_Surface* dest);
+// The land an exit stands on, by its water sides, with its inside corners.
+void DrawExitGround(const GameBoard& board, GameSprites& sprites, int32_t column, int32_t row, SDL_Surface* dest);
+// That land risen over an exit cell, squeezed to width from the left.
+void DrawRisenLand(const GameBoard& board, GameSprites& sprites, int32_t column, int32_t row, int32_t width,
+                   SDL_Surface* dest);
 
 // Draws the last frame's picture onto dest.
 void GameRender(const GameModel& model, GameSprites& sprites, SDL_Surface* dest);

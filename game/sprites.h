@@ -16,6 +16,14 @@ struct GameSprites {
     BOB exit;
     BOB player;
     BOB banner[SHEET_BANNER_PIECES];
+    // Land by its water sides: frame m has shore on the SIDE_* bits of m, cut
+    // from the land frame that shows them, or the island for all four.
+    BOB shore;
+    // The inside corners in SheetCorner order, each only the square at its
+    // corner of the cell.
+    BOB corner;
+    // The pile without its shadow, for the pile in transit over water.
+    BOB pileOverWater;
 };
 
 // Cuts every sprite's frames from the sheet, as the sheet layout places them.

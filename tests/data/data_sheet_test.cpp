@@ -15,7 +15,11 @@ namespace {
 constexpr int CELL = SHEET_CELL, PITCH = SHEET_PITCH, WIDTH = SHEET_WIDTH, HEIGHT = SHEET_HEIGHT;
 constexpr int ROW_WATER = SHEET_ROW_WATER, ROW_PLAYER = SHEET_ROW_PLAYER, ROW_LAND = SHEET_ROW_LAND;
 constexpr int ROW_BANNER = SHEET_ROW_BANNER, ROW_PILE = SHEET_ROW_PILE, ROW_EXIT = SHEET_ROW_EXIT;
+constexpr int PILE_OVER_WATER_COLUMN = SHEET_PILE_OVER_WATER_COLUMN, ISLAND_COLUMN = SHEET_ISLAND_COLUMN;
+constexpr int CORNER_COLUMN = SHEET_CORNER_COLUMN, EXIT_ON_LAND_COLUMN = SHEET_EXIT_ON_LAND_COLUMN;
 constexpr int EDGE_SKIP = 12;   // ends of an edge that belong to the neighbouring side
+constexpr int CORNER_REACH = 12;   // an inside corner's bands lie closer to its corner point
+constexpr int PILE_SHADOW_TOP = 36;  // the pile's shadow lies below this row
 constexpr uint32_t BLACK = 0;
 
 enum Side { LEFT = SIDE_LEFT, TOP = SIDE_TOP, RIGHT = SIDE_RIGHT, BOTTOM = SIDE_BOTTOM };
@@ -151,16 +155,30 @@ TEST(TileSheet, WaterSparkleAndExitAreOpaque)
     EXPECT_GT(Count(0, ROW_EXIT, 1, ROW_EXIT), 300);
 }
 
-TEST(TileSheet, PlayerPileAndBannerAreSpritesOnBlack)
+// The pile over water is the pile without its shadow; the exit on land
+// stands free in its cell, in two frames that differ.
+TEST(TileSheet, PlayerPilesExitOnLandAndBannerAreSpritesOnBlack)
 {
     const struct {
-        int row, frames, corner, minimumPixels;
-    } sprites[] = {{ROW_PLAYER, 8, 5, 400}, {ROW_PILE, 1, 5, 600}, {ROW_BANNER, 7, 3, 200}};
+        int row, column, frames, corner, minimumPixels;
+    } sprites[] = {{ROW_PLAYER, 0, 8, 5, 400}, {ROW_PILE, 0, 1, 5, 600}, {ROW_PILE, PILE_OVER_WATER_COLUMN, 1, 5, 600},
+                   {ROW_BANNER, 0, 7, 3, 200}, {ROW_EXIT, EXIT_ON_LAND_COLUMN, 2, 5, 1000}};
     for (const auto& s : sprites)
-        for (int f = 0; f < s.frames; ++f) {
+        for (int f = s.column; f < s.column + s.frames; ++f) {
             EXPECT_TRUE(FreeStanding(f, s.row, s.corner)) << "row " << s.row << " frame " << f;
             EXPECT_GT(CELL * CELL - Count(f, s.row), s.minimumPixels) << "row " << s.row << " frame " << f;
         }
+    EXPECT_GT(Count(EXIT_ON_LAND_COLUMN, ROW_EXIT, EXIT_ON_LAND_COLUMN + 1, ROW_EXIT), 100);
+    int shadow = 0;
+    for (int y = 0; y < CELL; ++y)
+        for (int x = 0; x < CELL; ++x) {
+            const uint32_t dry = CellAt(0, ROW_PILE, x, y), wet = CellAt(PILE_OVER_WATER_COLUMN, ROW_PILE, x, y);
+            if (wet != BLACK && y < PILE_SHADOW_TOP) {
+                EXPECT_EQ(wet, dry) << x << "," << y;
+            }
+            shadow += wet == BLACK && dry != BLACK;
+        }
+    EXPECT_GT(shadow, 50);
     // The two walking frames of each direction differ, and the directions differ.
     for (int d = 0; d < 4; ++d)
         EXPECT_GT(Count(2 * d, ROW_PLAYER, 2 * d + 1, ROW_PLAYER), 20);
@@ -171,17 +189,26 @@ TEST(TileSheet, PlayerPileAndBannerAreSpritesOnBlack)
 // Land is transparent exactly on its water sides (and in the corners beside
 // them), and every solid side carries the inland tile's edge, so land cells
 // meeting on solid sides continue each other; inland land tiles like water.
+// The island, beside the land frames, is land with water on all four sides.
 TEST(TileSheet, LandShoresFollowTheirWaterSides)
 {
     EXPECT_EQ(Count(0, ROW_LAND), 0);
     ExpectSeamless(0, ROW_LAND);
-    for (int f = 0; f < 15; ++f) {
-        EXPECT_NE(CellAt(f, ROW_LAND, CELL / 2, CELL / 2), BLACK) << "frame " << f;
+    struct Shore {
+        int column, row;
+        unsigned water;
+    };
+    std::vector<Shore> shores = {{ISLAND_COLUMN, ROW_PILE, LEFT | TOP | RIGHT | BOTTOM}};
+    for (int f = 0; f < 15; ++f)
+        shores.push_back({f, ROW_LAND, LandWater(f)});
+    for (const Shore& shore : shores) {
+        SCOPED_TRACE(testing::Message() << "cell " << shore.column << "," << shore.row);
+        EXPECT_NE(CellAt(shore.column, shore.row, CELL / 2, CELL / 2), BLACK);
         for (Side side : {LEFT, TOP, RIGHT, BOTTOM})
             for (int k = EDGE_SKIP; k < CELL - EDGE_SKIP; ++k) {
-                const uint32_t pixel = EdgePixel(f, ROW_LAND, side, k);
-                ASSERT_EQ(LandWater(f) & side ? BLACK : EdgePixel(0, ROW_LAND, side, k), pixel)
-                    << "frame " << f << " side " << side << " pixel " << k;
+                const uint32_t pixel = EdgePixel(shore.column, shore.row, side, k);
+                ASSERT_EQ(shore.water & side ? BLACK : EdgePixel(0, ROW_LAND, side, k), pixel)
+                    << "side " << side << " pixel " << k;
             }
         const struct {
             unsigned sides;
@@ -189,8 +216,32 @@ TEST(TileSheet, LandShoresFollowTheirWaterSides)
         } corners[] = {{LEFT | TOP, 0, 0}, {TOP | RIGHT, CELL - 1, 0}, {RIGHT | BOTTOM, CELL - 1, CELL - 1},
                        {BOTTOM | LEFT, 0, CELL - 1}};
         for (const auto& c : corners)
-            EXPECT_EQ(CellAt(f, ROW_LAND, c.x, c.y) == BLACK, (LandWater(f) & c.sides) != 0)
-                << "frame " << f << " corner " << c.x << "," << c.y;
+            EXPECT_EQ(CellAt(shore.column, shore.row, c.x, c.y) == BLACK, (shore.water & c.sides) != 0)
+                << "corner " << c.x << "," << c.y;
+    }
+}
+
+// An inside corner (top left, top right, bottom right, bottom left) is the
+// water at its corner point with the shore's bands around it, and
+// transparent beyond them.
+TEST(TileSheet, InsideCornersHoldWaterAndBandsAtTheirCorner)
+{
+    const int points[SHEET_CORNERS][2] = {{0, 0}, {CELL - 1, 0}, {CELL - 1, CELL - 1}, {0, CELL - 1}};
+    for (int corner = 0; corner < SHEET_CORNERS; ++corner) {
+        SCOPED_TRACE(testing::Message() << "corner " << corner);
+        const int column = CORNER_COLUMN + corner, px = points[corner][0], py = points[corner][1];
+        EXPECT_EQ(CellAt(column, ROW_PILE, px, py), CellAt(0, ROW_WATER, px, py));
+        int bands = 0;
+        for (int y = 0; y < CELL; ++y)
+            for (int x = 0; x < CELL; ++x) {
+                const bool near = std::abs(x - px) < CORNER_REACH && std::abs(y - py) < CORNER_REACH;
+                const uint32_t pixel = CellAt(column, ROW_PILE, x, y);
+                if (!near) {
+                    ASSERT_EQ(pixel, BLACK) << x << "," << y;
+                }
+                bands += near && pixel != BLACK && pixel != CellAt(0, ROW_WATER, x, y);
+            }
+        EXPECT_GT(bands, 40);
     }
 }
 

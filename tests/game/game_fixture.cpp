@@ -68,8 +68,10 @@ GameInput Holding(bool GameInput::*key)
 
 void PictureFixture::SetUp()
 {
-    const std::string path = temp.File("pieces.bmp");
-    ASSERT_TRUE(WriteTestTileSheet(path));
+    const std::string path = tileSheetSource.empty() ? temp.File("pieces.bmp") : tileSheetSource;
+    if (tileSheetSource.empty()) {
+        ASSERT_TRUE(WriteTestTileSheet(path));
+    }
     ASSERT_EQ(BitmapLoad(&sheet, path.c_str()), 1);
     SpritesBuild(sprites, sheet);
     picture = DisplayCreateSurface(BOARD_SIZE * CELL_SIZE, BOARD_SIZE * CELL_SIZE);

@@ -51,6 +51,8 @@ protected:
     uint32_t CellPixel(SDL_Surface* surface, int column, int row);
 
     TempDir temp{"quagmore-game-test"};
+    // A tile sheet file to draw with instead of the flat-colour test sheet.
+    std::string tileSheetSource;
     BitmapFile sheet = {};
     GameSprites sprites = {};
     SDL_Surface* picture = nullptr;

@@ -14,6 +14,13 @@ namespace {
 
 const uint32_t WATER = TestCellColour(0, 0);
 const uint32_t PILE = TestCellColour(0, 4);
+const uint32_t PILE_OVER_WATER = TestCellColour(SHEET_PILE_OVER_WATER_COLUMN, SHEET_ROW_PILE);
+const uint32_t ISLAND = TestCellColour(SHEET_ISLAND_COLUMN, SHEET_ROW_PILE);
+
+uint32_t ExitOnLand(int frame)
+{
+    return TestCellColour(TEST_EXIT_COLUMN + frame, TEST_EXIT_ROW);
+}
 
 uint32_t LandFrame(int frame)
 {
@@ -55,11 +62,12 @@ TEST_F(RenderTest, LayersFollowTheBoardAndDrawingChangesNothing)
     const std::pair<std::pair<int, int>, uint32_t> cells[] = {
         {{1, 1}, LandFrame(10)}, {{2, 1}, LandFrame(14)}, {{7, 3}, LandFrame(12)},
         {{6, 3}, PILE},                                   // the pile stands on the land of its own shore...
-        {{2, 5}, TestCellColour(0, SHEET_ROW_EXIT)},      // the exit straight on the water
+        {{2, 5}, ISLAND},                                 // the exit on an island of its own
         {{11, 11}, TestCellColour(0, SHEET_ROW_PLAYER)},  // the player over everything
     };
     for (const auto& [cell, colour] : cells)
         EXPECT_EQ(CellPixel(picture, cell.first, cell.second), colour) << cell.first << "," << cell.second;
+    EXPECT_EQ(Pixel(picture, 2 * CELL_SIZE + 25, 5 * CELL_SIZE + 25), ExitOnLand(0));
     // ...which its transparent half shows.
     EXPECT_EQ(Pixel(picture, 6 * CELL_SIZE + 40, 3 * CELL_SIZE + 25), LandFrame(14));
     EXPECT_EQ(CellPixel(picture, 0, 0), WATER);
@@ -73,8 +81,91 @@ TEST_F(RenderTest, LayersFollowTheBoardAndDrawingChangesNothing)
     GameStep(model, GameInput(), 200, store, effects);
     GameRender(model, sprites, picture);
     EXPECT_EQ(CellPixel(picture, 1, 1), LandFrame(14));
-    EXPECT_EQ(CellPixel(picture, 2, 5), TestCellColour(0, SHEET_ROW_EXIT));
+    EXPECT_EQ(CellPixel(picture, 2, 5), LandFrame(14));   // the exit on land shows the land around it
+    EXPECT_EQ(Pixel(picture, 2 * CELL_SIZE + 25, 5 * CELL_SIZE + 25), ExitOnLand(0));
     EXPECT_EQ(CellPixel(picture, 11, 11), LandFrame(14));   // the start cell became land in play
+}
+
+// Over the land frames: a lone cell drawn as the island, a cell whose frame
+// falls through beside an exit drawn with both its shores, and the inside
+// corners of a pile cell between the land and the pile.
+TEST_F(RenderTest, ShorePiecesCompleteTheLandFrames)
+{
+    MemoryLevelStore store;
+    Lines rows(12, std::string(12, '~'));
+    rows[1] = "~~~~~~~~~.~~";
+    rows[5] = "~~~~~~~~..E~";
+    rows[7] = "~~~~~.o.~~~~";
+    rows[8] = "~~~~~~.~~~~~";
+    rows[11] = "@~~~~~~~~~~~";
+    store.levels[1] = LevelFromText(rows);
+    GameModel model = ModelOnLevel(store, 1);
+    model.newSparkle = 0;
+    model.sparkleTime = 0;
+    GameEffects effects;
+    GameStep(model, GameInput(), 100, store, effects);
+    GameRender(model, sprites, picture);
+
+    EXPECT_EQ(CellPixel(picture, 9, 1), ISLAND);
+    EXPECT_EQ(CellPixel(picture, 9, 5), LandFrame(14));
+    EXPECT_EQ(model.landFrame, 3);   // the pile's own frame, water above, stays the editor's
+    const int x = 6 * CELL_SIZE, y = 7 * CELL_SIZE, far = CELL_SIZE - 3;
+    EXPECT_EQ(Pixel(picture, x + 2, y + far), PILE);
+    EXPECT_EQ(Pixel(picture, x + far, y + far), TestCellColour(TEST_CORNER_COLUMN + int{SHEET_CORNER_BOTTOM_RIGHT}, TEST_CORNER_ROW));
+    EXPECT_EQ(Pixel(picture, x + far, y + 2), LandFrame(3));   // land above it: no corner
+}
+
+// The pile in transit loses its shadow once half of it is over water, and
+// keeps it pushed over land.
+TEST_F(RenderTest, PileOverWaterHasNoShadow)
+{
+    for (const char* beyond : {"~", "."}) {
+        SCOPED_TRACE(beyond);
+        MemoryLevelStore store;
+        store.levels[1] = LevelFromText({std::string("@o") + beyond + "~~~~~~~~~"});
+        GameModel model = ModelOnLevel(store, 1);
+        uint32_t now = 1000;
+        int shown = 0;
+        for (int frame = 0; frame < 20; ++frame) {
+            StepFrames(model, Holding(&GameInput::right), 1, &now, store);
+            if (!model.view.pileShown)
+                continue;
+            ++shown;
+            GameRender(model, sprites, picture);
+            const bool overWater = *beyond == '~' && 2 * (model.pileX - CELL_SIZE) >= CELL_SIZE;
+            EXPECT_EQ(Pixel(picture, model.pileX + 2, model.pileY + 2), overWater ? PILE_OVER_WATER : PILE)
+                << model.pileX;
+            if (model.pileX == 2 * CELL_SIZE)
+                break;   // landed
+        }
+        EXPECT_EQ(shown, 10);
+    }
+}
+
+// The land that rises over the exit laid last is that exit's own land with its
+// shores, squeezed from the left over the open exit.
+TEST_F(RenderTest, RisenLandIsTheExitsOwnLand)
+{
+    MemoryLevelStore store;
+    Lines rows(12, std::string(12, '~'));
+    rows[2] = "~@E~~~~~~~~~";
+    rows[8] = "~~~~~~~~E~~~";
+    store.levels[1] = LevelFromText(rows);
+    GameModel model = ModelOnLevel(store, 1);
+    uint32_t now = 1000;
+    bool checked = false;
+    for (int frame = 0; frame < 80 && !checked; ++frame) {
+        StepFrames(model, Holding(&GameInput::right), 1, &now, store);
+        if (!model.view.coverShown || model.view.coverWidth != 29)
+            continue;
+        GameRender(model, sprites, picture);
+        const int exitX = 8 * CELL_SIZE, exitY = 8 * CELL_SIZE;
+        EXPECT_EQ(model.exitX, exitX);
+        EXPECT_EQ(Pixel(picture, exitX + 28, exitY + 25), ISLAND);
+        EXPECT_EQ(Pixel(picture, exitX + 29, exitY + 25), ExitOnLand(1));
+        checked = true;
+    }
+    EXPECT_TRUE(checked);
 }
 
 // Copies of a model at frame 200, stepped with the same keys for 600 frames

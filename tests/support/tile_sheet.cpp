@@ -10,13 +10,36 @@ uint32_t TestCellColour(int column, int row)
     return red << 16 | green << 8 | blue;
 }
 
+namespace {
+
+// Whether pixel (x, y) of cell (column, row), counted within the cell, is drawn.
+bool CellOpaque(int column, int row, int x, int y)
+{
+    if (column == TEST_PILE_COLUMN && row == TEST_PILE_ROW)
+        return x < TEST_PILE_OPAQUE_WIDTH;
+    const int corner = column - TEST_CORNER_COLUMN;
+    if (row == TEST_CORNER_ROW && corner >= 0 && corner < SHEET_CORNERS) {
+        const bool right = corner == 1 || corner == 2, bottom = corner >= 2;
+        const int fromSide = right ? TEST_CELL_SIZE - 1 - x : x, fromEnd = bottom ? TEST_CELL_SIZE - 1 - y : y;
+        return fromSide < TEST_CORNER_OPAQUE_SIZE && fromEnd < TEST_CORNER_OPAQUE_SIZE;
+    }
+    if (row == TEST_EXIT_ROW && (column == TEST_EXIT_COLUMN || column == TEST_EXIT_COLUMN + 1)) {
+        const int inset = TEST_EXIT_OPAQUE_INSET;
+        const auto inside = [inset](int v) { return v >= inset && v < TEST_CELL_SIZE - inset; };
+        return inside(x) && inside(y);
+    }
+    return true;
+}
+
+} // namespace
+
 uint32_t TestSheetPixel(int x, int y)
 {
     if (x % TEST_CELL_PITCH == 0 || y % TEST_CELL_PITCH == 0)
         return TEST_SHEET_GRID_COLOUR;
     const int column = x / TEST_CELL_PITCH;
     const int row = y / TEST_CELL_PITCH;
-    if (column == TEST_PILE_COLUMN && row == TEST_PILE_ROW && x % TEST_CELL_PITCH - 1 >= TEST_PILE_OPAQUE_WIDTH)
+    if (!CellOpaque(column, row, x % TEST_CELL_PITCH - 1, y % TEST_CELL_PITCH - 1))
         return 0;
     return TestCellColour(column, row);
 }

@@ -17,6 +17,10 @@ enum {
 // The pile's cell (column 0, row 4) is black, so transparent, in its right
 // half, so the land under a pile shows.
 enum { TEST_PILE_COLUMN = 0, TEST_PILE_ROW = SHEET_ROW_PILE, TEST_PILE_OPAQUE_WIDTH = 25 };
+// The inside corners are opaque only in a square at their corner, and the
+// exit on land only in a square in the middle, so the land around it shows.
+enum { TEST_CORNER_COLUMN = SHEET_CORNER_COLUMN, TEST_CORNER_ROW = SHEET_ROW_PILE, TEST_CORNER_OPAQUE_SIZE = 10 };
+enum { TEST_EXIT_COLUMN = SHEET_EXIT_ON_LAND_COLUMN, TEST_EXIT_ROW = SHEET_ROW_EXIT, TEST_EXIT_OPAQUE_INSET = 15 };
 // The lines between the cells.
 const uint32_t TEST_SHEET_GRID_COLOUR = 0x404040;
 

@@ -76,9 +76,17 @@ bool AssetsWater(float x, float y, AssetsColor* out);
 AssetsShader AssetsSparkle(int frame);
 AssetsShader AssetsPlayer(int frame);
 AssetsShader AssetsLand(int frame);
+// Land with water on all four sides.
+bool AssetsIsland(float x, float y, AssetsColor* out);
+// The shore turning around water that touches the cell only at one corner
+// (a SheetCorner).
+AssetsShader AssetsInsideCorner(int corner);
 AssetsShader AssetsBannerPiece(int piece);
 bool AssetsPile(float x, float y, AssetsColor* out);
+bool AssetsPileOverWater(float x, float y, AssetsColor* out);
 AssetsShader AssetsExit(int frame);
+// The exit's slab set into land, transparent around its rim of sand.
+AssetsShader AssetsExitOnLand(int frame);
 
 // The whole sheet, 817 x 307, with dark grey grid lines.
 AssetsImage AssetsDrawSheet();

@@ -1,4 +1,5 @@
-// The player (four directions, two walking frames each) and the pile of dirt.
+// The player (four directions, two walking frames each) and the pile of dirt,
+// with its shadow on land and without it over water.
 #include "assets_shapes.h"
 
 using namespace assets;
@@ -100,7 +101,9 @@ AssetsShader AssetsPlayer(int frame)
     return [frame](float x, float y, AssetsColor* out) { return PlayerAt(frame, x, y, out); };
 }
 
-bool AssetsPile(float x, float y, AssetsColor* out)
+namespace {
+
+bool PileAt(bool shadow, float x, float y, AssetsColor* out)
 {
     // A mound of dirt: a wide base with three rounded lumps on it.
     const float mound = std::min({SdEllipse(x, y, 25.0f, 34.0f, 19.0f, 10.0f),
@@ -116,6 +119,18 @@ bool AssetsPile(float x, float y, AssetsColor* out)
         return Set(out, Shade3(x, y, 25.0f, 29.0f, 14.0f, DIRT_LIGHT, DIRT_MID, DIRT_DARK, 0.3f));
     }
     if (mound < FIGURE_OUTLINE) return Set(out, DIRT_OUTLINE);
-    if (SdEllipse(x, y, 28.0f, 43.0f, 19.0f, 4.5f) < 0) return Set(out, SHADOW);
+    if (shadow && SdEllipse(x, y, 28.0f, 43.0f, 19.0f, 4.5f) < 0) return Set(out, SHADOW);
     return false;
+}
+
+}  // namespace
+
+bool AssetsPile(float x, float y, AssetsColor* out)
+{
+    return PileAt(true, x, y, out);
+}
+
+bool AssetsPileOverWater(float x, float y, AssetsColor* out)
+{
+    return PileAt(false, x, y, out);
 }

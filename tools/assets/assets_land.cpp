@@ -1,5 +1,7 @@
 // Land frames: grass that fills the cell on solid sides and ends in a sandy
-// shore, with black (transparent) water beyond it, on the water sides.
+// shore, with black (transparent) water beyond it, on the water sides. Also
+// the island (water on all four sides) and the four inside corners, where a
+// shore turns around water that touches the cell only at its corner.
 #include "assets_shapes.h"
 
 using namespace assets;
@@ -10,6 +12,8 @@ constexpr float SHORE_MARGIN = 4.0f;    // water left between the shore and the 
 constexpr float CORNER_RADIUS = 11.0f;  // rounding where two water sides meet
 constexpr float EDGE_WIDTH = 1.2f;      // dark wet line just outside the shore
 constexpr float SAND_WIDTH = 5.0f;
+constexpr float SAND_LIT_WIDTH = 1.6f;  // outer strip of the sand, shaded by the way it faces
+constexpr float GRASS_LINE_WIDTH = 1.2f;
 constexpr float FAR = 1000.0f;          // a solid side extends past the cell
 
 // Each land frame shows shore on the water sides the game's shore rules give
@@ -51,27 +55,62 @@ AssetsColor Grass(float x, float y, bool flowers)
     return GRASS_MID;
 }
 
-bool LandAt(int frame, float x, float y, AssetsColor* out)
+// The shore bands by a distance to the land's outline (negative inside):
+// the wet edge, the sand with its lit or shaded outer strip, the dark grass
+// line. Returns false beyond them: water outside, grass inside.
+template <typename Distance>
+bool ShoreBandAt(const Distance& distance, float x, float y, AssetsColor* out)
 {
-    const unsigned sides = SheetShoreWaterSides(frame);
-    const float d = ShoreDistance(sides, x, y);
-    if (d > EDGE_WIDTH) return false;
+    const float d = distance(x, y);
+    if (d > EDGE_WIDTH || d <= -SAND_WIDTH - GRASS_LINE_WIDTH) return false;
     if (d > 0) return Set(out, SHORE_EDGE);
     if (d > -SAND_WIDTH) {
         // Which way the shore faces decides the light of its outer strip.
-        if (d > -1.6f) {
-            const auto distance = [sides](float px, float py) { return ShoreDistance(sides, px, py); };
-            return Set(out, ShadeEdge(distance, x, y, SAND_LIGHT, SAND_MID, SAND_DARK));
-        }
+        if (d > -SAND_LIT_WIDTH) return Set(out, ShadeEdge(distance, x, y, SAND_LIGHT, SAND_MID, SAND_DARK));
         return Set(out, SAND_MID);
     }
-    if (d > -SAND_WIDTH - 1.2f) return Set(out, GRASS_DARK);
-    return Set(out, Grass(x, y, frame == FLOWER_FRAME));
+    return Set(out, GRASS_DARK);
+}
+
+bool LandWithSidesAt(unsigned sides, bool flowers, float x, float y, AssetsColor* out)
+{
+    const auto distance = [sides](float px, float py) { return ShoreDistance(sides, px, py); };
+    if (ShoreBandAt(distance, x, y, out)) return true;
+    if (distance(x, y) > 0) return false;
+    return Set(out, Grass(x, y, flowers));
+}
+
+// An inside corner: the water that fills the cell's margins on the two
+// sides beside the corner, in the neighbours, meets in a quarter circle
+// around the corner point, so the shore bands of both neighbours arrive at
+// the cell's edges where theirs end and turn into each other. The water is
+// drawn too, since the cell under the piece is grass there; beyond the bands
+// the piece is transparent.
+bool InsideCornerAt(int corner, float x, float y, AssetsColor* out)
+{
+    const float cx = (corner == SHEET_CORNER_TOP_RIGHT || corner == SHEET_CORNER_BOTTOM_RIGHT) ? ASSETS_CELL : 0;
+    const float cy = (corner == SHEET_CORNER_BOTTOM_RIGHT || corner == SHEET_CORNER_BOTTOM_LEFT) ? ASSETS_CELL : 0;
+    const auto distance = [cx, cy](float px, float py) { return SHORE_MARGIN - Length(px - cx, py - cy); };
+    if (ShoreBandAt(distance, x, y, out)) return true;
+    if (distance(x, y) > 0) return AssetsWater(x, y, out);
+    return false;
 }
 
 }  // namespace
 
 AssetsShader AssetsLand(int frame)
 {
-    return [frame](float x, float y, AssetsColor* out) { return LandAt(frame, x, y, out); };
+    return [frame](float x, float y, AssetsColor* out) {
+        return LandWithSidesAt(SheetShoreWaterSides(frame), frame == FLOWER_FRAME, x, y, out);
+    };
+}
+
+bool AssetsIsland(float x, float y, AssetsColor* out)
+{
+    return LandWithSidesAt(SIDE_ALL, false, x, y, out);
+}
+
+AssetsShader AssetsInsideCorner(int corner)
+{
+    return [corner](float x, float y, AssetsColor* out) { return InsideCornerAt(corner, x, y, out); };
 }

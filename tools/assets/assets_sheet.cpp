@@ -84,6 +84,18 @@ bool IsSolid(const Board& b, int c, int r)
     return b[r][c] == LAND || b[r][c] == PILE || b[r][c] == PLAYER;
 }
 
+// Land, piles, the player's land and exits: what inside corners turn between.
+bool IsLandLike(const Board& b, int c, int r)
+{
+    return OnBoard(c, r) && b[r][c] != WATER;
+}
+
+unsigned WaterSides(const Board& b, int c, int r)
+{
+    return (IsWater(b, c - 1, r) ? ASSETS_SIDE_LEFT : 0u) | (IsWater(b, c, r - 1) ? ASSETS_SIDE_TOP : 0u) |
+           (IsWater(b, c + 1, r) ? ASSETS_SIDE_RIGHT : 0u) | (IsWater(b, c, r + 1) ? ASSETS_SIDE_BOTTOM : 0u);
+}
+
 // The game's choice of land frame from the four neighbours.
 int ShoreFrame(const Board& b, int c, int r)
 {
@@ -106,6 +118,26 @@ void DrawSheetCell(AssetsImage& board, const AssetsImage& sheet, int column, int
                      CellOrigin(row), ASSETS_CELL, ASSETS_CELL);
 }
 
+// As the game finishes a shore over a cell's land frame: where the frame
+// shows fewer water sides than the cell has (or for an exit, always), water
+// and the land with its true sides; then the inside corners.
+void DrawShorePieces(AssetsImage& img, const AssetsImage& sheet, const Board& b, int c, int r, int frame)
+{
+    const unsigned sides = WaterSides(b, c, r);
+    if (frame < 0 || SheetShoreWaterSides(frame) != sides) {
+        DrawSheetCell(img, sheet, 0, ASSETS_ROW_WATER, c, r);
+        const int shape = SheetShoreFrameShowing(sides);
+        if (shape >= 0) DrawSheetCell(img, sheet, shape, ASSETS_ROW_LAND, c, r);
+        else DrawSheetCell(img, sheet, SHEET_ISLAND_COLUMN, ASSETS_ROW_PILE, c, r);
+    }
+    const int diagonals[SHEET_CORNERS][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
+    for (int corner = 0; corner < SHEET_CORNERS; ++corner) {
+        const int dx = diagonals[corner][0], dy = diagonals[corner][1];
+        if (IsLandLike(b, c + dx, r) && IsLandLike(b, c, r + dy) && IsWater(b, c + dx, r + dy))
+            DrawSheetCell(img, sheet, SHEET_CORNER_COLUMN + corner, ASSETS_ROW_PILE, c, r);
+    }
+}
+
 }  // namespace
 
 AssetsImage AssetsDrawSheet()
@@ -125,7 +157,14 @@ AssetsImage AssetsDrawSheet()
     for (int f = 0; f < ASSETS_LAND_FRAMES; ++f) RenderCell(sheet, f, ASSETS_ROW_LAND, AssetsLand(f));
     for (int p = 0; p < ASSETS_BANNER_PIECES; ++p) RenderCell(sheet, p, ASSETS_ROW_BANNER, AssetsBannerPiece(p));
     RenderCell(sheet, 0, ASSETS_ROW_PILE, AssetsPile);
-    for (int f = 0; f < ASSETS_EXIT_FRAMES; ++f) RenderCell(sheet, f, ASSETS_ROW_EXIT, AssetsExit(f));
+    RenderCell(sheet, SHEET_PILE_OVER_WATER_COLUMN, ASSETS_ROW_PILE, AssetsPileOverWater);
+    RenderCell(sheet, SHEET_ISLAND_COLUMN, ASSETS_ROW_PILE, AssetsIsland);
+    for (int c = 0; c < SHEET_CORNERS; ++c)
+        RenderCell(sheet, SHEET_CORNER_COLUMN + c, ASSETS_ROW_PILE, AssetsInsideCorner(c));
+    for (int f = 0; f < ASSETS_EXIT_FRAMES; ++f) {
+        RenderCell(sheet, f, ASSETS_ROW_EXIT, AssetsExit(f));
+        RenderCell(sheet, SHEET_EXIT_ON_LAND_COLUMN + f, ASSETS_ROW_EXIT, AssetsExitOnLand(f));
+    }
     // Transparent cells are stored as black with full alpha in the sheet.
     for (size_t i = 3; i < sheet.rgba.size(); i += 4) sheet.rgba[i] = 255;
     return sheet;
@@ -163,10 +202,16 @@ AssetsImage AssetsDrawPreview(const AssetsImage& sheet)
     for (int c = 0; c < BOARD_CELLS; ++c) {
         for (int r = 0; r < BOARD_CELLS; ++r) {
             const char t = board[r][c];
-            if (t == LAND || t == PILE || t == PLAYER)
-                DrawSheetCell(img, sheet, ShoreFrame(board, c, r), ASSETS_ROW_LAND, c, r);
+            if (t == LAND || t == PILE || t == PLAYER) {
+                const int frame = ShoreFrame(board, c, r);
+                DrawSheetCell(img, sheet, frame, ASSETS_ROW_LAND, c, r);
+                DrawShorePieces(img, sheet, board, c, r, frame);
+            }
             if (t == PILE) DrawSheetCell(img, sheet, 0, ASSETS_ROW_PILE, c, r);
-            if (t == EXIT) DrawSheetCell(img, sheet, 0, ASSETS_ROW_EXIT, c, r);
+            if (t == EXIT) {
+                DrawShorePieces(img, sheet, board, c, r, -1);
+                DrawSheetCell(img, sheet, SHEET_EXIT_ON_LAND_COLUMN, ASSETS_ROW_EXIT, c, r);
+            }
             if (t == PLAYER) DrawSheetCell(img, sheet, 6, ASSETS_ROW_PLAYER, c, r);
         }
     }
@@ -174,7 +219,8 @@ AssetsImage AssetsDrawPreview(const AssetsImage& sheet)
     DrawSheetCell(img, sheet, 0, ASSETS_ROW_PLAYER, 1, 10);
     DrawSheetCell(img, sheet, 3, ASSETS_ROW_PLAYER, 3, 10);
     DrawSheetCell(img, sheet, 4, ASSETS_ROW_PLAYER, 5, 10);
-    DrawSheetCell(img, sheet, 1, ASSETS_ROW_EXIT, 11, 0);
+    DrawSheetCell(img, sheet, SHEET_ISLAND_COLUMN, ASSETS_ROW_PILE, 11, 0);
+    DrawSheetCell(img, sheet, SHEET_EXIT_ON_LAND_COLUMN + 1, ASSETS_ROW_EXIT, 11, 0);
     return img;
 }
 
