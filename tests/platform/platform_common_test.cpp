@@ -51,6 +51,15 @@ protected:
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
     std::string ProgressPath() const { return PlatformUserConfigDir() + "/progress"; }
+    // True when a child process (which drops the lock as it exits) gets it.
+    static bool LockTakenInChild()
+    {
+        pid_t child = fork();
+        if (child == 0)
+            _exit(PlatformAcquireInstanceLock() == 1 ? 0 : 1);
+        int status = 0;
+        return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
 
     TempDir dir{"quagmore-common"};
     std::string root = dir.path, gameDir = root + "/game", home = root + "/home";
@@ -280,13 +289,7 @@ TEST_F(PlatformFiles, PlantedLinksAreNotFollowed)
     const std::string runtime = home + "/runtime/quagmore";
     fs::create_directories(runtime);
     fs::create_symlink(root + "/made-through-link", runtime + "/instance.lock");
-    pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0)
-        _exit(PlatformAcquireInstanceLock() == 1 ? 0 : 1);
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_TRUE(LockTakenInChild());
     EXPECT_FALSE(fs::exists(root + "/made-through-link"));
 }
 
@@ -317,13 +320,7 @@ TEST_F(PlatformFiles, DirectoriesOfOthersAreNotUsed)
     const std::string runtime = home + "/runtime/quagmore";
     fs::create_directories(runtime);
     ASSERT_EQ(chmod(runtime.c_str(), 0777), 0);
-    pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0)
-        _exit(PlatformAcquireInstanceLock() == 1 ? 0 : 1);
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_TRUE(LockTakenInChild());
     EXPECT_FALSE(fs::exists(runtime + "/instance.lock"));
 }
 
