@@ -1,0 +1,90 @@
+// quagmore-solver-survey: how many boards the solver decides within one second
+// and within its default budget: the shipped levels, 200 random boards of 2 to
+// 16 piles (fixed seeds), and fourteen piles on open land. Not a test: it runs
+// for minutes. Usage: quagmore-solver-survey LEVEL_SOURCE_DIR
+#include "tests/level/level_random_boards.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+enum { RANDOM_BOARDS = 200, FEWEST_PILES = 2, MOST_PILES = 16 };
+constexpr double QUICK_SECONDS = 1;
+
+struct SurveyBoard {
+    std::string name;
+    SolverPosition start;
+};
+
+std::vector<SurveyBoard> SurveyBoards(const std::string& levelDir)
+{
+    std::vector<SurveyBoard> boards;
+    for (int level = 1; level <= LAST_LEVEL; ++level) {
+        const std::string path = levelDir + "/level" + std::to_string(level) + ".txt";
+        LevelFile file;
+        std::vector<LevelProblem> problems;
+        SurveyBoard board{"level" + std::to_string(level), {}};
+        if (!LevelLoad(path, file, problems) || !SolverPositionFromLevel(file, board.start)) {
+            std::fprintf(stderr, "can't read %s\n", path.c_str());
+            continue;
+        }
+        boards.push_back(board);
+    }
+    for (int seed = 1; seed <= RANDOM_BOARDS; ++seed) {
+        RandomBoardShape shape;
+        shape.piles = FEWEST_PILES + seed % (MOST_PILES - FEWEST_PILES + 1);
+        shape.waterPercent = 20 + seed % 41;
+        boards.push_back({"random" + std::to_string(seed), RandomBoard(static_cast<uint64_t>(seed), shape)});
+    }
+    boards.push_back({"open-land", OpenLandBoard()});
+    return boards;
+}
+
+const char* OutcomeText(SolverOutcome outcome)
+{
+    switch (outcome) {
+    case SOLVER_SOLVED: return "solved";
+    case SOLVER_UNSOLVABLE: return "unsolvable";
+    case SOLVER_UNDECIDED: break;
+    }
+    return "undecided";
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "Usage: quagmore-solver-survey LEVEL_SOURCE_DIR\n");
+        return 2;
+    }
+    int quick = 0;
+    int decided = 0;
+    double longest = 0;
+    size_t mostBytes = 0;
+    const std::vector<SurveyBoard> boards = SurveyBoards(argv[1]);
+    for (const SurveyBoard& board : boards) {
+        SolverBudget budget;
+        budget.maxSeconds = QUICK_SECONDS;
+        SolverResult result = SolverSolve(board.start, budget);
+        const bool quickly = result.outcome != SOLVER_UNDECIDED;
+        if (!quickly)
+            result = SolverSolve(board.start);
+        quick += quickly;
+        decided += result.outcome != SOLVER_UNDECIDED;
+        longest = std::max(longest, result.seconds);
+        mostBytes = std::max(mostBytes, result.peakBytes);
+        std::printf("%-10s %-10s pushes %3d  kept %8ld  %7.1f MiB  %7.3f s\n", board.name.c_str(),
+                    OutcomeText(result.outcome), result.pushes, result.statesKept,
+                    static_cast<double>(result.peakBytes) / (1 << 20), result.seconds);
+        std::fflush(stdout);
+    }
+    const double count = static_cast<double>(boards.size());
+    std::printf("boards: %zu, decided within %.0f s: %d (%.1f%%), within the defaults: %d (%.1f%%)\n", boards.size(),
+                QUICK_SECONDS, quick, 100 * quick / count, decided, 100 * decided / count);
+    std::printf("longest search: %.1f s, most memory: %.1f MiB\n", longest, static_cast<double>(mostBytes) / (1 << 20));
+    return 0;
+}
