@@ -1,8 +1,8 @@
 // The game's level reader on any file: the input is both the first level and
-// the editor's level.dat. The game is started over the headless platform for
-// each input, plays a few steps on the board it read, goes to the editor,
-// loads, paints and saves there, and comes back to play. Bytes past the
-// level's 300 choose the steps and the cells painted.
+// the editor's level.dat. The game, started once over the headless platform,
+// starts the level for each input, plays a few steps on the board it read,
+// goes to the editor, loads, paints and saves there, and comes back to play.
+// Bytes past the level's 300 choose the steps and the cells painted.
 #include "app/app.h"
 #include "engine/input.h"
 #include "fuzz/fuzz_support.h"
@@ -16,12 +16,13 @@
 #include "support/wav.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 namespace {
 
 constexpr int FRAMES_PER_STEP = int{CELL_SIZE} / int{PLAYER_STEP};
-constexpr size_t MAX_STEPS = 16;
+constexpr size_t MAX_STEPS = 4;
 const uint8_t ARROWS[] = {DIK_LEFT, DIK_UP, DIK_RIGHT, DIK_DOWN};
 // The steps when the input ends with the level: right, down, left, up.
 const uint8_t DEFAULT_STEPS[] = {2, 3, 0, 1};
@@ -31,7 +32,7 @@ struct FuzzGame {
     std::string homeDir;
 };
 
-// Data files for the game: the test tile sheet and four tiny sounds.
+// The game, started on data files of its own: the test tile sheet and four tiny sounds.
 const FuzzGame& Game()
 {
     static const FuzzGame game = [] {
@@ -40,6 +41,10 @@ const FuzzGame& Game()
         WriteTestTileSheet(made.dataDir + "/pieces.bmp");
         for (const char* name : {"splash.wav", "start.wav", "bifald.wav", "finished.wav"})
             WriteFileBytes(made.dataDir + "/" + name, WavPlain({128, 130, 126, 128}));
+        HeadlessReset();
+        PlatformSetDirectories(made.dataDir, made.homeDir);
+        if (GameStartup() != 1)
+            std::abort();
         return made;
     }();
     return game;
@@ -63,17 +68,12 @@ void PlayFrameOnce()
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const FuzzGame& game = Game();
-    HeadlessReset();
-    PlatformSetDirectories(game.dataDir, game.homeDir);
     if (!FuzzWriteFile(game.dataDir + "/" + LevelFileName(1), data, size) ||
         !FuzzWriteFile(PlatformUserFilePath(LevelFileName(EDITOR_LEVEL)), data, size))
         return 0;
     GameState = GameStateRecord();
     MouseClick = MouseClickRecord();
-    if (GameStartup() != 1) {
-        GameShutdown();
-        return 0;
-    }
+    HeadlessReleaseAllKeys();
 
     const uint8_t* steps = DEFAULT_STEPS;
     size_t stepCount = sizeof DEFAULT_STEPS;
@@ -99,6 +99,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     HoldKeyFor(DIK_RETURN, 1, EditorFrame);
     for (int i = 0; i < FRAMES_PER_STEP; ++i)
         PlayFrame();
-    GameShutdown();
     return 0;
 }

@@ -10,7 +10,7 @@ namespace {
 SolverBudget FuzzBudget()
 {
     SolverBudget budget;
-    budget.maxStates = 2000;
+    budget.maxStates = 500;
     budget.maxSeconds = 1;
     budget.maxBytes = size_t{16} << 20;
     return budget;

@@ -13,6 +13,9 @@ struct RandomBoardShape {
     int rows = BOARD_SIZE;
     int piles = 1;
     int waterPercent = 40;      // of the cells that are neither start, exit nor pile
+    // Columns of water across the middle, with the start and the piles on the
+    // left and the exit on the right; 0 for none.
+    int moatColumns = 0;
 };
 
 // A splitmix64 sequence.
@@ -33,7 +36,8 @@ private:
 };
 
 // A board of water and land with one start, one exit and up to shape.piles
-// piles on distinct cells, all inside the shape's corner.
+// piles on distinct cells, all inside the shape's corner. With a moat the
+// start and piles lie left of it and the exit right of it.
 inline SolverPosition RandomBoard(uint64_t seed, const RandomBoardShape& shape)
 {
     RandomSequence random(seed);
@@ -43,17 +47,28 @@ inline SolverPosition RandomBoard(uint64_t seed, const RandomBoardShape& shape)
     for (int column = 0; column < shape.columns; ++column)
         for (int row = 0; row < shape.rows; ++row)
             position.cells[cellAt(column, row)] = random.Below(100) < shape.waterPercent ? TILE_WATER : TILE_LAND;
-    auto freeCell = [&]() {
+    const int moatStart = (shape.columns - shape.moatColumns) / 2;
+    const int moatEnd = moatStart + shape.moatColumns;
+    for (int column = moatStart; column < moatEnd; ++column)
+        for (int row = 0; row < shape.rows; ++row)
+            position.cells[cellAt(column, row)] = TILE_WATER;
+    // A free cell left of the moat (the whole corner when there is none), or right of it.
+    auto freeCell = [&](bool right = false) {
+        const int first = right ? moatEnd : 0;
+        const int count = shape.moatColumns == 0 ? shape.columns : right ? shape.columns - moatEnd : moatStart;
         for (;;) {
-            const int cell = cellAt(random.Below(shape.columns), random.Below(shape.rows));
+            const int cell = cellAt(first + random.Below(count), random.Below(shape.rows));
             if (position.cells[cell] == TILE_WATER || position.cells[cell] == TILE_LAND)
                 return cell;
         }
     };
     position.player = freeCell();
     position.cells[position.player] = TILE_LAND;
-    position.cells[freeCell()] = TILE_EXIT;
-    const int room = shape.columns * shape.rows - 2;
+    int exit = freeCell(shape.moatColumns > 0);
+    while (exit == position.player)
+        exit = freeCell(shape.moatColumns > 0);
+    position.cells[exit] = TILE_EXIT;
+    const int room = (shape.moatColumns == 0 ? shape.columns : moatStart) * shape.rows - 2;
     for (int i = 0; i < shape.piles && i < room; ++i) {
         int cell = freeCell();
         while (cell == position.player)

@@ -165,8 +165,8 @@ TEST(SolverBound, LostPositionsAndTheWaterStillToFill)
         int bound;
     } boards[] = {
         {{"@o~E"}, 1},
-        {{"@o.o~~E"}, 2},
-        {{"@.~E", ".o.~"}, 1},         // one pile, for either cell beside the exit
+        {{"@o.o~~E"}, 3},   // the far water takes the far pile four pushes: 3 at least
+        {{"@.~E", ".o.~"}, 2},         // the pile is two pushes from either cell beside the exit
         {{"@.E"}, 0},                  // the exit is in reach already
         {{"@.~E"}, SOLVER_HOPELESS},   // no pile at all
         {{"o@~E"}, SOLVER_HOPELESS},   // a pile in a corner never moves

@@ -160,6 +160,19 @@ bool ComesLater(const QueueEntry& a, const QueueEntry& b)
     return std::tie(a.order, a.moves, a.node) > std::tie(b.order, b.moves, b.node);
 }
 
+// The board after the pile on `pileCell` was pushed a cell in `move`'s direction.
+PackedBoard PushedBoard(const PackedBoard& board, int pileCell, char move, SolverStepResult step)
+{
+    PackedBoard next = board;
+    const int target = CellToward(pileCell, move);
+    next.piles[pileCell / 64] &= ~(uint64_t{1} << (pileCell % 64));
+    if (step == SOLVER_PUSHED_WATER)
+        next.water[target / 64] &= ~(uint64_t{1} << (target % 64));
+    else
+        next.piles[target / 64] |= uint64_t{1} << (target % 64);
+    return next;
+}
+
 SearchNode MakeNode(const PackedBoard& board, int32_t parent, int place, int player, int pushFrom, char move)
 {
     SearchNode node{};
@@ -237,7 +250,7 @@ SolverResult SolverSolve(const SolverPosition& start, const SolverBudget& budget
         WalkFrom(cells, node.player, walk);
         ForEachPush(cells, walk, [&](int from, char move, const SolverPosition& next, SolverStepResult step) {
             const bool goal = step == SOLVER_REACHED_EXIT;
-            const PackedBoard nextBoard = goal ? board : PackBoard(next.cells);
+            const PackedBoard nextBoard = goal ? board : PushedBoard(board, next.player, move, step);
             const int32_t nextPushes = pushes + (goal ? 0 : 1);
             const int32_t nextMoves = moves + walk.distance[from] + 1;
             int32_t seen = index.Find(nodes, nextBoard, static_cast<uint8_t>(next.player));

@@ -8,26 +8,30 @@
 // can't enter them), and piles that can never move themselves. Such a pile
 // fills no water, and no one ever walks over its cell.
 //
-// The player walks on land only, so every water cell on the way to the exit
-// must first take a pile, each its own pile, and only water that some movable
-// pile can ever reach can take one. The way with the fewest such cells
-// therefore bounds the pushes from below; with no way, or more water on the
-// best one than movable piles, the position is lost.
+// A movable pile needs at least as many pushes to reach a cell as it takes
+// moves when the only rule is that walls stop it, on either side: its pile
+// distance. The player walks on land only, so every water cell on the way to
+// the exit must first take a pile, each its own pile, and only water with a
+// pile distance can take one. On a way with n such cells, the farthest at
+// distance d, the pile for that cell makes d pushes and each of the others at
+// least one: n + d - 1. With N the fewest such cells on any way and D the
+// least farthest distance on any way, N + D - 1 is no more than that for
+// every way, so it bounds the pushes from below; with no way, or more water
+// on every way than movable piles, the position is lost.
 //
-// The bound falls by at most one per push: a push fills at most one water
-// cell, and piles that can never move, walls and unreachable water only
-// grow. So the informed search may order positions by pushes made plus this
-// bound and still meet the fewest pushes first.
+// The bound falls by at most one per push: a push moves one pile one cell (its
+// distances fall by one at most) or fills one water cell at distance one, and
+// walls and piles that can never move only grow. So the informed search may
+// order positions by pushes made plus this bound and still meet the fewest
+// pushes first.
 #include "tools/level/level_solver_search.h"
 
-#include <deque>
-#include <limits>
+#include <algorithm>
 
 namespace solver {
 namespace {
 
-constexpr int FAR = std::numeric_limits<int>::max();
-
+constexpr uint8_t NO_DISTANCE = 255;
 struct Stuck {
     std::array<bool, LEVEL_TILE_BYTES> pile{};   // piles that can never move
 };
@@ -39,24 +43,35 @@ bool IsWall(const Cells& cells, const Stuck& stuck, int cell)
 }
 
 // True when a pile on `cell` can't move along the line of `direction`.
-bool LineBlocked(const Cells& cells, const Stuck& stuck, int cell, char direction)
+bool LineBlocked(const Cells& cells, const Stuck& stuck, int cell, int direction)
 {
-    const char opposite = direction == SOLVER_LEFT ? SOLVER_RIGHT : SOLVER_DOWN;
-    return IsWall(cells, stuck, CellToward(cell, direction)) || IsWall(cells, stuck, CellToward(cell, opposite));
+    return IsWall(cells, stuck, NEIGHBOURS[cell][direction]) ||
+           IsWall(cells, stuck, NEIGHBOURS[cell][OppositeDirection(direction)]);
 }
+
+constexpr int ACROSS = 0;   // left and right
+constexpr int ALONG = 1;    // up and down
 
 // The largest set of piles each of which is blocked along both lines by walls
 // and piles of the set: none of them can ever be the first to move.
 Stuck FindStuckPiles(const Cells& cells)
 {
     Stuck stuck;
-    for (int i = 0; i < LEVEL_TILE_BYTES; ++i)
-        stuck.pile[i] = cells[i] == TILE_PILE;
+    std::array<uint8_t, LEVEL_TILE_BYTES> piles;
+    int count = 0;
+    for (int i = 0; i < LEVEL_TILE_BYTES; ++i) {
+        if (cells[i] == TILE_PILE) {
+            stuck.pile[i] = true;
+            piles[count++] = static_cast<uint8_t>(i);
+        }
+    }
     for (bool changed = true; changed;) {
         changed = false;
-        for (int i = 0; i < LEVEL_TILE_BYTES; ++i) {
-            if (stuck.pile[i] && !(LineBlocked(cells, stuck, i, SOLVER_LEFT) && LineBlocked(cells, stuck, i, SOLVER_UP))) {
-                stuck.pile[i] = false;
+        for (int i = 0; i < count; ++i) {
+            const int pile = piles[i];
+            if (stuck.pile[pile] &&
+                !(LineBlocked(cells, stuck, pile, ACROSS) && LineBlocked(cells, stuck, pile, ALONG))) {
+                stuck.pile[pile] = false;
                 changed = true;
             }
         }
@@ -64,35 +79,125 @@ Stuck FindStuckPiles(const Cells& cells)
     return stuck;
 }
 
-// Cells some movable pile might reach, pushes of other piles allowed for: a
-// pile may go from a cell to the next when the cell behind it could hold the
-// player and the next could hold a pile, whatever lies on them now.
-std::array<bool, LEVEL_TILE_BYTES> PileReach(const Cells& cells, const Stuck& stuck)
+// Pile distances: the fewest moves that bring some movable pile to each cell
+// when only walls stop a pile, behind it or ahead of it.
+std::array<uint8_t, LEVEL_TILE_BYTES> PileDistances(const Cells& cells, const Stuck& stuck)
 {
-    std::array<bool, LEVEL_TILE_BYTES> reach{};
-    std::array<uint8_t, LEVEL_TILE_BYTES> pending;
+    std::array<uint8_t, LEVEL_TILE_BYTES> distance;
+    distance.fill(NO_DISTANCE);
+    std::array<uint8_t, LEVEL_TILE_BYTES> order;
     int count = 0;
     for (int i = 0; i < LEVEL_TILE_BYTES; ++i) {
         if (cells[i] == TILE_PILE && !stuck.pile[i]) {
-            reach[i] = true;
-            pending[count++] = static_cast<uint8_t>(i);
+            distance[i] = 0;
+            order[count++] = static_cast<uint8_t>(i);
         }
     }
-    while (count > 0) {
-        const int cell = pending[--count];
-        for (char move : MOVE_LETTERS) {
-            const int to = CellToward(cell, move);
-            const char back = move == SOLVER_LEFT ? SOLVER_RIGHT
-                              : move == SOLVER_RIGHT ? SOLVER_LEFT
-                              : move == SOLVER_UP   ? SOLVER_DOWN
-                                                    : SOLVER_UP;
-            if (IsWall(cells, stuck, to) || IsWall(cells, stuck, CellToward(cell, back)) || reach[to])
+    for (int next = 0; next < count; ++next) {
+        const int cell = order[next];
+        for (int d = 0; d < DIRECTIONS; ++d) {
+            const int to = NEIGHBOURS[cell][d];
+            const int behind = NEIGHBOURS[cell][OppositeDirection(d)];
+            if (IsWall(cells, stuck, to) || IsWall(cells, stuck, behind) || distance[to] != NO_DISTANCE)
                 continue;
-            reach[to] = true;
-            pending[count++] = static_cast<uint8_t>(to);
+            distance[to] = static_cast<uint8_t>(distance[cell] + 1);
+            order[count++] = static_cast<uint8_t>(to);
         }
     }
-    return reach;
+    return distance;
+}
+
+// True for the cells a way to the exit may cross at no cost: land and movable piles.
+bool IsOpen(const Cells& cells, const Stuck& stuck, int cell)
+{
+    return cells[cell] == TILE_LAND || (cells[cell] == TILE_PILE && !stuck.pile[cell]);
+}
+
+// The fewest water cells with a pile distance on a way from the player to the
+// exit, or SOLVER_HOPELESS when that takes more than `most` (or there is no
+// way). Cells are taken up in order of cost, a layer at a time, so the first
+// layer that touches the exit gives the answer.
+int FewestWater(const Cells& cells, const Stuck& stuck, const std::array<uint8_t, LEVEL_TILE_BYTES>& distance,
+                int player, int most)
+{
+    std::array<bool, LEVEL_TILE_BYTES> seen{};
+    std::array<uint8_t, LEVEL_TILE_BYTES> layer;
+    std::array<uint8_t, LEVEL_TILE_BYTES> nextLayer;
+    int layerSize = 1;
+    layer[0] = static_cast<uint8_t>(player);
+    seen[player] = true;
+    for (int water = 0; water <= most && layerSize > 0; ++water) {
+        int nextSize = 0;
+        for (int i = 0; i < layerSize; ++i) {
+            const int cell = layer[i];
+            for (int d = 0; d < DIRECTIONS; ++d) {
+                const int to = NEIGHBOURS[cell][d];
+                if (to == NO_CELL || seen[to])
+                    continue;
+                if (cells[to] == TILE_EXIT)
+                    return water;
+                if (IsOpen(cells, stuck, to)) {
+                    seen[to] = true;
+                    layer[layerSize++] = static_cast<uint8_t>(to);
+                } else if (cells[to] == TILE_WATER && distance[to] != NO_DISTANCE) {
+                    seen[to] = true;
+                    nextLayer[nextSize++] = static_cast<uint8_t>(to);
+                }
+            }
+        }
+        layer = nextLayer;
+        layerSize = nextSize;
+    }
+    return SOLVER_HOPELESS;
+}
+
+// The least, over the ways from the player to the exit, of the farthest pile
+// distance of the water crossed: the region open to the player grows as the
+// distance allowed grows, until it touches the exit. Call only when a way exists.
+int NearestFarthest(const Cells& cells, const Stuck& stuck, const std::array<uint8_t, LEVEL_TILE_BYTES>& distance,
+                    int player)
+{
+    std::array<bool, LEVEL_TILE_BYTES> seen{};
+    std::array<uint8_t, LEVEL_TILE_BYTES> pending;   // cells to spread from
+    std::array<uint8_t, LEVEL_TILE_BYTES> waiting;   // water beside the region, farther than allowed
+    int pendingSize = 1;
+    int waitingSize = 0;
+    pending[0] = static_cast<uint8_t>(player);
+    seen[player] = true;
+    for (int allowed = 0;;) {
+        while (pendingSize > 0) {
+            const int cell = pending[--pendingSize];
+            for (int d = 0; d < DIRECTIONS; ++d) {
+                const int to = NEIGHBOURS[cell][d];
+                if (to == NO_CELL || seen[to])
+                    continue;
+                if (cells[to] == TILE_EXIT)
+                    return allowed;
+                const bool water = cells[to] == TILE_WATER && distance[to] != NO_DISTANCE;
+                if (!IsOpen(cells, stuck, to) && !water)
+                    continue;
+                seen[to] = true;
+                if (water && distance[to] > allowed)
+                    waiting[waitingSize++] = static_cast<uint8_t>(to);
+                else
+                    pending[pendingSize++] = static_cast<uint8_t>(to);
+            }
+        }
+        if (waitingSize == 0)
+            return NO_DISTANCE;
+        // Allow the nearest waiting water, and all water as near.
+        allowed = NO_DISTANCE;
+        for (int i = 0; i < waitingSize; ++i)
+            allowed = std::min<int>(allowed, distance[waiting[i]]);
+        int kept = 0;
+        for (int i = 0; i < waitingSize; ++i) {
+            if (distance[waiting[i]] <= allowed)
+                pending[pendingSize++] = waiting[i];
+            else
+                waiting[kept++] = waiting[i];
+        }
+        waitingSize = kept;
+    }
 }
 
 } // namespace
@@ -100,42 +205,14 @@ std::array<bool, LEVEL_TILE_BYTES> PileReach(const Cells& cells, const Stuck& st
 int PushesAtLeast(const Cells& cells, int player)
 {
     const Stuck stuck = FindStuckPiles(cells);
-    const std::array<bool, LEVEL_TILE_BYTES> reach = PileReach(cells, stuck);
+    const std::array<uint8_t, LEVEL_TILE_BYTES> distance = PileDistances(cells, stuck);
     int movablePiles = 0;
     for (int i = 0; i < LEVEL_TILE_BYTES; ++i)
         movablePiles += cells[i] == TILE_PILE && !stuck.pile[i];
-
-    // Fewest water cells on a way from the player to a cell beside the exit:
-    // land and movable piles cost nothing, water a pile can reach costs one.
-    std::array<int, LEVEL_TILE_BYTES> cost;
-    cost.fill(FAR);
-    std::deque<int> pending{player};
-    cost[player] = 0;
-    int best = FAR;
-    while (!pending.empty()) {
-        const int cell = pending.front();
-        pending.pop_front();
-        for (char move : MOVE_LETTERS) {
-            const int to = CellToward(cell, move);
-            if (to == NO_CELL)
-                continue;
-            if (cells[to] == TILE_EXIT && cost[cell] < best)
-                best = cost[cell];
-            int step = 0;
-            if (cells[to] == TILE_WATER && reach[to])
-                step = 1;
-            else if (cells[to] != TILE_LAND && !(cells[to] == TILE_PILE && !stuck.pile[to]))
-                continue;
-            if (cost[cell] + step >= cost[to])
-                continue;
-            cost[to] = cost[cell] + step;
-            if (step == 0)
-                pending.push_front(to);
-            else
-                pending.push_back(to);
-        }
-    }
-    return best == FAR || best > movablePiles ? SOLVER_HOPELESS : best;
+    const int fewest = FewestWater(cells, stuck, distance, player, movablePiles);
+    if (fewest == SOLVER_HOPELESS || fewest == 0)
+        return fewest;
+    return fewest + NearestFarthest(cells, stuck, distance, player) - 1;
 }
 
 } // namespace solver

@@ -47,8 +47,8 @@ void WalkFrom(const Cells& cells, int from, Walk& walk)
     walk.count = 1;
     for (int next = 0; next < walk.count; ++next) {
         const int cell = walk.order[next];
-        for (char move : MOVE_LETTERS) {
-            const int to = CellToward(cell, move);
+        for (int d = 0; d < DIRECTIONS; ++d) {
+            const int to = NEIGHBOURS[cell][d];
             if (to == NO_CELL || cells[to] != TILE_LAND || walk.distance[to] != UNREACHED)
                 continue;
             walk.distance[to] = static_cast<int16_t>(walk.distance[cell] + 1);

@@ -24,6 +24,31 @@ constexpr int32_t NO_NODE = -1;
 // when that is off the board or the letter is no direction.
 int CellToward(int cell, char direction, int steps = 1);
 
+// Neighbours by direction number, in the order of MOVE_LETTERS (left, up,
+// right, down), so that the opposite of direction d is (d + 2) % 4. NO_CELL
+// off the board. The searches look neighbours up here, not by arithmetic.
+constexpr int DIRECTIONS = 4;
+
+constexpr int OppositeDirection(int direction)
+{
+    return (direction + 2) % DIRECTIONS;
+}
+
+inline constexpr auto NEIGHBOURS = [] {
+    std::array<std::array<int16_t, DIRECTIONS>, LEVEL_TILE_BYTES> table{};
+    const int dc[DIRECTIONS] = {-1, 0, 1, 0};
+    const int dr[DIRECTIONS] = {0, -1, 0, 1};
+    for (int cell = 0; cell < LEVEL_TILE_BYTES; ++cell) {
+        for (int d = 0; d < DIRECTIONS; ++d) {
+            const int column = cell / BOARD_SIZE + dc[d];
+            const int row = cell % BOARD_SIZE + dr[d];
+            const bool inside = column >= 0 && column < BOARD_SIZE && row >= 0 && row < BOARD_SIZE;
+            table[cell][d] = static_cast<int16_t>(inside ? column * BOARD_SIZE + row : NO_CELL);
+        }
+    }
+    return table;
+}();
+
 // Cells whose code a push can change: water, land and piles. Exits and any
 // other code never change.
 inline bool CellChanges(uint8_t code)

@@ -36,7 +36,8 @@ std::vector<SurveyBoard> SurveyBoards(const std::string& levelDir)
     for (int seed = 1; seed <= RANDOM_BOARDS; ++seed) {
         RandomBoardShape shape;
         shape.piles = FEWEST_PILES + seed % (MOST_PILES - FEWEST_PILES + 1);
-        shape.waterPercent = 20 + seed % 41;
+        shape.waterPercent = 10 + seed % 31;
+        shape.moatColumns = 1 + seed % 4;
         boards.push_back({"random" + std::to_string(seed), RandomBoard(static_cast<uint64_t>(seed), shape)});
     }
     boards.push_back({"open-land", OpenLandBoard()});
