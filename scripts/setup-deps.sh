@@ -3,8 +3,11 @@
 # Only missing packages are installed; apt-get update runs first when any are.
 set -eu
 
+# clang, its runtime libraries (libFuzzer and the sanitizers) and llvm (the
+# symbolizer for their reports) serve `make fuzz` and `make sanitize`.
 PACKAGES="g++ cmake make pkg-config libsdl2-dev libsdl2-mixer-dev libimgui-dev \
-libgtest-dev libbenchmark-dev xvfb xauth xdotool desktop-file-utils appstream"
+libgtest-dev libbenchmark-dev xvfb xauth xdotool desktop-file-utils appstream \
+clang libclang-rt-14-dev llvm"
 
 missing=""
 for package in $PACKAGES; do

@@ -1,7 +1,10 @@
 #!/bin/sh
 # Installs whatever Debian package is missing, builds Quagmore and runs every
-# test headless.
+# test headless; then runs them again under the sanitizers, and each fuzz
+# target briefly.
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/setup-deps.sh
-exec make --no-print-directory test
+make --no-print-directory test
+make --no-print-directory sanitize
+make --no-print-directory fuzz
