@@ -10,14 +10,14 @@ namespace {
 constexpr long CHECK_INTERVAL = 64;
 constexpr size_t INDEX_FIRST_SLOTS = 1024;
 
-size_t HashPosition(const PackedBoard& board, uint8_t place)
+uint64_t HashPosition(const PackedBoard& board, uint8_t place)
 {
     uint64_t hash = place;
     for (int i = 0; i < PACKED_WORDS; ++i) {
         hash = (hash ^ board.water[i]) * 0x9E3779B97F4A7C15ull;
         hash = (hash ^ board.piles[i]) * 0xC2B2AE3D27D4EB4Full;
     }
-    return static_cast<size_t>(hash ^ (hash >> 29));
+    return hash ^ (hash >> 29);
 }
 
 } // namespace
@@ -97,18 +97,33 @@ int32_t NodeStore::Add(const SearchNode& node)
     return index;
 }
 
+namespace {
+
+constexpr uint64_t SLOT_NODE_MASK = 0xFFFFFFFFull;
+
+uint64_t SlotTag(uint64_t hash)
+{
+    return hash & ~SLOT_NODE_MASK;
+}
+
+} // namespace
+
 int32_t NodeIndex::Find(const NodeStore& nodes, const PackedBoard& board, uint8_t place) const
 {
     if (slots_.empty())
         return NO_NODE;
+    const uint64_t hash = HashPosition(board, place);
     const size_t mask = slots_.size() - 1;
-    for (size_t slot = HashPosition(board, place) & mask;; slot = (slot + 1) & mask) {
-        const int32_t entry = slots_[slot];
+    for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+        const uint64_t entry = slots_[slot];
         if (entry == 0)
             return NO_NODE;
-        const SearchNode& node = nodes[entry - 1];
+        if (SlotTag(entry) != SlotTag(hash))
+            continue;
+        const int32_t index = static_cast<int32_t>(entry & SLOT_NODE_MASK) - 1;
+        const SearchNode& node = nodes[index];
         if (node.place == place && node.board == board)
-            return entry - 1;
+            return index;
     }
 }
 
@@ -118,23 +133,31 @@ void NodeIndex::Insert(const NodeStore& nodes, int32_t index)
     if ((used_ + 1) * 2 > slots_.size())
         Grow(nodes);
     const SearchNode& node = nodes[index];
+    Place(HashPosition(node.board, node.place), index);
+}
+
+void NodeIndex::Place(uint64_t hash, int32_t index)
+{
     const size_t mask = slots_.size() - 1;
-    size_t slot = HashPosition(node.board, node.place) & mask;
+    size_t slot = hash & mask;
     while (slots_[slot] != 0)
         slot = (slot + 1) & mask;
-    slots_[slot] = index + 1;
+    slots_[slot] = SlotTag(hash) | static_cast<uint64_t>(index + 1);
     ++used_;
 }
 
 void NodeIndex::Grow(const NodeStore& nodes)
 {
-    std::vector<int32_t> old;
+    std::vector<uint64_t> old;
     old.swap(slots_);
     slots_.assign(old.empty() ? INDEX_FIRST_SLOTS : old.size() * 2, 0);
     used_ = 0;
-    for (int32_t entry : old)
-        if (entry != 0)
-            Insert(nodes, entry - 1);
+    for (uint64_t entry : old) {
+        if (entry != 0) {
+            const int32_t index = static_cast<int32_t>(entry & SLOT_NODE_MASK) - 1;
+            Place(HashPosition(nodes[index].board, nodes[index].place), index);
+        }
+    }
 }
 
 BudgetMeter::BudgetMeter(const SolverBudget& budget, const std::atomic<bool>* cancel)

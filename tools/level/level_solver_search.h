@@ -121,18 +121,21 @@ private:
     int32_t count_ = 0;
 };
 
-// Finds nodes by board and place: open addressing over node numbers.
+// Finds nodes by board and place: open addressing over node numbers. Each slot
+// holds part of its node's hash as well, so a probe seldom has to look at a
+// node that is not the one sought.
 class NodeIndex {
 public:
     // The node of that board and place, or NO_NODE.
     int32_t Find(const NodeStore& nodes, const PackedBoard& board, uint8_t place) const;
     // Records a node just added to the store.
     void Insert(const NodeStore& nodes, int32_t index);
-    size_t Bytes() const { return slots_.size() * sizeof(int32_t); }
+    size_t Bytes() const { return slots_.size() * sizeof(uint64_t); }
 
 private:
     void Grow(const NodeStore& nodes);
-    std::vector<int32_t> slots_;   // node number + 1; 0 for an empty slot
+    void Place(uint64_t hash, int32_t index);
+    std::vector<uint64_t> slots_;   // the hash's high half and node number + 1; 0 for an empty slot
     size_t used_ = 0;
 };
 
