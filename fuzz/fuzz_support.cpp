@@ -1,3 +1,4 @@
+// The fuzz targets' private temporary directory and file writing.
 #include "fuzz/fuzz_support.h"
 
 #include <cstdio>
@@ -26,10 +27,8 @@ void RemoveDirectory()
 
 const std::string& FuzzDirectory()
 {
-    static const std::string directory = [] {
-        std::string made = MakeDirectory();
-        return made;
-    }();
+    static const std::string directory = MakeDirectory();
+    // Registered after the directory's name is made, so it runs while the name still exists.
     static const bool removedAtExit = std::atexit(RemoveDirectory) == 0;
     (void)removedAtExit;
     return directory;
