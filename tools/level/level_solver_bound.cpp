@@ -32,63 +32,62 @@ namespace solver {
 namespace {
 
 constexpr uint8_t NO_DISTANCE = 255;
-struct Stuck {
-    std::array<bool, LEVEL_TILE_BYTES> pile{};   // piles that can never move
+
+// Cells nothing can ever stand on or enter: those that never change, piles
+// that can never move, and (as NO_CELL) everything off the board. Kept one
+// place up, so that NO_CELL needs no test of its own.
+struct Walls {
+    std::array<bool, LEVEL_TILE_BYTES + 1> at{};
+    bool operator()(int cell) const { return at[cell + 1]; }
+    void Set(int cell, bool wall) { at[cell + 1] = wall; }
 };
 
-// True when nothing can ever stand on or enter `cell` (NO_CELL: off the board).
-bool IsWall(const Cells& cells, const Stuck& stuck, int cell)
-{
-    return cell == NO_CELL || !CellChanges(cells[cell]) || stuck.pile[cell];
-}
-
 // True when a pile on `cell` can't move along the line of `direction`.
-bool LineBlocked(const Cells& cells, const Stuck& stuck, int cell, int direction)
+bool LineBlocked(const Walls& walls, int cell, int direction)
 {
-    return IsWall(cells, stuck, NEIGHBOURS[cell][direction]) ||
-           IsWall(cells, stuck, NEIGHBOURS[cell][OppositeDirection(direction)]);
+    return walls(NEIGHBOURS[cell][direction]) || walls(NEIGHBOURS[cell][OppositeDirection(direction)]);
 }
 
 constexpr int ACROSS = 0;   // left and right
 constexpr int ALONG = 1;    // up and down
 
-// The largest set of piles each of which is blocked along both lines by walls
-// and piles of the set: none of them can ever be the first to move.
-Stuck FindStuckPiles(const Cells& cells)
+// The walls, with the largest set of piles each of which is blocked along
+// both lines by walls and piles of the set: none of them can ever be the
+// first to move.
+Walls FindWalls(const Cells& cells)
 {
-    Stuck stuck;
+    Walls walls;
+    walls.Set(NO_CELL, true);
     std::array<uint8_t, LEVEL_TILE_BYTES> piles;
     int count = 0;
     for (int i = 0; i < LEVEL_TILE_BYTES; ++i) {
-        if (cells[i] == TILE_PILE) {
-            stuck.pile[i] = true;
+        walls.Set(i, !CellChanges(cells[i]) || cells[i] == TILE_PILE);
+        if (cells[i] == TILE_PILE)
             piles[count++] = static_cast<uint8_t>(i);
-        }
     }
     for (bool changed = true; changed;) {
         changed = false;
         for (int i = 0; i < count; ++i) {
             const int pile = piles[i];
-            if (stuck.pile[pile] &&
-                !(LineBlocked(cells, stuck, pile, ACROSS) && LineBlocked(cells, stuck, pile, ALONG))) {
-                stuck.pile[pile] = false;
+            if (walls(pile) && !(LineBlocked(walls, pile, ACROSS) && LineBlocked(walls, pile, ALONG))) {
+                walls.Set(pile, false);
                 changed = true;
             }
         }
     }
-    return stuck;
+    return walls;
 }
 
 // Pile distances: the fewest moves that bring some movable pile to each cell
 // when only walls stop a pile, behind it or ahead of it.
-std::array<uint8_t, LEVEL_TILE_BYTES> PileDistances(const Cells& cells, const Stuck& stuck)
+std::array<uint8_t, LEVEL_TILE_BYTES> PileDistances(const Cells& cells, const Walls& walls)
 {
     std::array<uint8_t, LEVEL_TILE_BYTES> distance;
     distance.fill(NO_DISTANCE);
     std::array<uint8_t, LEVEL_TILE_BYTES> order;
     int count = 0;
     for (int i = 0; i < LEVEL_TILE_BYTES; ++i) {
-        if (cells[i] == TILE_PILE && !stuck.pile[i]) {
+        if (cells[i] == TILE_PILE && !walls(i)) {
             distance[i] = 0;
             order[count++] = static_cast<uint8_t>(i);
         }
@@ -98,7 +97,7 @@ std::array<uint8_t, LEVEL_TILE_BYTES> PileDistances(const Cells& cells, const St
         for (int d = 0; d < DIRECTIONS; ++d) {
             const int to = NEIGHBOURS[cell][d];
             const int behind = NEIGHBOURS[cell][OppositeDirection(d)];
-            if (IsWall(cells, stuck, to) || IsWall(cells, stuck, behind) || distance[to] != NO_DISTANCE)
+            if (walls(to) || walls(behind) || distance[to] != NO_DISTANCE)
                 continue;
             distance[to] = static_cast<uint8_t>(distance[cell] + 1);
             order[count++] = static_cast<uint8_t>(to);
@@ -108,16 +107,16 @@ std::array<uint8_t, LEVEL_TILE_BYTES> PileDistances(const Cells& cells, const St
 }
 
 // True for the cells a way to the exit may cross at no cost: land and movable piles.
-bool IsOpen(const Cells& cells, const Stuck& stuck, int cell)
+bool IsOpen(const Cells& cells, const Walls& walls, int cell)
 {
-    return cells[cell] == TILE_LAND || (cells[cell] == TILE_PILE && !stuck.pile[cell]);
+    return (cells[cell] == TILE_LAND || cells[cell] == TILE_PILE) && !walls(cell);
 }
 
 // The fewest water cells with a pile distance on a way from the player to the
 // exit, or SOLVER_HOPELESS when that takes more than `most` (or there is no
 // way). Cells are taken up in order of cost, a layer at a time, so the first
 // layer that touches the exit gives the answer.
-int FewestWater(const Cells& cells, const Stuck& stuck, const std::array<uint8_t, LEVEL_TILE_BYTES>& distance,
+int FewestWater(const Cells& cells, const Walls& walls, const std::array<uint8_t, LEVEL_TILE_BYTES>& distance,
                 int player, int most)
 {
     std::array<bool, LEVEL_TILE_BYTES> seen{};
@@ -136,7 +135,7 @@ int FewestWater(const Cells& cells, const Stuck& stuck, const std::array<uint8_t
                     continue;
                 if (cells[to] == TILE_EXIT)
                     return water;
-                if (IsOpen(cells, stuck, to)) {
+                if (IsOpen(cells, walls, to)) {
                     seen[to] = true;
                     layer[layerSize++] = static_cast<uint8_t>(to);
                 } else if (cells[to] == TILE_WATER && distance[to] != NO_DISTANCE) {
@@ -154,7 +153,7 @@ int FewestWater(const Cells& cells, const Stuck& stuck, const std::array<uint8_t
 // The least, over the ways from the player to the exit, of the farthest pile
 // distance of the water crossed: the region open to the player grows as the
 // distance allowed grows, until it touches the exit. Call only when a way exists.
-int NearestFarthest(const Cells& cells, const Stuck& stuck, const std::array<uint8_t, LEVEL_TILE_BYTES>& distance,
+int NearestFarthest(const Cells& cells, const Walls& walls, const std::array<uint8_t, LEVEL_TILE_BYTES>& distance,
                     int player)
 {
     std::array<bool, LEVEL_TILE_BYTES> seen{};
@@ -174,7 +173,7 @@ int NearestFarthest(const Cells& cells, const Stuck& stuck, const std::array<uin
                 if (cells[to] == TILE_EXIT)
                     return allowed;
                 const bool water = cells[to] == TILE_WATER && distance[to] != NO_DISTANCE;
-                if (!IsOpen(cells, stuck, to) && !water)
+                if (!IsOpen(cells, walls, to) && !water)
                     continue;
                 seen[to] = true;
                 if (water && distance[to] > allowed)
@@ -204,15 +203,15 @@ int NearestFarthest(const Cells& cells, const Stuck& stuck, const std::array<uin
 
 int PushesAtLeast(const Cells& cells, int player)
 {
-    const Stuck stuck = FindStuckPiles(cells);
-    const std::array<uint8_t, LEVEL_TILE_BYTES> distance = PileDistances(cells, stuck);
+    const Walls walls = FindWalls(cells);
+    const std::array<uint8_t, LEVEL_TILE_BYTES> distance = PileDistances(cells, walls);
     int movablePiles = 0;
     for (int i = 0; i < LEVEL_TILE_BYTES; ++i)
-        movablePiles += cells[i] == TILE_PILE && !stuck.pile[i];
-    const int fewest = FewestWater(cells, stuck, distance, player, movablePiles);
+        movablePiles += cells[i] == TILE_PILE && !walls(i);
+    const int fewest = FewestWater(cells, walls, distance, player, movablePiles);
     if (fewest == SOLVER_HOPELESS || fewest == 0)
         return fewest;
-    return fewest + NearestFarthest(cells, stuck, distance, player) - 1;
+    return fewest + NearestFarthest(cells, walls, distance, player) - 1;
 }
 
 } // namespace solver
