@@ -1,18 +1,23 @@
 # Thin wrapper over CMake. `make play` builds and starts the game,
-# `make test` builds and runs every test headless; `make sanitize` runs them
-# under AddressSanitizer and UndefinedBehaviorSanitizer, and `make fuzz` runs
-# each fuzz target for FUZZ_SECONDS, both in build directories of their own.
-# On a new machine run scripts/play.sh or scripts/test.sh instead: they install
-# the missing Debian packages (make included) first; `make deps` does only that.
+# `make test` builds and runs every test headless, `make package` builds the
+# Debian package; `make sanitize` runs the tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and `make fuzz` runs each fuzz target for
+# FUZZ_SECONDS, both in build directories of their own. On a new machine run
+# scripts/play.sh or scripts/test.sh instead: they install the missing Debian
+# packages (make included) first; `make deps` does only that.
+# `make build-notests` builds everything but the tests in a directory of its
+# own, which shows that the game, tools and bench need nothing from tests/.
 
 BUILD ?= build
+NOTESTS_BUILD ?= $(BUILD)-notests
+PACKAGE_BUILD ?= build-package
 FUZZ_BUILD ?= build-fuzz
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_SECONDS ?= 30
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 WERROR := $(if $(CI),ON,OFF)
 
-.PHONY: all deps configure build play test sanitize fuzz bench clean
+.PHONY: all deps configure build build-notests play test sanitize fuzz bench package package-test clean
 
 all: build
 
@@ -24,6 +29,10 @@ configure:
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
+
+build-notests:
+	cmake -S . -B $(NOTESTS_BUILD) -DQUAGMORE_WERROR=$(WERROR) -DQUAGMORE_BUILD_TESTS=OFF
+	cmake --build $(NOTESTS_BUILD) -j $(JOBS)
 
 play: build
 	$(BUILD)/bin/quagmore
@@ -46,5 +55,24 @@ fuzz:
 bench: build
 	$(BUILD)/bin/quagmore-bench
 
+# The package gets a build of its own: installed under /usr with the programs
+# in /usr/games, built with Debian's compiler and linker flags (all hardening
+# on), without tests.
+BUILDFLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+
+package:
+	cmake -S . -B $(PACKAGE_BUILD) -DQUAGMORE_WERROR=$(WERROR) \
+	    -DQUAGMORE_BUILD_TESTS=OFF -DQUAGMORE_BUILD_BENCH=OFF \
+	    -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games \
+	    "-DCMAKE_CXX_FLAGS=$$($(BUILDFLAGS) CXXFLAGS) $$($(BUILDFLAGS) CPPFLAGS)" \
+	    "-DCMAKE_EXE_LINKER_FLAGS=$$($(BUILDFLAGS) LDFLAGS)"
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	cd $(PACKAGE_BUILD) && cpack
+
+# Builds the package, checks it with lintian, installs it, tries it and
+# removes it again. It changes the system, so it needs root or sudo.
+package-test: package
+	sh tests/package/package_test.sh $(PACKAGE_BUILD)
+
 clean:
-	rm -rf $(BUILD) $(FUZZ_BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(NOTESTS_BUILD) $(PACKAGE_BUILD) $(FUZZ_BUILD) $(SANITIZE_BUILD)

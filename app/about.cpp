@@ -1,12 +1,16 @@
 // The About box.
 #include "app/app.h"
 
+#include "quagmore_version.h"
+
+#include <string>
+
 PlatformAboutText AboutText()
 {
     PlatformAboutText about;
     about.title = "Quagmore";
     about.credit = "Quagmore by the Quagmore team";
-    about.version = "Version 1.0";
+    about.version = std::string("Version ") + QUAGMORE_VERSION_SHORT;
     about.lines = {
         " The object of this puzzle game is simple:",
         " Make it to the exit.",

@@ -1,7 +1,13 @@
-// The application shell: the main function, the window procedure and main
-// loop, the menu and About box, saved progress, start-up and shutdown.
+// The application shell: the main function and main loop, the events of the
+// window, the menu and About box, saved progress, start-up and shutdown, and
+// the carrying out of what the game's steps return.
 #pragma once
 
+#include "game/model.h"
+#include "game/sprites.h"
+#include "game/step.h"
+
+#include "format/level_format.h"
 #include "platform/platform.h"
 
 #include <cstdint>
@@ -12,25 +18,47 @@ enum : uint16_t {
     IDM_ABOUT = 4,
     IDM_RESET = 5,
     IDM_LEVEL_1 = 21,
-    IDM_LEVEL_12 = 32,
+    IDM_LEVEL_LAST = IDM_LEVEL_1 + LEVEL_COUNT - 1,
 };
 
+// The one game and the pictures it is drawn with.
+extern GameModel Game;
+extern GameSprites Sprites;
+// The sound of each GameSound, as loaded at start-up.
+extern int32_t SoundIds[GAME_SOUNDS];
+
 // The program: second-copy check, window, start-up, first level, main loop,
-// shutdown. Returns the process exit code. The platform's directories must be
-// set before it is called.
+// shutdown. Returns the process exit code: 1 when the window can't be made.
+// The platform's directories must be set before it is called.
 int AppMain();
 
-int32_t MainWndProc(uint32_t message, uint32_t wParam, int32_t lParam);
+// One event of the window.
+void AppHandleEvent(const PlatformEvent& event);
 void ShowMessage(const char* text);
 
 // The menu bar: File (Reset, Levels with Level 1 to Level 12 grayed, Exit) and Help (About).
 std::vector<PlatformMenuItem> AppMenu();
-void HandleMenuCommand(uint16_t id, int32_t lParam, uint16_t notifyCode);
+void HandleMenuCommand(uint32_t id);
 // The texts of the About box.
 PlatformAboutText AboutText();
 void ShowAboutBox();
 uint8_t ReadSavedLevel();
+// Saves the level once per solve; a failed save is shown to the player.
 void WriteSavedLevel(uint8_t level);
+// Shows what the player must know about the saved progress (a damaged file
+// set aside), once.
+void ShowProgressNotice();
 void EnableLevelMenu(int32_t level);
 int GameStartup();
 int GameShutdown();
+
+// The level files of the data directories, as the game's steps ask for them.
+GameLevelStore& AppLevelStore();
+// The keys of this frame as the game's input.
+GameInput AppReadInput();
+// Carries out a step's effects in their order.
+void AppApplyEffects(const GameEffects& effects);
+// One frame: the step, its effects, the picture and its presentation.
+void AppRunFrame();
+// Starts the current level outside a frame (first level, menu choices).
+void AppStartLevel();

@@ -1,11 +1,6 @@
-// The main function and the main loop: one message per pass, then one frame
+// The main function and the main loop: one event per pass, then one frame
 // of play or of the editor while the game window is active.
 #include "app/app.h"
-
-#include "game/board.h"
-#include "game/editor.h"
-#include "game/game_state.h"
-#include "game/play.h"
 
 namespace {
 
@@ -14,32 +9,28 @@ const char* const WINDOW_ICON_FILE = "icon.bmp";
 const int WINDOW_X = 100;
 const int WINDOW_Y = 10;
 const int WINDOW_SIZE = 600;
+const int EXIT_CODE = 0;
+const int EXIT_NO_WINDOW = 1;
 
-// Runs passes until the quit or destroy message is taken; returns its wParam.
-uint32_t RunMainLoop()
+// Runs passes until the window is gone.
+void RunMainLoop()
 {
-    PlatformMessage message;
-    uint32_t lastWParam = 0;
+    PlatformEvent event;
     for (;;) {
-        bool taken = PlatformPeekMessage(&message) != 0;
+        bool taken = PlatformPollEvent(&event) != 0;
         if (taken) {
-            lastWParam = message.wParam;
-            PlatformDispatchMessage(message);
-            if (message.message == PLATFORM_WM_QUIT || message.message == PLATFORM_WM_DESTROY)
-                break;
+            if (event.kind == PLATFORM_EVENT_QUIT)
+                return;
+            AppHandleEvent(event);
         }
         if (PlatformWindowActive()) {
             PlatformFrameBegin();
-            if (GameState.editor)
-                EditorFrame();
-            else
-                PlayFrame();
+            AppRunFrame();
         } else if (!taken) {
             // Nothing to run while another window is active: wait, don't spin.
-            PlatformWaitMessage();
+            PlatformWaitEvent();
         }
     }
-    return lastWParam;
 }
 
 } // namespace
@@ -57,14 +48,17 @@ int AppMain()
     window.height = WINDOW_SIZE;
     window.menu = AppMenu();
     window.iconFile = WINDOW_ICON_FILE;
-    window.proc = MainWndProc;
-    // WM_CREATE reads the saved level and enables the level menu.
+    // The platform says on stderr why a window can't be made.
     if (!PlatformCreateWindow(window))
-        return 0;
+        return EXIT_NO_WINDOW;
+    // The game goes on from the highest level reached.
+    Game.currentLevel = ReadSavedLevel();
+    EnableLevelMenu(Game.currentLevel);
 
     GameStartup();
-    StartLevel();
-    uint32_t exitCode = RunMainLoop();
+    ShowProgressNotice();
+    AppStartLevel();
+    RunMainLoop();
     GameShutdown();
-    return static_cast<int>(exitCode);
+    return EXIT_CODE;
 }

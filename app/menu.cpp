@@ -1,15 +1,13 @@
 // The menu bar and its commands.
 #include "app/app.h"
 
-#include "game/board.h"
-#include "game/game_state.h"
 
 #include <string>
 
 std::vector<PlatformMenuItem> AppMenu()
 {
     PlatformMenuItem levels{"Levels", 0, true, {}};
-    for (int level = 1; level <= LAST_LEVEL; ++level)
+    for (int level = 1; level <= LEVEL_COUNT; ++level)
         levels.items.push_back({"Level " + std::to_string(level), static_cast<uint32_t>(IDM_LEVEL_1 + level - 1), false, {}});
 
     PlatformMenuItem file{"&File", 0, true, {}};
@@ -22,11 +20,12 @@ std::vector<PlatformMenuItem> AppMenu()
     return {file, help};
 }
 
-void HandleMenuCommand(uint16_t id, int32_t lParam, uint16_t notifyCode)
+void HandleMenuCommand(uint32_t id)
 {
-    if (id >= IDM_LEVEL_1 && id <= IDM_LEVEL_12) {
-        GameState.currentLevel = static_cast<uint8_t>(id - (IDM_LEVEL_1 - 1));
-        StartLevel();
+    GameEffects effects;
+    if (id >= IDM_LEVEL_1 && id <= IDM_LEVEL_LAST) {
+        GameChooseLevel(Game, static_cast<int32_t>(id - (IDM_LEVEL_1 - 1)), AppLevelStore(), effects);
+        AppApplyEffects(effects);
         return;
     }
     switch (id) {
@@ -37,17 +36,17 @@ void HandleMenuCommand(uint16_t id, int32_t lParam, uint16_t notifyCode)
         ShowAboutBox();
         break;
     case IDM_RESET:
-        ResetLevel();
+        GameResetLevel(Game, AppLevelStore(), effects);
+        AppApplyEffects(effects);
         break;
     default:
-        PlatformDefWindowProc(PLATFORM_WM_COMMAND, static_cast<uint32_t>(notifyCode) << 16 | id, lParam);
         break;
     }
 }
 
 void EnableLevelMenu(int32_t level)
 {
-    if (level < 1 || level > LAST_LEVEL)
+    if (level < 1 || level > LEVEL_COUNT)
         return;
     for (int32_t reached = 1; reached <= level; ++reached)
         PlatformMenuEnable(static_cast<uint32_t>(IDM_LEVEL_1 + reached - 1), 1);

@@ -1,93 +1,27 @@
-// Start-up and shutdown of everything the game uses: the display, input,
-// sound, the four effects, the tile sheet and the sprite objects cut from it.
+// Start-up and shutdown of everything the game uses: the display, the
+// keyboard, sound, the four effects, the tile sheet and the sprite objects
+// cut from it.
 #include "app/app.h"
-
-#include "game/board.h"
-#include "game/sprites.h"
 
 #include "engine/bitmap.h"
 #include "engine/bob.h"
 #include "engine/display.h"
-#include "engine/input.h"
 #include "engine/sound.h"
+#include "format/sheet_layout.h"
 
 #include <string>
 
 namespace {
 
-const int32_t MODE_WIDTH = 1024;
-const int32_t MODE_HEIGHT = 768;
-const int32_t MODE_BITS = 32;
-// Every sprite covers one cell of the board.
-const int32_t SPRITE_SIZE = CELL_SIZE;
-
 const char* const TILE_SHEET_FILE = "pieces.bmp";
-// In the order of SoundIds.
+// A sheet a little larger than the layout's loads; one far larger is refused.
+const int32_t TILE_SHEET_MAX_WIDTH = 1024;
+const int32_t TILE_SHEET_MAX_HEIGHT = 512;
+static_assert(TILE_SHEET_MAX_WIDTH >= SHEET_WIDTH && TILE_SHEET_MAX_HEIGHT >= SHEET_HEIGHT);
+// In the order of GameSound.
 const char* const SOUND_FILES[GAME_SOUNDS] = {"splash.wav", "start.wav", "bifald.wav", "finished.wav"};
 
-enum : uint32_t {
-    ONE_FRAME_FLAGS = BOB_SHOWN | BOB_ONE_FRAME,
-    CYCLE_FLAGS = BOB_SHOWN | BOB_FRAME_CYCLE,
-    LIST_FLAGS = BOB_SHOWN | BOB_ANIM_LISTS,
-};
-
-// A sprite object and where its frames lie on the tile sheet: frame f is the
-// cell (firstColumn + f, row).
-struct SpriteLayout {
-    BOB* sprite;
-    int32_t frames;
-    uint32_t flags;
-    int32_t firstColumn;
-    int32_t row;
-};
-
-// In the order they are built.
-const SpriteLayout SPRITE_LAYOUT[] = {
-    {&WaterSprite, 1, ONE_FRAME_FLAGS, 0, 0},
-    {&SparkleSprite, 9, LIST_FLAGS, 0, 0},
-    {&LandSprite, 16, CYCLE_FLAGS, 0, 2},
-    {&PileSprite, 1, ONE_FRAME_FLAGS, 0, 4},
-    {&ExitSprite, 2, CYCLE_FLAGS, 0, 5},
-    {&PlayerSprite, 8, LIST_FLAGS, 0, 1},
-    {&BannerSprites[0], 1, ONE_FRAME_FLAGS, 0, 3},
-    {&BannerSprites[1], 1, ONE_FRAME_FLAGS, 1, 3},
-    {&BannerSprites[2], 1, ONE_FRAME_FLAGS, 2, 3},
-    {&BannerSprites[3], 1, ONE_FRAME_FLAGS, 3, 3},
-    {&BannerSprites[4], 1, ONE_FRAME_FLAGS, 4, 3},
-    {&BannerSprites[5], 1, ONE_FRAME_FLAGS, 5, 3},
-    {&BannerSprites[6], 1, ONE_FRAME_FLAGS, 6, 3},
-};
-
-// The sparkle's glint: frame 8 is cut but never shown.
-const int32_t SPARKLE_LIST[] = {0, 1, 2, 3, 4, 5, 6, 7, 0};
-const int32_t SPARKLE_DELAY = 4;
-// Walking: slot 0 left, 1 right, 2 up, 3 down.
-const int32_t PLAYER_LISTS[][2] = {{0, 1}, {2, 3}, {4, 5}, {6, 7}};
-const int32_t PLAYER_DELAY = 1;
-
-template <size_t N>
-int32_t CountOf(const int32_t (&)[N])
-{
-    return static_cast<int32_t>(N);
-}
-
-void BuildSprite(const SpriteLayout& layout)
-{
-    BobCreate(layout.sprite, 0, 0, SPRITE_SIZE, SPRITE_SIZE, layout.frames, layout.flags, 0);
-    for (int32_t frame = 0; frame < layout.frames; ++frame)
-        BobLoadFrame(layout.sprite, &TileSheet, frame, layout.firstColumn + frame, layout.row, BOB_EXTRACT_CELL);
-}
-
-// The two sprites that play animation lists.
-void LoadAnimations()
-{
-    BobLoadAnimation(&SparkleSprite, 0, CountOf(SPARKLE_LIST), SPARKLE_LIST);
-    BobSetAnimDelay(&SparkleSprite, SPARKLE_DELAY);
-    int32_t slot = 0;
-    for (const auto& list : PLAYER_LISTS)
-        BobLoadAnimation(&PlayerSprite, slot++, CountOf(list), list);
-    BobSetAnimDelay(&PlayerSprite, PLAYER_DELAY);
-}
+BitmapFile TileSheet;
 
 // A part of the engine that fails to start is answered with a beep.
 void BeepUnless(int started)
@@ -100,42 +34,28 @@ void BeepUnless(int started)
 
 int GameStartup()
 {
-    DisplayStart(MODE_WIDTH, MODE_HEIGHT, MODE_BITS);
-    BeepUnless(InputStart());
-    BeepUnless(KeyboardAttach());
-    BeepUnless(MouseAttach());
+    DisplayStart();
+    PlatformKeys keys;
+    BeepUnless(PlatformKeyboardRead(&keys));
     BeepUnless(SoundSystemStart());
 
     for (int sound = 0; sound < GAME_SOUNDS; ++sound)
-        SoundIds[sound] = SoundLoadWave(PlatformFindDataFile(SOUND_FILES[sound]).c_str(), 0);
+        SoundIds[sound] = SoundLoadWave(PlatformFindDataFile(SOUND_FILES[sound]).c_str());
     // The start jingle is started and stopped at once; nothing else plays it.
-    SoundPlay(SoundIds[SOUND_START], 0);
+    SoundPlay(SoundIds[SOUND_START]);
     SoundStop(SoundIds[SOUND_START]);
 
-    if (!BitmapLoad(&TileSheet, PlatformFindDataFile(TILE_SHEET_FILE).c_str()))
+    if (!BitmapLoadLimited(&TileSheet, PlatformFindDataFile(TILE_SHEET_FILE).c_str(), TILE_SHEET_MAX_WIDTH,
+                           TILE_SHEET_MAX_HEIGHT))
         ShowMessage("Ingen pieces");
-    for (const SpriteLayout& layout : SPRITE_LAYOUT)
-        BuildSprite(layout);
-    LoadAnimations();
+    SpritesBuild(Sprites, TileSheet);
     return 1;
 }
 
 int GameShutdown()
 {
-    // The banner pieces go before the player, unlike the build order.
-    BobDestroy(&WaterSprite);
-    BobDestroy(&SparkleSprite);
-    BobDestroy(&LandSprite);
-    BobDestroy(&PileSprite);
-    BobDestroy(&ExitSprite);
-    for (BOB& banner : BannerSprites)
-        BobDestroy(&banner);
-    BobDestroy(&PlayerSprite);
+    SpritesRelease(Sprites);
     BitmapUnload(&TileSheet);
-
-    KeyboardDetach();
-    MouseDetach();
-    InputStop();
 
     for (int32_t id : SoundIds)
         SoundDelete(id);

@@ -10,23 +10,21 @@
 //                  the land rises (both change size every frame) and the
 //                  banner shows
 //   BannerFrame    the rest of the sequence: land risen, player gone, banner
-#include "support/temp_dir.h"
-#include "support/tile_sheet.h"
-
 #include "app/app.h"
 #include "engine/clock.h"
-#include "game/board.h"
-#include "game/game_state.h"
+#include "engine/display.h"
+#include "format/level_format.h"
+#include "game/anim.h"
 #include "game/play.h"
 #include "game/render.h"
-#include "game/sprites.h"
 #include "platform/headless/headless.h"
-#include "tools/level/level_map.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cstring>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <time.h>
@@ -56,59 +54,23 @@ const int SPARKLE_ROW = 1;
 const int SHRINK_SIZES = 15;       // drawn 49 down to 35
 const int RISE_WIDTHS = 51;        // drawn 0 to 50
 
-// The moving parts of a sprite, restored before every timed frame.
-struct SpriteMotion {
-    int32_t x, y, frameIndex, animSlot, animTicks, animStep;
+// The benchmark's own home (progress file), removed at exit.
+struct BenchHome {
+    std::string path;
+    BenchHome()
+    {
+        char pattern[] = "/tmp/quagmore-bench-XXXXXX";
+        if (mkdtemp(pattern) != nullptr)
+            path = pattern;
+    }
+    ~BenchHome()
+    {
+        if (!path.empty())
+            std::filesystem::remove_all(path);
+    }
 };
 
-SpriteMotion MotionOf(const BOB& bob)
-{
-    return {bob.x, bob.y, bob.frameIndex, bob.animSlot, bob.animTicks, bob.animStep};
-}
-
-void RestoreMotion(BOB& bob, const SpriteMotion& motion)
-{
-    bob.x = motion.x;
-    bob.y = motion.y;
-    bob.frameIndex = motion.frameIndex;
-    bob.animSlot = motion.animSlot;
-    bob.animTicks = motion.animTicks;
-    bob.animStep = motion.animStep;
-}
-
-// Everything a frame changes, so that every timed frame starts the same.
-struct FrameStart {
-    int32_t board[BOARD_SIZE][BOARD_SIZE];
-    GameStateRecord state;
-    SpriteMotion player, pile, exit, sparkle, land;
-};
-
-FrameStart Capture()
-{
-    FrameStart start;
-    std::memcpy(start.board, Board, sizeof Board);
-    start.state = GameState;
-    start.player = MotionOf(PlayerSprite);
-    start.pile = MotionOf(PileSprite);
-    start.exit = MotionOf(ExitSprite);
-    start.sparkle = MotionOf(SparkleSprite);
-    start.land = MotionOf(LandSprite);
-    return start;
-}
-
-void Restore(const FrameStart& start)
-{
-    std::memcpy(Board, start.board, sizeof Board);
-    GameState = start.state;
-    RestoreMotion(PlayerSprite, start.player);
-    RestoreMotion(PileSprite, start.pile);
-    RestoreMotion(ExitSprite, start.exit);
-    RestoreMotion(SparkleSprite, start.sparkle);
-    RestoreMotion(LandSprite, start.land);
-}
-
-// Starts the game once: the build's generated tile sheet when there is one,
-// else a flat-colour test sheet.
+// Starts the game once over the build's data: its generated tile sheet.
 void StartGameOnce()
 {
     static bool started = false;
@@ -116,79 +78,85 @@ void StartGameOnce()
         return;
     started = true;
     HeadlessReset();
-    // The benchmark's own home (progress file, test sheet), removed at exit.
-    static TempDir bench("quagmore-bench");
-    const std::string& home = bench.path;
-    PlatformSetDirectories("", home);
-    std::string data = PlatformGameDataDir();
-    if (!std::filesystem::exists(data + "/pieces.bmp")) {
-        data = home + "/data";
-        std::filesystem::create_directories(data);
-        WriteTestTileSheet(data + "/pieces.bmp");
-        PlatformSetDirectories(data, home);
+    static BenchHome home;
+    PlatformSetDirectories("", home.path);
+    if (!std::filesystem::exists(PlatformGameDataDir() + "/pieces.bmp")) {
+        std::fprintf(stderr, "quagmore-bench: no tile sheet in %s: build the game's data first\n",
+                     PlatformGameDataDir().c_str());
+        std::exit(1);
     }
     GameStartup();
     HeadlessSetClock(BENCH_CLOCK_MS);
+}
+
+// One frame as the shell runs it, without the presentation: the step, its
+// effects and the picture.
+void RunFrame()
+{
+    GameEffects effects;
+    GameStep(Game, GameInput(), ClockNow(), AppLevelStore(), effects);
+    AppApplyEffects(effects);
+    GameRender(Game, Sprites, MainDisplay.backSurface);
 }
 
 void LoadBusyBoard()
 {
     for (int row = 0; row < BOARD_SIZE; ++row)
         for (int column = 0; column < BOARD_SIZE; ++column)
-            Board[column][row] = LevelCodeFromChar(BUSY_BOARD[row][column]);
+            Game.board[column][row] = LevelCodeFromChar(BUSY_BOARD[row][column]);
 }
 
 // The sparkle in the middle of a showing.
 void ShowSparkle()
 {
-    GameState.newSparkle = 0;
-    GameState.sparkleColumn = SPARKLE_COLUMN;
-    GameState.sparkleRow = SPARKLE_ROW;
-    GameState.sparkleTime = ClockNow() - 3000;
-    SparkleSprite.animTicks = 0;
-    SparkleSprite.animStep = 3;
-    SparkleSprite.frameIndex = 3;
+    Game.newSparkle = 0;
+    Game.sparkleColumn = SPARKLE_COLUMN;
+    Game.sparkleRow = SPARKLE_ROW;
+    Game.sparkleTime = ClockNow() - 3000;
+    Game.sparkle.ticks = 0;
+    Game.sparkle.step = 3;
+    Game.sparkle.frame = 3;
 }
 
 void SetUpBusyFrame()
 {
     StartGameOnce();
-    GameState = GameStateRecord();
-    GameState.currentLevel = 5;
+    Game = GameModel();
+    Game.currentLevel = 5;
     LoadBusyBoard();
     // Frame 5 of a push to the right: the pile left its cell, which is land.
-    Board[PUSHER_COLUMN + 1][PUSHER_ROW] = TILE_LAND;
-    GameState.direction = DIRECTION_RIGHT;
-    GameState.moving = 1;
-    GameState.pushing = 1;
-    GameState.stepX = PLAYER_STEP;
-    BobSetAnimation(&PlayerSprite, 1);
-    PlayerSprite.x = PUSHER_COLUMN * CELL_SIZE + PUSH_FRAME_OFFSET;
-    PlayerSprite.y = PUSHER_ROW * CELL_SIZE;
+    Game.board[PUSHER_COLUMN + 1][PUSHER_ROW] = TILE_LAND;
+    Game.direction = DIRECTION_RIGHT;
+    Game.moving = 1;
+    Game.pushing = 1;
+    Game.stepX = PLAYER_STEP;
+    AnimSelect(Game.walk, 1);
+    Game.playerX = PUSHER_COLUMN * CELL_SIZE + PUSH_FRAME_OFFSET;
+    Game.playerY = PUSHER_ROW * CELL_SIZE;
     ShowSparkle();
-    GameState.completionTime = ClockNow();
+    Game.completionTime = ClockNow();
 }
 
 void SetUpSequenceFrame()
 {
     StartGameOnce();
-    GameState = GameStateRecord();
-    GameState.currentLevel = 5;
+    Game = GameModel();
+    Game.currentLevel = 5;
     WriteSavedLevel(5);
     LoadBusyBoard();
-    GameState.levelComplete = 1;
-    GameState.resetLevel = 4;
-    GameState.completionTime = ClockNow() - 1500;   // the banner shows
-    ExitSprite.frameIndex = 1;
-    PlayerSprite.x = EXIT_COLUMN * CELL_SIZE + 3;
-    PlayerSprite.y = EXIT_ROW * CELL_SIZE + 3;
+    Game.levelComplete = 1;
+    Game.resetLevel = 4;
+    Game.completionTime = ClockNow() - 1500;   // the banner shows
+    Game.exitFrame = 1;
+    Game.playerX = EXIT_COLUMN * CELL_SIZE + 3;
+    Game.playerY = EXIT_ROW * CELL_SIZE + 3;
     ShowSparkle();
 }
 
 int CountTiles(int32_t tile)
 {
     int count = 0;
-    for (const auto& column : Board)
+    for (const auto& column : Game.board)
         count += static_cast<int>(std::count(std::begin(column), std::end(column), tile));
     return count;
 }
@@ -204,7 +172,7 @@ long BoardPixels()
 long BannerPixels()
 {
     const int pieces = 9;
-    return pieces * BANNER_DRAWN_SIZE * BANNER_DRAWN_SIZE;
+    return pieces * SHEET_BANNER_DRAWN_SIZE * SHEET_BANNER_DRAWN_SIZE;
 }
 
 // CPU time of this thread, so that other work on the machine does not count.
@@ -244,7 +212,7 @@ void TimeFrames(benchmark::State& state, long bytes, PrepareFrame prepare)
     double begin = ThreadNanoseconds();
     for (auto _ : state) {
         prepare(frames);
-        PlayFrameBody();
+        RunFrame();
         benchmark::ClobberMemory();
         ++frames;
     }
@@ -260,8 +228,8 @@ void BusyFrame(benchmark::State& state)
 {
     SetUpBusyFrame();
     long bytes = (BoardPixels() + 2L * CELL_PIXELS) * BYTES_PER_PIXEL;   // + pile in transit, player
-    FrameStart start = Capture();
-    TimeFrames(state, bytes, [&start](long) { Restore(start); });
+    const GameModel start = Game;
+    TimeFrames(state, bytes, [&start](long) { Game = start; });
 }
 
 void SequenceFrame(benchmark::State& state)
@@ -275,28 +243,28 @@ void SequenceFrame(benchmark::State& state)
     }
     pixels /= SHRINK_SIZES * RISE_WIDTHS;
     long bytes = (BoardPixels() + BannerPixels() + pixels) * BYTES_PER_PIXEL;
-    FrameStart start = Capture();
+    const GameModel start = Game;
     TimeFrames(state, bytes, [&start](long frame) {
-        Restore(start);
-        GameState.drawnWidth = CELL_SIZE - static_cast<int32_t>(frame % SHRINK_SIZES);
-        GameState.drawnHeight = GameState.drawnWidth;
-        GameState.landRiseWidth = static_cast<int32_t>(frame % RISE_WIDTHS);
+        Game = start;
+        Game.drawnWidth = CELL_SIZE - static_cast<int32_t>(frame % SHRINK_SIZES);
+        Game.drawnHeight = Game.drawnWidth;
+        Game.landRiseWidth = static_cast<int32_t>(frame % RISE_WIDTHS);
     });
 }
 
 void BannerFrame(benchmark::State& state)
 {
     SetUpSequenceFrame();
-    GameState.playerGone = 1;
-    GameState.landRiseWidth = CELL_SIZE;
-    GameState.drawnWidth = 35;
-    GameState.drawnHeight = 35;
-    Board[EXIT_COLUMN][EXIT_ROW] = TILE_LAND;
-    ExitSprite.x = EXIT_COLUMN * CELL_SIZE;
-    ExitSprite.y = EXIT_ROW * CELL_SIZE;
+    Game.playerGone = 1;
+    Game.landRiseWidth = CELL_SIZE;
+    Game.drawnWidth = 35;
+    Game.drawnHeight = 35;
+    Game.board[EXIT_COLUMN][EXIT_ROW] = TILE_LAND;
+    Game.exitX = EXIT_COLUMN * CELL_SIZE;
+    Game.exitY = EXIT_ROW * CELL_SIZE;
     long bytes = (BoardPixels() + BannerPixels() + CELL_PIXELS) * BYTES_PER_PIXEL;   // + covering land
-    FrameStart start = Capture();
-    TimeFrames(state, bytes, [&start](long) { Restore(start); });
+    const GameModel start = Game;
+    TimeFrames(state, bytes, [&start](long) { Game = start; });
 }
 
 void MemcpyFloor(benchmark::State& state)

@@ -4,10 +4,13 @@
 #include "engine/bitmap.h"
 
 #include "engine/file_bytes.h"
+#include "platform/platform.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -57,7 +60,12 @@ int64_t PixelDataEnd(const BitmapFileHeader& file, const BitmapInfoHeader& info)
            BITMAP_BYTES_PER_PIXEL * info.width;
 }
 
-bool Loadable(const BitmapFileHeader& file, const BitmapInfoHeader& info, int64_t fileLength)
+// Headers, a colour table or gaps before the pixels: room enough for any
+// BMP writer, on top of the pixels themselves.
+const int64_t BITMAP_MAX_EXTRA_BYTES = 64 * 1024;
+
+bool Loadable(const BitmapFileHeader& file, const BitmapInfoHeader& info, int64_t fileLength,
+              int32_t maxWidth, int32_t maxHeight)
 {
     if (file.type != BITMAP_TYPE_BM)
         return false;
@@ -65,7 +73,7 @@ bool Loadable(const BitmapFileHeader& file, const BitmapInfoHeader& info, int64_
         return false;
     if (info.width <= 0 || info.height == 0)
         return false;
-    if (info.width > BITMAP_MAX_SIDE || Magnitude(info.height) > BITMAP_MAX_SIDE)
+    if (info.width > maxWidth || Magnitude(info.height) > maxHeight)
         return false;
     return PixelDataEnd(file, info) <= fileLength;
 }
@@ -103,11 +111,26 @@ int32_t BitmapRows(const BitmapFile* bitmap)
 
 int BitmapLoad(BitmapFile* bitmap, const char* fileName)
 {
-    if (bitmap == nullptr || fileName == nullptr)
+    return BitmapLoadLimited(bitmap, fileName, BITMAP_MAX_SIDE, BITMAP_MAX_SIDE);
+}
+
+int BitmapLoadLimited(BitmapFile* bitmap, const char* fileName, int32_t maxWidth, int32_t maxHeight)
+{
+    if (bitmap == nullptr || fileName == nullptr || maxWidth <= 0 || maxHeight <= 0)
         return 0;
-    std::FILE* file = std::fopen(fileName, "rb");
-    if (file == nullptr)
+    if (maxWidth > BITMAP_MAX_SIDE)
+        maxWidth = BITMAP_MAX_SIDE;
+    if (maxHeight > BITMAP_MAX_SIDE)
+        maxHeight = BITMAP_MAX_SIDE;
+    const uint64_t maxBytes =
+        static_cast<uint64_t>(PaddedRowBytes(maxWidth) * maxHeight + BITMAP_MAX_EXTRA_BYTES);
+    std::string why;
+    std::FILE* file = PlatformOpenRegularFile(fileName, maxBytes, &why);
+    if (file == nullptr) {
+        if (errno != ENOENT)
+            std::fprintf(stderr, "Quagmore: %s: %s; not loaded\n", fileName, why.c_str());
         return 0;
+    }
 
     // The record changes only once the whole image is in memory.
     uint8_t headerBytes[BITMAP_FILE_HEADER_SIZE + BITMAP_INFO_HEADER_SIZE];
@@ -116,7 +139,10 @@ int BitmapLoad(BitmapFile* bitmap, const char* fileName)
     uint8_t* pixels = nullptr;
     if (std::fread(headerBytes, 1, sizeof headerBytes, file) == sizeof headerBytes) {
         DecodeHeaders(headerBytes, &fileHeader, &infoHeader);
-        if (Loadable(fileHeader, infoHeader, FileLength(file)))
+        if (infoHeader.width > maxWidth || Magnitude(infoHeader.height) > maxHeight)
+            std::fprintf(stderr, "Quagmore: %s: %d x %lld pixels, more than %d x %d; not loaded\n", fileName,
+                         infoHeader.width, static_cast<long long>(Magnitude(infoHeader.height)), maxWidth, maxHeight);
+        else if (Loadable(fileHeader, infoHeader, FileLength(file), maxWidth, maxHeight))
             pixels = ReadRows(file, fileHeader, infoHeader);
     }
     std::fclose(file);
@@ -139,27 +165,5 @@ int BitmapUnload(BitmapFile* bitmap)
         std::free(bitmap->pixels);
         bitmap->pixels = nullptr;
     }
-    return 1;
-}
-
-int BitmapFlipVertical(uint8_t* buffer, int32_t bytesPerRow, int32_t rows)
-{
-    if (rows < 2 || bytesPerRow <= 0)
-        return 1;
-    if (buffer == nullptr)
-        return 0;
-    // Swap rows pairwise from the outside in, through one row of scratch.
-    uint8_t* scratch = static_cast<uint8_t*>(std::malloc(static_cast<size_t>(bytesPerRow)));
-    if (scratch == nullptr)
-        return 0;
-    const size_t rowSize = static_cast<size_t>(bytesPerRow);
-    for (int32_t top = 0, bottom = rows - 1; top < bottom; ++top, --bottom) {
-        uint8_t* upper = buffer + static_cast<size_t>(top) * rowSize;
-        uint8_t* lower = buffer + static_cast<size_t>(bottom) * rowSize;
-        std::memcpy(scratch, upper, rowSize);
-        std::memcpy(upper, lower, rowSize);
-        std::memcpy(lower, scratch, rowSize);
-    }
-    std::free(scratch);
     return 1;
 }

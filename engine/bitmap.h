@@ -44,9 +44,11 @@ int32_t BitmapRows(const BitmapFile* bitmap);
 // whole and right are refused before any pixel is read: type not "BM", not
 // 24-bit, compressed, width 0 or less, height 0, a side over BITMAP_MAX_SIDE,
 // or rows running past the end of the file.
+// Only a regular file is read.
 int BitmapLoad(BitmapFile* bitmap, const char* fileName);
+// The same for a picture of a known size: one wider or higher than the limits
+// (or in a file far longer than such a picture needs) is refused, and the
+// refusal said on stderr.
+int BitmapLoadLimited(BitmapFile* bitmap, const char* fileName, int32_t maxWidth, int32_t maxHeight);
 // Frees the pixels. Returns 1.
 int BitmapUnload(BitmapFile* bitmap);
-// Reverses the order of the rows in place. Returns 1, 0 when scratch memory cannot be had
-// or the buffer is null.
-int BitmapFlipVertical(uint8_t* buffer, int32_t bytesPerRow, int32_t rows);

@@ -11,11 +11,11 @@ namespace {
 // Larger drawn sizes are stretched directly instead of through a copy.
 const int32_t BOB_SCALED_COPY_MAX_SIDE = 4 * BACK_SURFACE_SIZE;
 
-SDL_Surface* CurrentFrame(const BOB* bob)
+SDL_Surface* FrameSurface(const BOB* bob, int32_t frame)
 {
-    if (bob->frameIndex < 0 || bob->frameIndex >= BOB_MAX_FRAMES)
+    if (frame < 0 || frame >= BOB_MAX_FRAMES)
         return nullptr;
-    return bob->frameSurfaces[bob->frameIndex];
+    return bob->frameSurfaces[frame];
 }
 
 // Makes the frame's picture at width x height. The frame's key is lifted for
@@ -41,19 +41,13 @@ SDL_Surface* MakeScaledCopy(SDL_Surface* frame, const SDL_Rect& frameRect, int32
     return copy;
 }
 
-// The frame surface a draw shows. nullptr when there is nothing to draw, with
-// *result set to what the draw returns: 1 for a hidden sprite, 0 for a null
-// record, a missing frame or no destination.
-SDL_Surface* FrameToDraw(BOB* bob, SDL_Surface* dest, int* result)
+// The frame surface a draw shows; nullptr for a null record, a missing frame
+// or no destination.
+SDL_Surface* FrameToDraw(const BOB* bob, int32_t frame, SDL_Surface* dest)
 {
-    *result = 0;
-    if (bob == nullptr)
+    if (bob == nullptr || dest == nullptr)
         return nullptr;
-    if (!(bob->flags & BOB_SHOWN)) {
-        *result = 1;
-        return nullptr;
-    }
-    return dest != nullptr ? CurrentFrame(bob) : nullptr;
+    return FrameSurface(bob, frame);
 }
 
 } // namespace
@@ -70,18 +64,17 @@ void BobReleaseScaled(BOB* bob)
     bob->scaledHeight = 0;
 }
 
-int BobDraw(BOB* bob, SDL_Surface* dest)
+int BobDraw(BOB* bob, int32_t frameIndex, int32_t x32, int32_t y32, SDL_Surface* dest)
 {
-    int result = 0;
-    SDL_Surface* frame = FrameToDraw(bob, dest, &result);
+    SDL_Surface* frame = FrameToDraw(bob, frameIndex, dest);
     if (frame == nullptr)
-        return result;
+        return 0;
 
     // Clip to the back surface's size: both rectangles keep the same size, so
     // a sprite at an edge is cut, never stretched.
     const int64_t limit = BACK_SURFACE_SIZE;
-    const int64_t x = bob->x;
-    const int64_t y = bob->y;
+    const int64_t x = x32;
+    const int64_t y = y32;
     const int64_t right = x + bob->width;
     const int64_t bottom = y + bob->height;
     const int64_t destLeft = x > 0 ? x : 0;
@@ -99,17 +92,16 @@ int BobDraw(BOB* bob, SDL_Surface* dest)
     return SDL_BlitSurface(frame, &source, dest, &target) == 0 ? 1 : 0;
 }
 
-int BobDrawScaled(BOB* bob, int32_t width, int32_t height, SDL_Surface* dest)
+int BobDrawScaled(BOB* bob, int32_t frameIndex, int32_t x, int32_t y, int32_t width, int32_t height, SDL_Surface* dest)
 {
-    int result = 0;
-    SDL_Surface* frame = FrameToDraw(bob, dest, &result);
+    SDL_Surface* frame = FrameToDraw(bob, frameIndex, dest);
     if (frame == nullptr)
-        return result;
+        return 0;
     if (width <= 0 || height <= 0)
         return 1;
 
     SDL_Rect frameRect = {0, 0, bob->width, bob->height};
-    SDL_Rect target = {bob->x, bob->y, width, height};
+    SDL_Rect target = {x, y, width, height};
     if (width == bob->width && height == bob->height)
         return SDL_BlitSurface(frame, &frameRect, dest, &target) == 0 ? 1 : 0;
     if (width > BOB_SCALED_COPY_MAX_SIDE || height > BOB_SCALED_COPY_MAX_SIDE)
@@ -117,13 +109,13 @@ int BobDrawScaled(BOB* bob, int32_t width, int32_t height, SDL_Surface* dest)
 
     // A keyed stretch costs many times a keyed copy, and the game draws the
     // same frame at the same size for many frames running: keep the picture.
-    if (bob->scaledSurface == nullptr || bob->scaledFrame != bob->frameIndex || bob->scaledWidth != width ||
+    if (bob->scaledSurface == nullptr || bob->scaledFrame != frameIndex || bob->scaledWidth != width ||
         bob->scaledHeight != height) {
         BobReleaseScaled(bob);
         bob->scaledSurface = MakeScaledCopy(frame, frameRect, width, height);
         if (bob->scaledSurface == nullptr)
             return 0;
-        bob->scaledFrame = bob->frameIndex;
+        bob->scaledFrame = frameIndex;
         bob->scaledWidth = width;
         bob->scaledHeight = height;
     } else {

@@ -1,9 +1,7 @@
-// Millisecond clock over the platform's tick count, and the random helper.
+// Millisecond clock over the platform's tick count.
 #include "engine/clock.h"
 
 #include "platform/platform.h"
-
-#include <cstdlib>
 
 uint32_t ClockMarkTime = 0;
 
@@ -26,11 +24,4 @@ void ClockWaitSinceMark(uint32_t ms)
     // Unsigned difference: correct across the wrap of the tick count.
     while (ClockNow() - ClockMarkTime < ms)
         PlatformSleep(CLOCK_WAIT_STEP_MS);
-}
-
-int32_t RandomBelow(int32_t n)
-{
-    if (n == 0)
-        return 0;
-    return std::rand() % n;
 }

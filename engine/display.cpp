@@ -18,17 +18,12 @@ SDL_Surface* DisplayCreateSurface(int32_t width, int32_t height)
     return SDL_CreateRGBSurfaceWithFormat(0, width, height, DISPLAY_PIXEL_BITS, DISPLAY_PIXEL_FORMAT);
 }
 
-int DisplayStart(int32_t width, int32_t height, int32_t bits)
+int DisplayStart()
 {
-    // The desktop keeps its mode: the one asked for is only recorded.
-    MainDisplay.modeWidth = width;
-    MainDisplay.modeHeight = height;
-    MainDisplay.modeBits = bits;
     if (MainDisplay.backSurface == nullptr)
         MainDisplay.backSurface = DisplayCreateSurface(BACK_SURFACE_SIZE, BACK_SURFACE_SIZE);
     if (MainDisplay.backSurface == nullptr)
         return 0;
-    MainDisplay.started = 1;
     return 1;
 }
 
@@ -38,7 +33,6 @@ int DisplayShutdown()
         SDL_FreeSurface(MainDisplay.backSurface);
         MainDisplay.backSurface = nullptr;
     }
-    MainDisplay.started = 0;
     return 1;
 }
 

@@ -9,17 +9,13 @@ struct SDL_Surface;
 enum { BACK_SURFACE_SIZE = 600 };
 
 struct Display {
-    int32_t started;           // 1 once DisplayStart has made the back surface
-    int32_t modeWidth;         // the mode asked for; the desktop is never changed
-    int32_t modeHeight;
-    int32_t modeBits;
     SDL_Surface* backSurface;  // 600 x 600, 32-bit XRGB
 };
 
 extern Display MainDisplay;
 
-// Records the mode and makes the back surface. 1 on success, 0 on failure.
-int DisplayStart(int32_t width, int32_t height, int32_t bits);
+// Makes the back surface; the desktop keeps its mode. 1 on success, 0 on failure.
+int DisplayStart();
 // Releases the back surface. Returns 1.
 int DisplayShutdown();
 // Waits for the next frame slot. Returns 1.

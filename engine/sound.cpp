@@ -44,14 +44,13 @@ int SoundSystemStart()
     }
     for (int32_t id = 0; id < SOUND_MAX; ++id) {
         SoundReleaseBuffer(SoundTable[id]);
-        SoundTable[id] = SoundSlot{0, SOUND_FREE, 0, 0, id};
+        SoundTable[id] = SoundSlot{0, SOUND_FREE};
     }
     return 1;
 }
 
-int SoundLoadWave(const char* fileName, int32_t controlFlags)
+int SoundLoadWave(const char* fileName)
 {
-    (void)controlFlags;  // buffer creation flags: the platform's sounds have none
     if (!SoundDeviceOpen || fileName == nullptr)
         return SOUND_NONE;
     int32_t id = 0;
@@ -73,14 +72,11 @@ int SoundLoadWave(const char* fileName, int32_t controlFlags)
     SoundSlot& slot = SoundTable[id];
     slot.buffer = handle;
     slot.slotState = SOUND_LOADED;
-    slot.rate = static_cast<int32_t>(wav.sampleRate);
-    slot.size = static_cast<int32_t>(size);
     return id;
 }
 
-int SoundPlay(int32_t id, int32_t playFlags)
+int SoundPlay(int32_t id)
 {
-    (void)playFlags;  // every sound plays once; the game asks for nothing else
     SoundSlot* slot = SoundWithBuffer(id);
     if (slot == nullptr)
         return 1;
@@ -101,13 +97,6 @@ int SoundDelete(int32_t id)
     SoundSlot* slot = SoundWithBuffer(id);
     if (slot != nullptr)
         SoundReleaseBuffer(*slot);
-    return 1;
-}
-
-int SoundStopAll()
-{
-    for (int32_t id = 0; id < SOUND_MAX; ++id)
-        SoundStop(id);
     return 1;
 }
 

@@ -3,10 +3,13 @@
 #include "engine/wav.h"
 
 #include "engine/file_bytes.h"
+#include "platform/platform.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <string>
 
 namespace {
 
@@ -81,9 +84,13 @@ int WavLoad(const char* fileName, WavSound* sound)
 {
     if (fileName == nullptr || sound == nullptr)
         return 0;
-    std::FILE* file = std::fopen(fileName, "rb");
-    if (file == nullptr)
+    std::string why;
+    std::FILE* file = PlatformOpenRegularFile(fileName, WAV_MAX_FILE_BYTES, &why);
+    if (file == nullptr) {
+        if (errno != ENOENT)
+            std::fprintf(stderr, "Quagmore: %s: %s; not loaded\n", fileName, why.c_str());
         return 0;
+    }
     *sound = WavSound();
     int loaded = WavRead(file, sound);
     std::fclose(file);

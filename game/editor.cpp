@@ -1,21 +1,12 @@
-// The level editor. Presses are noted by the window procedure between frames
-// and applied here, one per button and frame, each followed by a short pause.
+// The level editor. Presses are kept in the model between frames and applied
+// here, one per button and frame, each followed by a short pause.
 #include "game/editor.h"
-
-#include "game/board.h"
-#include "game/game_state.h"
-#include "game/sprites.h"
-
-#include "engine/bob.h"
-#include "engine/clock.h"
-#include "engine/display.h"
-#include "engine/input.h"
-
-MouseClickRecord MouseClick;
 
 namespace {
 
 const int32_t PICTURE_SIZE = BOARD_SIZE * CELL_SIZE;
+// The one message for a level file that can't be opened or written.
+const char* const FILE_OPEN_FAILED = "INVALID_HANDLE_VALUE";
 
 // The cell under a picture pixel; false when the pixel lies off the board.
 bool CellUnderPointer(int32_t x, int32_t y, int32_t& column, int32_t& row)
@@ -50,110 +41,95 @@ int32_t RightPressResult(int32_t code)
     }
 }
 
-void ApplyPress(int32_t (*result)(int32_t))
+void ApplyPress(GameModel& model, int32_t (*result)(int32_t), GameEffects& effects)
 {
-    ClockMark();
     int32_t column = 0;
     int32_t row = 0;
-    if (CellUnderPointer(MouseClick.x, MouseClick.y, column, row))
-        Board[column][row] = result(Board[column][row]);
-    ClockWaitSinceMark(EDITOR_CLICK_PAUSE_MS);
+    if (CellUnderPointer(model.press.x, model.press.y, column, row))
+        model.board[column][row] = result(model.board[column][row]);
+    effects.Add(EFFECT_PAUSE, EDITOR_CLICK_PAUSE_MS);
 }
 
-void SaveBoardToLevelFile()
+void SaveBoardToLevelFile(GameModel& model, GameLevelStore& store, GameEffects& effects)
 {
     for (int32_t column = 0; column < BOARD_SIZE; ++column)
         for (int32_t row = 0; row < BOARD_SIZE; ++row)
-            LevelBuffer[LevelByteIndex(column, row)] = static_cast<int8_t>(Board[column][row]);
-    WriteLevelFile();
+            model.levelBuffer[LevelByteIndex(column, row)] = static_cast<int8_t>(model.board[column][row]);
+    if (!store.LevelWrite(model.levelBuffer, LEVEL_FILE_SIZE))
+        effects.Add(EFFECT_MESSAGE, 0, FILE_OPEN_FAILED);
 }
 
 // The raw copy: start cells stay start cells and any byte comes through.
-void LoadBoardFromLevelFile()
+void LoadBoardFromLevelFile(GameModel& model, GameLevelStore& store, GameEffects& effects)
 {
-    LoadLevelFile(EDITOR_LEVEL);
+    if (!store.LevelRead(EDITOR_LEVEL, model.levelBuffer, LEVEL_FILE_SIZE))
+        effects.Add(EFFECT_MESSAGE, 0, FILE_OPEN_FAILED);
     for (int32_t column = 0; column < BOARD_SIZE; ++column)
         for (int32_t row = 0; row < BOARD_SIZE; ++row)
-            Board[column][row] = LevelBuffer[LevelByteIndex(column, row)];
+            model.board[column][row] = model.levelBuffer[LevelByteIndex(column, row)];
 }
 
-void DrawEditorSprite(BOB* sprite, int32_t x, int32_t y)
-{
-    BobSetPosition(sprite, x, y);
-    BobDraw(sprite, MainDisplay.backSurface);
-}
-
-// Land shows whatever frame the last play frame left in LandSprite; no
-// shores, sparkle or animation here.
-void DrawEditorBoard()
+// The editor lays piles, exits and the player on their cells; each keeps the
+// position of the last cell it was laid on, as it does in play.
+void LayEditorBoard(GameModel& model)
 {
     for (int32_t column = 0; column < BOARD_SIZE; ++column)
         for (int32_t row = 0; row < BOARD_SIZE; ++row) {
             int32_t x = column * CELL_SIZE;
             int32_t y = row * CELL_SIZE;
-            int32_t code = Board[column][row];
-            DrawEditorSprite(&WaterSprite, x, y);
-            BOB* onLand = nullptr;
-            switch (code) {
-            case TILE_LAND:
-                break;
+            switch (model.board[column][row]) {
             case TILE_PILE:
-                onLand = &PileSprite;
+                model.pileX = x;
+                model.pileY = y;
                 break;
             case TILE_EXIT:
-                onLand = &ExitSprite;
+                model.exitX = x;
+                model.exitY = y;
                 break;
             case TILE_START:
-                onLand = &PlayerSprite;
+                model.playerX = x;
+                model.playerY = y;
                 break;
             default:
-                continue;
+                break;
             }
-            DrawEditorSprite(&LandSprite, x, y);
-            if (onLand != nullptr)
-                DrawEditorSprite(onLand, x, y);
         }
 }
 
 } // namespace
 
-void RecordLeftClick(int32_t x, int32_t y)
+void GamePressRecord(GameModel& model, GameButton button, int32_t x, int32_t y)
 {
-    MouseClick.leftPending = 1;
-    MouseClick.x = x;
-    MouseClick.y = y;
+    if (button == BUTTON_LEFT)
+        model.press.leftPending = 1;
+    else
+        model.press.rightPending = 1;
+    model.press.x = x;
+    model.press.y = y;
 }
 
-void RecordRightClick(int32_t x, int32_t y)
+void EditorStep(GameModel& model, const GameInput& input, GameLevelStore& store, GameEffects& effects)
 {
-    MouseClick.rightPending = 1;
-    MouseClick.x = x;
-    MouseClick.y = y;
-}
-
-void EditorFrame()
-{
-    KeyboardPoll();
-    if (KeyState[DIK_S] != 0)
-        SaveBoardToLevelFile();
-    if (KeyState[DIK_L] != 0)
-        LoadBoardFromLevelFile();
-    if (KeyAsyncDown(VK_RETURN)) {
-        ResetLevel();
-        GameState.editor = 0;
+    if (input.save)
+        SaveBoardToLevelFile(model, store, effects);
+    if (input.load)
+        LoadBoardFromLevelFile(model, store, effects);
+    if (input.enter) {
+        GameResetLevel(model, store, effects);
+        model.editor = 0;
     }
-    if (GameState.clearBoard) {
-        ClearBoard();
-        GameState.clearBoard = 0;
+    if (model.clearBoard) {
+        BoardClear(model.board);
+        model.clearBoard = 0;
     }
-    if (MouseClick.leftPending) {
-        ApplyPress(LeftPressResult);
-        MouseClick.leftPending = 0;
+    if (model.press.leftPending) {
+        ApplyPress(model, LeftPressResult, effects);
+        model.press.leftPending = 0;
     }
-    if (MouseClick.rightPending) {
-        ApplyPress(RightPressResult);
-        MouseClick.rightPending = 0;
+    if (model.press.rightPending) {
+        ApplyPress(model, RightPressResult, effects);
+        model.press.rightPending = 0;
     }
-    DrawEditorBoard();
-    DisplayPresent();
+    LayEditorBoard(model);
+    model.view.kind = VIEW_EDITOR;
 }

@@ -3,62 +3,59 @@
 // Progress is recorded in every frame of the sequence.
 #include "game/play.h"
 
-#include "game/board.h"
-#include "game/game_state.h"
-#include "game/render.h"
-#include "game/sprites.h"
-
-#include "app/app.h"
-#include "engine/clock.h"
-#include "engine/sound.h"
-
 namespace {
 
 const int32_t SHRUNK_PLAYER_SIZE = 35;
 const uint32_t BANNER_AFTER_MS = 1000;
 const uint32_t FINISH_SOUND_AFTER_MS = 4000;
 const uint32_t NEXT_LEVEL_AFTER_MS = 6000;
+// The land over the exit shows the picture of land without shores.
+const int32_t COVERING_LAND_FRAME = 0;
 
 } // namespace
 
-void AnimateLevelComplete()
+void SequenceAnimate(GameModel& model)
 {
-    if (GameState.drawnWidth > SHRUNK_PLAYER_SIZE) {
-        --GameState.drawnWidth;
-        --GameState.drawnHeight;
-        if (RandomBelow(2) == 1) {
-            ++PlayerSprite.x;
-            ++PlayerSprite.y;
+    if (model.drawnWidth > SHRUNK_PLAYER_SIZE) {
+        --model.drawnWidth;
+        --model.drawnHeight;
+        if (RandomBelow(model.random, 2) == 1) {
+            ++model.playerX;
+            ++model.playerY;
         }
     }
-    if (!GameState.playerGone)
-        DrawShrinkingPlayer();
+    GameView& view = model.view;
+    view.player = model.playerGone ? PLAYER_HIDDEN : PLAYER_SHRUNK;
+    view.playerX = model.playerX;
+    view.playerY = model.playerY;
+    view.playerFrame = model.walk.frame;
+    view.playerWidth = model.drawnWidth;
+    view.playerHeight = model.drawnHeight;
 
-    // The exit is the one the exit layer drew last.
-    int32_t exitColumn = ExitSprite.x / CELL_SIZE;
-    int32_t exitRow = ExitSprite.y / CELL_SIZE;
-    DrawCoveringLand(exitColumn, exitRow);
-    ++GameState.landRiseWidth;
-    if (GameState.landRiseWidth > CELL_SIZE) {
-        GameState.landRiseWidth = CELL_SIZE;
+    // The land rises over the exit laid last.
+    int32_t exitColumn = model.exitX / CELL_SIZE;
+    int32_t exitRow = model.exitY / CELL_SIZE;
+    view.coverShown = 1;
+    model.landFrame = COVERING_LAND_FRAME;
+    view.coverWidth = model.landRiseWidth;
+    ++model.landRiseWidth;
+    if (model.landRiseWidth > CELL_SIZE) {
+        model.landRiseWidth = CELL_SIZE;
         if (BoardHasCell(exitColumn, exitRow))
-            Board[exitColumn][exitRow] = TILE_LAND;
-        GameState.playerGone = 1;
+            model.board[exitColumn][exitRow] = TILE_LAND;
+        model.playerGone = 1;
     }
 }
 
-void RunSequenceTimers()
+void SequenceTimers(GameModel& model, uint32_t now, GameLevelStore& store, GameEffects& effects)
 {
-    uint32_t elapsed = ClockNow() - GameState.completionTime;
-    if (elapsed > BANNER_AFTER_MS)
-        DrawBanner();
-    if (elapsed > FINISH_SOUND_AFTER_MS && GameState.finishedSound) {
-        SoundPlay(SoundIds[SOUND_FINISHED], 0);
-        GameState.finishedSound = 0;
+    uint32_t elapsed = now - model.completionTime;
+    model.view.bannerShown = elapsed > BANNER_AFTER_MS;
+    if (elapsed > FINISH_SOUND_AFTER_MS && model.finishedSound) {
+        effects.Add(EFFECT_SOUND, SOUND_FINISHED);
+        model.finishedSound = 0;
     }
-    if (elapsed > NEXT_LEVEL_AFTER_MS && !GameState.allFinished)
-        StartLevel();
-    EnableLevelMenu(GameState.currentLevel);
-    if (GameState.currentLevel > ReadSavedLevel())
-        WriteSavedLevel(GameState.currentLevel);
+    if (elapsed > NEXT_LEVEL_AFTER_MS && !model.allFinished)
+        GameStartLevel(model, store, effects);
+    effects.Add(EFFECT_PROGRESS, model.currentLevel);
 }

@@ -1,57 +1,70 @@
 // Starting and restarting a level: the board is rebuilt from the level file.
-#include "game/board.h"
-#include "game/game_state.h"
-#include "game/sprites.h"
-
-#include "app/app.h"
-#include "platform/platform.h"
+#include "game/step.h"
 
 namespace {
 
+// The one message for a level file that can't be opened.
+const char* const FILE_OPEN_FAILED = "INVALID_HANDLE_VALUE";
 const int32_t FULL_PLAYER_SIZE = CELL_SIZE;
+const int32_t FIRST_LEVEL = 1;
 
 // Onto a cleared board: land, piles and exits come over from the level
 // buffer, start cells become land with the player on the last one scanned,
 // and every other cell stays water.
-void CopyLevelToBoard()
+void CopyLevelToBoard(GameModel& model)
 {
     for (int32_t column = 0; column < BOARD_SIZE; ++column)
         for (int32_t row = 0; row < BOARD_SIZE; ++row) {
-            int32_t code = LevelBuffer[LevelByteIndex(column, row)];
+            int32_t code = model.levelBuffer[LevelByteIndex(column, row)];
             if (code == TILE_LAND || code == TILE_PILE || code == TILE_EXIT) {
-                Board[column][row] = code;
+                model.board[column][row] = code;
             } else if (code == TILE_START) {
-                Board[column][row] = TILE_LAND;
-                PlayerSprite.x = column * CELL_SIZE;
-                PlayerSprite.y = row * CELL_SIZE;
+                model.board[column][row] = TILE_LAND;
+                model.playerX = column * CELL_SIZE;
+                model.playerY = row * CELL_SIZE;
             }
         }
 }
 
 } // namespace
 
-void StartLevel()
+void GameEffects::Add(GameEffectKind kind, int32_t value, const char* text)
 {
-    PlatformTrace("level", GameState.currentLevel);
-    PlatformMenuEnable(IDM_LEVEL_1, 1);
-    LoadLevelFile(GameState.currentLevel);
-    GameState.resetLevel = GameState.currentLevel;
-
-    GameState.landRiseWidth = 0;
-    GameState.playerGone = 0;
-    GameState.drawnWidth = FULL_PLAYER_SIZE;
-    GameState.drawnHeight = FULL_PLAYER_SIZE;
-    GameState.levelComplete = 0;
-    GameState.allFinished = 0;
-
-    ClearBoard();
-    CopyLevelToBoard();
-    ExitSprite.frameIndex = 0;
-    PlayerSprite.frameIndex = 0;
+    // A step makes a handful of effects; the array has room for many more.
+    if (count < GAME_EFFECTS_MAX)
+        items[count++] = GameEffect{kind, value, text};
 }
 
-void ResetLevel()
+void GameStartLevel(GameModel& model, GameLevelStore& store, GameEffects& effects)
 {
-    GameState.currentLevel = static_cast<uint8_t>(GameState.resetLevel);
-    StartLevel();
+    effects.Add(EFFECT_LEVEL_STARTED, model.currentLevel);
+    effects.Add(EFFECT_LEVELS_OPEN, FIRST_LEVEL);
+    // A shorter file fills only the first bytes; the rest keep what they held.
+    if (!store.LevelRead(model.currentLevel, model.levelBuffer, LEVEL_FILE_SIZE))
+        effects.Add(EFFECT_MESSAGE, 0, FILE_OPEN_FAILED);
+    model.resetLevel = model.currentLevel;
+
+    model.landRiseWidth = 0;
+    model.playerGone = 0;
+    model.drawnWidth = FULL_PLAYER_SIZE;
+    model.drawnHeight = FULL_PLAYER_SIZE;
+    model.levelComplete = 0;
+    model.allFinished = 0;
+
+    BoardClear(model.board);
+    CopyLevelToBoard(model);
+    model.exitFrame = 0;
+    model.walk.frame = 0;
+}
+
+void GameResetLevel(GameModel& model, GameLevelStore& store, GameEffects& effects)
+{
+    model.currentLevel = static_cast<uint8_t>(model.resetLevel);
+    GameStartLevel(model, store, effects);
+}
+
+void GameChooseLevel(GameModel& model, int32_t level, GameLevelStore& store, GameEffects& effects)
+{
+    model.currentLevel = static_cast<uint8_t>(level);
+    GameStartLevel(model, store, effects);
 }

@@ -1,35 +1,31 @@
-// One frame of play: the rules that move the player and the piles, the exit
-// and the level-complete sequence, and the order in which a frame runs them
-// together with the drawing.
+// The rules of a play frame, in the order the play step runs them.
 #pragma once
 
-#include "game/board.h"
+#include "game/step.h"
 
-#include <cstdint>
-
-enum { DIRECTION_NONE = 0, DIRECTION_LEFT = 1, DIRECTION_UP = 2, DIRECTION_RIGHT = 3, DIRECTION_DOWN = 4 };
+enum GameDirection : int32_t { DIRECTION_NONE = 0, DIRECTION_LEFT = 1, DIRECTION_UP = 2, DIRECTION_RIGHT = 3, DIRECTION_DOWN = 4 };
 // The player's position stays on the board: at most the last cell's corner.
 enum { PLAYER_STEP = 5, PLAYER_MAX_POSITION = (BOARD_SIZE - 1) * CELL_SIZE };
 
-// One pass of play, presentation included. Returns 1.
-int PlayFrame();
-// Everything PlayFrame does except presenting the back surface.
-void PlayFrameBody();
+void PlayStep(GameModel& model, const GameInput& input, uint32_t now, GameLevelStore& store, GameEffects& effects);
 
-// True when the player stands exactly on a cell; on such a frame outside the
-// level-complete sequence it also applies the exit rule.
-bool CellReached();
-int32_t PlayerColumn();
-int32_t PlayerRow();
+// True when the player stands exactly on a cell.
+bool PlayerAligned(const GameModel& model);
+int32_t PlayerColumn(const GameModel& model);
+int32_t PlayerRow(const GameModel& model);
 
-// The rule steps of a frame, in the order PlayFrameBody runs them.
-void ChooseDirection();
-void DecideMovement();
+// On an aligned frame outside the sequence, standing on an exit solves the
+// level. Returns whether the player is aligned.
+bool PlayApplyExitRule(GameModel& model, GameEffects& effects);
+void PlayChooseDirection(GameModel& model, const GameInput& input, GameEffects& effects);
+void PlayDecideMovement(GameModel& model);
 // Places the pile in transit one cell ahead of the player and lands it when
-// it is aligned on its target cell. Draws nothing.
-void MovePileInTransit();
-void StepPlayer();
-// The shrinking player, the land that rises over the exit, and their drawing.
-void AnimateLevelComplete();
-// Banner, finish sound, next level and progress of the level-complete sequence.
-void RunSequenceTimers();
+// it is aligned on its target cell.
+void PlayMovePileInTransit(GameModel& model, GameEffects& effects);
+void PlayStepPlayer(GameModel& model);
+// The sparkle: a new water cell when one is due, and its glint.
+void SparkleUpdate(GameModel& model, uint32_t now);
+// The player shrinks and land rises over the exit.
+void SequenceAnimate(GameModel& model);
+// Banner, finish sound, next level and progress of the sequence.
+void SequenceTimers(GameModel& model, uint32_t now, GameLevelStore& store, GameEffects& effects);

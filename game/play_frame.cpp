@@ -1,61 +1,106 @@
-// The order of one play frame: input, rules and layers interleaved exactly
-// as the game has always run them, then the presentation.
+// The order of one play frame: the keys, the move, the layers as they are
+// laid, the pile in transit, the player's step and the level-complete sequence.
 #include "game/play.h"
 
-#include "game/board.h"
-#include "game/game_state.h"
+#include "game/editor.h"
 #include "game/render.h"
 
-#include "app/app.h"
-#include "engine/clock.h"
-#include "engine/display.h"
-#include "engine/input.h"
-#include "platform/platform.h"
+#include <algorithm>
 
-void PlayFrameBody()
+namespace {
+
+const char* const NO_KEYBOARD = "No keyboard!";
+
+// What laying the board's layers fixes for the frame: the board as shown, and
+// the last land, pile and exit cells laid, which the land picture, the pile
+// and the exit position keep until they are laid again.
+void LayLayers(GameModel& model)
 {
-    // Escape ends the program through the main loop; this frame still runs.
-    if (KeyAsyncDown(VK_ESCAPE))
-        PlatformPostMessage(PLATFORM_WM_DESTROY, 0, 0);
-    if (!KeyboardPoll())
-        ShowMessage("No keyboard!");
-    // Keys act in every frame they are down: R held restarts again and again.
-    if (KeyState[DIK_R] != 0)
-        ResetLevel();
-    if (KeyState[DIK_D] != 0) {
-        GameState.editor = 1;
-        GameState.clearBoard = 1;
+    GameView& view = model.view;
+    std::copy(&model.board[0][0], &model.board[0][0] + LEVEL_TILE_BYTES, &view.board[0][0]);
+    view.exitFrame = model.exitFrame;
+    int32_t lastLand = -1;
+    int32_t lastPile = -1;
+    int32_t lastExit = -1;
+    for (int32_t cell = 0; cell < LEVEL_TILE_BYTES; ++cell) {
+        int32_t code = model.board[cell / BOARD_SIZE][cell % BOARD_SIZE];
+        if (code == TILE_LAND)
+            lastLand = cell;
+        else if (code == TILE_PILE)
+            lastPile = cell;
+        else if (code == TILE_EXIT)
+            lastExit = cell;
     }
-
-    ChooseDirection();
-    if (CellReached())
-        DecideMovement();
-
-    DrawWaterLayer();
-    DrawSparkle();
-    DrawLandLayer();
-    DrawPileLayer();
-    DrawExitLayer();
-    if (GameState.pushing) {
-        MovePileInTransit();
-        DrawPileInTransit();
+    // Piles are laid after land, each on its own land.
+    int32_t lastLandPicture = lastPile >= 0 ? lastPile : lastLand;
+    if (lastLandPicture >= 0)
+        model.landFrame = ShoreFrame(model.board, lastLandPicture / BOARD_SIZE, lastLandPicture % BOARD_SIZE);
+    if (lastPile >= 0) {
+        model.pileX = lastPile / BOARD_SIZE * CELL_SIZE;
+        model.pileY = lastPile % BOARD_SIZE * CELL_SIZE;
     }
-
-    if (GameState.moving)
-        StepPlayer();
-
-    if (GameState.levelComplete) {
-        AnimateLevelComplete();
-        RunSequenceTimers();
-    } else {
-        DrawPlayer();
-        GameState.completionTime = ClockNow();
+    if (lastExit >= 0) {
+        model.exitX = lastExit / BOARD_SIZE * CELL_SIZE;
+        model.exitY = lastExit % BOARD_SIZE * CELL_SIZE;
     }
 }
 
-int PlayFrame()
+} // namespace
+
+void PlayStep(GameModel& model, const GameInput& input, uint32_t now, GameLevelStore& store, GameEffects& effects)
 {
-    PlayFrameBody();
-    DisplayPresent();
-    return 1;
+    GameView& view = model.view;
+    view.kind = VIEW_PLAY;
+    view.pileShown = 0;
+    view.coverShown = 0;
+    view.bannerShown = 0;
+    view.player = PLAYER_HIDDEN;
+
+    // Escape ends the program through the shell; this frame still runs.
+    if (input.escape)
+        effects.Add(EFFECT_QUIT);
+    if (!input.keyboard)
+        effects.Add(EFFECT_MESSAGE, 0, NO_KEYBOARD);
+    // Keys act in every frame they are down: R held restarts again and again.
+    if (input.reset)
+        GameResetLevel(model, store, effects);
+    if (input.editor) {
+        model.editor = 1;
+        model.clearBoard = 1;
+    }
+
+    PlayChooseDirection(model, input, effects);
+    if (PlayApplyExitRule(model, effects))
+        PlayDecideMovement(model);
+
+    SparkleUpdate(model, now);
+    LayLayers(model);
+    if (model.pushing) {
+        PlayMovePileInTransit(model, effects);
+        view.pileShown = 1;
+    }
+
+    if (model.moving)
+        PlayStepPlayer(model);
+
+    if (model.levelComplete) {
+        SequenceAnimate(model);
+        SequenceTimers(model, now, store, effects);
+    } else {
+        view.player = PLAYER_WHOLE;
+        view.playerX = model.playerX;
+        view.playerY = model.playerY;
+        view.playerFrame = model.walk.frame;
+        view.playerWidth = CELL_SIZE;
+        view.playerHeight = CELL_SIZE;
+        model.completionTime = now;
+    }
+}
+
+void GameStep(GameModel& model, const GameInput& input, uint32_t now, GameLevelStore& store, GameEffects& effects)
+{
+    if (model.editor)
+        EditorStep(model, input, store, effects);
+    else
+        PlayStep(model, input, now, store, effects);
 }

@@ -2,31 +2,23 @@
 // and the pile in transit.
 #include "game/play.h"
 
-#include "game/board.h"
-#include "game/game_state.h"
-#include "game/sprites.h"
-
-#include "engine/bob.h"
-#include "engine/input.h"
-#include "engine/sound.h"
+#include "game/anim.h"
 
 namespace {
 
-// What a direction means: the walking animation, the way to the next cell
-// and the arrow that selects it.
+// What a direction means: the walking animation and the way to the next cell.
 struct DirectionRule {
-    int32_t animSlot;
+    int32_t walkList;
     int32_t columnStep;
     int32_t rowStep;
-    uint8_t key;
 };
 
 const DirectionRule DIRECTION_RULES[] = {
-    {0, 0, 0, 0},              // none
-    {0, -1, 0, DIK_LEFT},      // left
-    {2, 0, -1, DIK_UP},        // up
-    {1, 1, 0, DIK_RIGHT},      // right
-    {3, 0, 1, DIK_DOWN},       // down
+    {0, 0, 0},    // none
+    {0, -1, 0},   // left
+    {2, 0, -1},   // up
+    {1, 1, 0},    // right
+    {3, 0, 1},    // down
 };
 
 bool IsAligned(int32_t coordinate)
@@ -44,146 +36,151 @@ int32_t ClampPosition(int32_t value)
 }
 
 // The board's code of a cell, or -1 for a cell off the board.
-int32_t CellOrNone(int32_t column, int32_t row)
+int32_t CellOrNone(const GameModel& model, int32_t column, int32_t row)
 {
-    return BoardHasCell(column, row) ? Board[column][row] : -1;
+    return BoardHasCell(column, row) ? model.board[column][row] : -1;
 }
 
-void ApplyExitRule()
+void SolveLevel(GameModel& model, GameEffects& effects)
 {
-    GameState.levelComplete = 1;
-    if (GameState.currentLevel == LAST_LEVEL) {
-        GameState.finishedSound = 1;
-        GameState.allFinished = 1;
+    model.levelComplete = 1;
+    if (model.currentLevel == LAST_LEVEL) {
+        model.finishedSound = 1;
+        model.allFinished = 1;
     }
-    GameState.resetLevel = GameState.currentLevel;
-    GameState.currentLevel = static_cast<uint8_t>(GameState.currentLevel + 1);
-    if (GameState.currentLevel > LAST_LEVEL)
-        GameState.currentLevel = LAST_LEVEL;
-    SoundPlay(SoundIds[SOUND_APPLAUSE], 0);
-    ExitSprite.frameIndex = 1;
+    model.resetLevel = model.currentLevel;
+    model.currentLevel = static_cast<uint8_t>(model.currentLevel + 1);
+    if (model.currentLevel > LAST_LEVEL)
+        model.currentLevel = LAST_LEVEL;
+    effects.Add(EFFECT_SOUND, SOUND_APPLAUSE);
+    model.exitFrame = 1;
 }
 
 } // namespace
 
-int32_t PlayerColumn()
+bool PlayerAligned(const GameModel& model)
 {
-    return PlayerSprite.x / CELL_SIZE;
+    return IsAligned(model.playerX) && IsAligned(model.playerY);
 }
 
-int32_t PlayerRow()
+int32_t PlayerColumn(const GameModel& model)
 {
-    return PlayerSprite.y / CELL_SIZE;
+    return model.playerX / CELL_SIZE;
 }
 
-bool CellReached()
+int32_t PlayerRow(const GameModel& model)
 {
-    if (!IsAligned(PlayerSprite.x) || !IsAligned(PlayerSprite.y))
+    return model.playerY / CELL_SIZE;
+}
+
+bool PlayApplyExitRule(GameModel& model, GameEffects& effects)
+{
+    if (!PlayerAligned(model))
         return false;
-    if (GameState.levelComplete)
-        return true;
-    if (CellOrNone(PlayerColumn(), PlayerRow()) != TILE_EXIT)
-        return true;
-    ApplyExitRule();
+    if (!model.levelComplete && CellOrNone(model, PlayerColumn(model), PlayerRow(model)) == TILE_EXIT)
+        SolveLevel(model, effects);
     return true;
 }
 
-void ChooseDirection()
+void PlayChooseDirection(GameModel& model, const GameInput& input, GameEffects& effects)
 {
-    if (!CellReached())
+    if (!PlayApplyExitRule(model, effects))
         return;
-    GameState.direction = DIRECTION_NONE;
-    if (GameState.levelComplete)
+    model.direction = DIRECTION_NONE;
+    if (model.levelComplete)
         return;
     // Tested in this order, each overwriting: down wins, then right, up, left.
-    for (int32_t direction = DIRECTION_LEFT; direction <= DIRECTION_DOWN; ++direction)
-        if (KeyState[DIRECTION_RULES[direction].key] != 0)
-            GameState.direction = direction;
+    if (input.left)
+        model.direction = DIRECTION_LEFT;
+    if (input.up)
+        model.direction = DIRECTION_UP;
+    if (input.right)
+        model.direction = DIRECTION_RIGHT;
+    if (input.down)
+        model.direction = DIRECTION_DOWN;
 }
 
-void DecideMovement()
+void PlayDecideMovement(GameModel& model)
 {
-    GameState.stepX = 0;
-    GameState.stepY = 0;
-    GameState.moving = 0;
-    GameState.pushing = 0;
-    if (GameState.direction < DIRECTION_LEFT || GameState.direction > DIRECTION_DOWN)
+    model.stepX = 0;
+    model.stepY = 0;
+    model.moving = 0;
+    model.pushing = 0;
+    if (model.direction < DIRECTION_LEFT || model.direction > DIRECTION_DOWN)
         return;
 
-    const DirectionRule& rule = DIRECTION_RULES[GameState.direction];
-    int32_t column = PlayerColumn();
-    int32_t row = PlayerRow();
-    int32_t nextColumn = column + rule.columnStep;
-    int32_t nextRow = row + rule.rowStep;
+    const DirectionRule& rule = DIRECTION_RULES[model.direction];
+    int32_t nextColumn = PlayerColumn(model) + rule.columnStep;
+    int32_t nextRow = PlayerRow(model) + rule.rowStep;
     int32_t beyondColumn = nextColumn + rule.columnStep;
     int32_t beyondRow = nextRow + rule.rowStep;
 
     // Turning rewinds the walk; the picture changes only at the next step.
-    BobSetAnimation(&PlayerSprite, rule.animSlot);
+    AnimSelect(model.walk, rule.walkList);
 
-    auto setStep = [&rule] {
-        GameState.moving = 1;
-        GameState.stepX = rule.columnStep * PLAYER_STEP;
-        GameState.stepY = rule.rowStep * PLAYER_STEP;
+    auto setStep = [&model, &rule] {
+        model.moving = 1;
+        model.stepX = rule.columnStep * PLAYER_STEP;
+        model.stepY = rule.rowStep * PLAYER_STEP;
     };
 
-    int32_t next = CellOrNone(nextColumn, nextRow);
-    int32_t beyond = CellOrNone(beyondColumn, beyondRow);
+    int32_t next = CellOrNone(model, nextColumn, nextRow);
+    int32_t beyond = CellOrNone(model, beyondColumn, beyondRow);
     // The pile leaves the board at once; its cell is land the player walks onto.
     if (next == TILE_PILE && (beyond == TILE_LAND || beyond == TILE_WATER)) {
         setStep();
-        Board[nextColumn][nextRow] = TILE_LAND;
-        GameState.pushing = 1;
+        model.board[nextColumn][nextRow] = TILE_LAND;
+        model.pushing = 1;
         next = TILE_LAND;
     }
     if (next == TILE_LAND || next == TILE_EXIT)
         setStep();
 }
 
-void MovePileInTransit()
+void PlayMovePileInTransit(GameModel& model, GameEffects& effects)
 {
     // The player's position before this frame's step.
-    int32_t column = PlayerColumn();
-    int32_t row = PlayerRow();
+    int32_t column = PlayerColumn(model);
+    int32_t row = PlayerRow(model);
     int32_t targetColumn = column;
     int32_t targetRow = row;
-    PileSprite.x = PlayerSprite.x;
-    PileSprite.y = PlayerSprite.y;
-    switch (GameState.direction) {
+    model.pileX = model.playerX;
+    model.pileY = model.playerY;
+    switch (model.direction) {
     case DIRECTION_LEFT:
         targetColumn = column - 1;
-        PileSprite.x = PlayerSprite.x + GameState.stepX - CELL_SIZE;
+        model.pileX = model.playerX + model.stepX - CELL_SIZE;
         break;
     case DIRECTION_UP:
         targetRow = row - 1;
-        PileSprite.y = PlayerSprite.y + GameState.stepY - CELL_SIZE;
+        model.pileY = model.playerY + model.stepY - CELL_SIZE;
         break;
     case DIRECTION_RIGHT:
         targetColumn = column + 2;
-        PileSprite.x = PlayerSprite.x + GameState.stepX + CELL_SIZE;
+        model.pileX = model.playerX + model.stepX + CELL_SIZE;
         break;
     case DIRECTION_DOWN:
         targetRow = row + 2;
-        PileSprite.y = PlayerSprite.y + GameState.stepY + CELL_SIZE;
+        model.pileY = model.playerY + model.stepY + CELL_SIZE;
         break;
     default:
         return;
     }
 
-    if (!IsAligned(PileSprite.x) || !IsAligned(PileSprite.y) || !BoardHasCell(targetColumn, targetRow))
+    if (!IsAligned(model.pileX) || !IsAligned(model.pileY) || !BoardHasCell(targetColumn, targetRow))
         return;
-    int32_t& target = Board[targetColumn][targetRow];
+    int32_t& target = model.board[targetColumn][targetRow];
     if (target == TILE_WATER) {
         target = TILE_LAND;
-        SoundPlay(SoundIds[SOUND_SPLASH], 0);
+        effects.Add(EFFECT_SOUND, SOUND_SPLASH);
     } else {
         target = TILE_PILE;
     }
 }
 
-void StepPlayer()
+void PlayStepPlayer(GameModel& model)
 {
-    BobAnimate(&PlayerSprite);
-    PlayerSprite.x = ClampPosition(PlayerSprite.x + GameState.stepX);
-    PlayerSprite.y = ClampPosition(PlayerSprite.y + GameState.stepY);
+    AnimAdvance(model.walk, WALK_LISTS_FRAMES[model.walk.slot], WALK_LIST_LENGTH, WALK_DELAY);
+    model.playerX = ClampPosition(model.playerX + model.stepX);
+    model.playerY = ClampPosition(model.playerY + model.stepY);
 }

@@ -1,110 +1,122 @@
-// The layers of the play picture, drawn from the board every frame: water,
-// land with its shores, piles, exits, the pile in transit, the player, and
-// during the level-complete sequence the covering land and the banner.
+// The layers of the picture, drawn from the model: water, the sparkle, land
+// with its shores, piles, exits, the pile in transit, the player, and during
+// the level-complete sequence the covering land and the banner. The editor
+// shows its board plainly.
 #include "game/render.h"
 
-#include "game/board.h"
-#include "game/game_state.h"
 #include "game/sprites.h"
 
-#include "engine/bob.h"
-#include "engine/display.h"
+#include "format/sheet_layout.h"
 
 namespace {
 
-const int32_t COVERING_LAND_FRAME = 0;
-
-// A piece of the banner: which sprite, and where its top-left corner goes.
-struct BannerPiece {
-    int32_t sprite;
-    int32_t x;
-    int32_t y;
-};
-
-// "WELL" over "DONE!": the L and the E are drawn twice.
-const BannerPiece BANNER_LAYOUT[] = {
-    {0, 124, 190}, {1, 222, 190}, {2, 296, 190}, {2, 370, 190},
-    {3, 98, 290},  {4, 176, 290}, {5, 266, 290}, {1, 356, 290}, {6, 438, 290},
-};
-
-void DrawAtCell(BOB* sprite, int32_t column, int32_t row)
+void DrawAtCell(BOB* sprite, int32_t frame, int32_t column, int32_t row, SDL_Surface* dest)
 {
-    BobSetPosition(sprite, column * CELL_SIZE, row * CELL_SIZE);
-    BobDraw(sprite, MainDisplay.backSurface);
+    BobDraw(sprite, frame, column * CELL_SIZE, row * CELL_SIZE, dest);
 }
 
-void DrawLandCell(int32_t column, int32_t row)
+void DrawWaterLayer(GameSprites& sprites, SDL_Surface* dest)
 {
-    LandSprite.frameIndex = ShoreFrame(column, row);
-    DrawAtCell(&LandSprite, column, row);
+    for (int32_t column = 0; column < BOARD_SIZE; ++column)
+        for (int32_t row = 0; row < BOARD_SIZE; ++row)
+            DrawAtCell(&sprites.water, 0, column, row, dest);
+}
+
+void DrawSparkle(const GameModel& model, GameSprites& sprites, SDL_Surface* dest)
+{
+    if (model.view.sparkleShown)
+        DrawAtCell(&sprites.sparkle, model.sparkle.frame, model.sparkleColumn, model.sparkleRow, dest);
+}
+
+void DrawLandLayers(const GameBoard& board, GameSprites& sprites, SDL_Surface* dest)
+{
+    for (int32_t column = 0; column < BOARD_SIZE; ++column)
+        for (int32_t row = 0; row < BOARD_SIZE; ++row)
+            if (board[column][row] == TILE_LAND)
+                DrawAtCell(&sprites.land, ShoreFrame(board, column, row), column, row, dest);
+    for (int32_t column = 0; column < BOARD_SIZE; ++column)
+        for (int32_t row = 0; row < BOARD_SIZE; ++row)
+            if (board[column][row] == TILE_PILE) {
+                DrawAtCell(&sprites.land, ShoreFrame(board, column, row), column, row, dest);
+                DrawAtCell(&sprites.pile, 0, column, row, dest);
+            }
+    // No land under an exit.
+}
+
+void DrawExitLayer(const GameBoard& board, int32_t frame, GameSprites& sprites, SDL_Surface* dest)
+{
+    for (int32_t column = 0; column < BOARD_SIZE; ++column)
+        for (int32_t row = 0; row < BOARD_SIZE; ++row)
+            if (board[column][row] == TILE_EXIT)
+                DrawAtCell(&sprites.exit, frame, column, row, dest);
+}
+
+void DrawBanner(GameSprites& sprites, SDL_Surface* dest)
+{
+    for (const SheetBannerPlace& place : SHEET_BANNER_LAYOUT)
+        BobDrawScaled(&sprites.banner[place.piece], 0, place.x, place.y, SHEET_BANNER_DRAWN_SIZE, SHEET_BANNER_DRAWN_SIZE, dest);
+}
+
+void RenderPlay(const GameModel& model, GameSprites& sprites, SDL_Surface* dest)
+{
+    const GameView& view = model.view;
+    DrawWaterLayer(sprites, dest);
+    DrawSparkle(model, sprites, dest);
+    DrawLandLayers(view.board, sprites, dest);
+    DrawExitLayer(view.board, view.exitFrame, sprites, dest);
+    if (view.pileShown)
+        BobDraw(&sprites.pile, 0, model.pileX, model.pileY, dest);
+    if (view.player == PLAYER_WHOLE)
+        BobDraw(&sprites.player, view.playerFrame, view.playerX, view.playerY, dest);
+    else if (view.player == PLAYER_SHRUNK)
+        BobDrawScaled(&sprites.player, view.playerFrame, view.playerX, view.playerY, view.playerWidth,
+                      view.playerHeight, dest);
+    // A width of 0 is an empty strip: nothing to draw.
+    if (view.coverShown && view.coverWidth > 0)
+        BobDrawScaled(&sprites.land, SHEET_COVERING_LAND_FRAME, model.exitX, model.exitY, view.coverWidth, CELL_SIZE,
+                      dest);
+    if (view.bannerShown)
+        DrawBanner(sprites, dest);
+}
+
+// Land shows the land picture the last play frame laid; no shores, sparkle
+// or animation here.
+void RenderEditor(const GameModel& model, GameSprites& sprites, SDL_Surface* dest)
+{
+    for (int32_t column = 0; column < BOARD_SIZE; ++column)
+        for (int32_t row = 0; row < BOARD_SIZE; ++row) {
+            DrawAtCell(&sprites.water, 0, column, row, dest);
+            BOB* onLand = nullptr;
+            int32_t frame = 0;
+            switch (model.board[column][row]) {
+            case TILE_LAND:
+                break;
+            case TILE_PILE:
+                onLand = &sprites.pile;
+                break;
+            case TILE_EXIT:
+                onLand = &sprites.exit;
+                frame = model.exitFrame;
+                break;
+            case TILE_START:
+                onLand = &sprites.player;
+                frame = model.walk.frame;
+                break;
+            default:
+                continue;
+            }
+            DrawAtCell(&sprites.land, model.landFrame, column, row, dest);
+            if (onLand != nullptr)
+                DrawAtCell(onLand, frame, column, row, dest);
+        }
 }
 
 } // namespace
 
-void DrawWaterLayer()
+void GameRender(const GameModel& model, GameSprites& sprites, SDL_Surface* dest)
 {
-    for (int32_t column = 0; column < BOARD_SIZE; ++column)
-        for (int32_t row = 0; row < BOARD_SIZE; ++row)
-            DrawAtCell(&WaterSprite, column, row);
-}
-
-void DrawLandLayer()
-{
-    for (int32_t column = 0; column < BOARD_SIZE; ++column)
-        for (int32_t row = 0; row < BOARD_SIZE; ++row)
-            if (Board[column][row] == TILE_LAND)
-                DrawLandCell(column, row);
-}
-
-void DrawPileLayer()
-{
-    for (int32_t column = 0; column < BOARD_SIZE; ++column)
-        for (int32_t row = 0; row < BOARD_SIZE; ++row)
-            if (Board[column][row] == TILE_PILE) {
-                DrawLandCell(column, row);
-                DrawAtCell(&PileSprite, column, row);
-            }
-}
-
-void DrawExitLayer()
-{
-    // No land under an exit. The sprite keeps the position of the last exit
-    // drawn, which the level-complete sequence covers with land.
-    for (int32_t column = 0; column < BOARD_SIZE; ++column)
-        for (int32_t row = 0; row < BOARD_SIZE; ++row)
-            if (Board[column][row] == TILE_EXIT)
-                DrawAtCell(&ExitSprite, column, row);
-}
-
-void DrawPileInTransit()
-{
-    BobDraw(&PileSprite, MainDisplay.backSurface);
-}
-
-void DrawPlayer()
-{
-    BobDraw(&PlayerSprite, MainDisplay.backSurface);
-}
-
-void DrawShrinkingPlayer()
-{
-    BobDrawScaled(&PlayerSprite, GameState.drawnWidth, GameState.drawnHeight, MainDisplay.backSurface);
-}
-
-void DrawCoveringLand(int32_t exitColumn, int32_t exitRow)
-{
-    LandSprite.frameIndex = COVERING_LAND_FRAME;
-    BobSetPosition(&LandSprite, exitColumn * CELL_SIZE, exitRow * CELL_SIZE);
-    // A width of 0 is an empty strip: nothing to draw.
-    if (GameState.landRiseWidth > 0)
-        BobDrawScaled(&LandSprite, GameState.landRiseWidth, CELL_SIZE, MainDisplay.backSurface);
-}
-
-void DrawBanner()
-{
-    for (const BannerPiece& piece : BANNER_LAYOUT) {
-        BOB* sprite = &BannerSprites[piece.sprite];
-        BobSetPosition(sprite, piece.x, piece.y);
-        BobDrawScaled(sprite, BANNER_DRAWN_SIZE, BANNER_DRAWN_SIZE, MainDisplay.backSurface);
-    }
+    if (model.view.kind == VIEW_PLAY)
+        RenderPlay(model, sprites, dest);
+    else if (model.view.kind == VIEW_EDITOR)
+        RenderEditor(model, sprites, dest);
 }

@@ -1,22 +1,17 @@
-// Drawing of the play picture on the back surface: the board's layers with
-// their shores, the sparkle, the pile in transit, the player and the banner.
+// The picture of the model: the play picture (the board's layers with their
+// shores, the sparkle, the pile in transit, the player, the covering land and
+// the banner) or the editor's plain board. Drawing reads the model only.
 #pragma once
+
+#include "game/model.h"
 
 #include <cstdint>
 
-enum { LAND_FRAMES = 16, BANNER_DRAWN_SIZE = 100 };
+struct SDL_Surface;
+struct GameSprites;
 
 // Land frame (0 to 14) for a cell, chosen from its four neighbours.
-int32_t ShoreFrame(int32_t column, int32_t row);
+int32_t ShoreFrame(const GameBoard& board, int32_t column, int32_t row);
 
-void DrawWaterLayer();
-void DrawSparkle();
-void DrawLandLayer();
-void DrawPileLayer();
-void DrawExitLayer();
-void DrawPileInTransit();
-void DrawPlayer();
-void DrawShrinkingPlayer();
-// The land over the exit cell, squeezed to the land-rise width.
-void DrawCoveringLand(int32_t exitColumn, int32_t exitRow);
-void DrawBanner();
+// Draws the last frame's picture onto dest.
+void GameRender(const GameModel& model, GameSprites& sprites, SDL_Surface* dest);

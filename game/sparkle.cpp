@@ -1,23 +1,17 @@
 // The sparkle: a glint that shows on one water cell for one run of its
 // animation, hides for two seconds, and moves on to another water cell.
-#include "game/render.h"
+#include "game/play.h"
 
-#include "game/board.h"
-#include "game/game_state.h"
-#include "game/sprites.h"
-
-#include "engine/bob.h"
-#include "engine/clock.h"
-#include "engine/display.h"
+#include "game/anim.h"
 
 namespace {
 
 const uint32_t SPARKLE_HIDDEN_MS = 2000;
 const int32_t SPARKLE_LAST_FRAME = 7;
 
-bool BoardHasWater()
+bool BoardHasWater(const GameModel& model)
 {
-    for (const auto& column : Board)
+    for (const auto& column : model.board)
         for (int32_t cell : column)
             if (cell == TILE_WATER)
                 return true;
@@ -26,33 +20,33 @@ bool BoardHasWater()
 
 // Draws random cells until one is water. With no water on the board no cell
 // is chosen and the flag stays set, so a later frame tries again.
-void ChooseSparkleCell()
+void ChooseSparkleCell(GameModel& model, uint32_t now)
 {
-    if (!BoardHasWater())
+    if (!BoardHasWater(model))
         return;
     do {
-        GameState.sparkleColumn = RandomBelow(BOARD_SIZE);
-        GameState.sparkleRow = RandomBelow(BOARD_SIZE);
-    } while (Board[GameState.sparkleColumn][GameState.sparkleRow] != TILE_WATER);
-    GameState.sparkleTime = ClockNow();
-    GameState.newSparkle = 0;
+        model.sparkleColumn = RandomBelow(model.random, BOARD_SIZE);
+        model.sparkleRow = RandomBelow(model.random, BOARD_SIZE);
+    } while (model.board[model.sparkleColumn][model.sparkleRow] != TILE_WATER);
+    model.sparkleTime = now;
+    model.newSparkle = 0;
 }
 
 } // namespace
 
-void DrawSparkle()
+void SparkleUpdate(GameModel& model, uint32_t now)
 {
-    if (GameState.newSparkle) {
-        ChooseSparkleCell();
-        if (GameState.newSparkle)
+    model.view.sparkleShown = 0;
+    if (model.newSparkle) {
+        ChooseSparkleCell(model, now);
+        if (model.newSparkle)
             return;
     }
-    if (ClockNow() - GameState.sparkleTime <= SPARKLE_HIDDEN_MS)
+    if (now - model.sparkleTime <= SPARKLE_HIDDEN_MS)
         return;
     // The animation is never rewound: it runs on across cells and levels.
-    BobSetPosition(&SparkleSprite, GameState.sparkleColumn * CELL_SIZE, GameState.sparkleRow * CELL_SIZE);
-    BobAnimate(&SparkleSprite);
-    BobDraw(&SparkleSprite, MainDisplay.backSurface);
-    if (SparkleSprite.frameIndex == SPARKLE_LAST_FRAME)
-        GameState.newSparkle = 1;
+    AnimAdvance(model.sparkle, SPARKLE_LIST_FRAMES, SPARKLE_LIST_LENGTH, SPARKLE_DELAY);
+    model.view.sparkleShown = 1;
+    if (model.sparkle.frame == SPARKLE_LAST_FRAME)
+        model.newSparkle = 1;
 }

@@ -1,18 +1,24 @@
-// The tile sheet, the thirteen sprite objects cut from it and the four sound ids.
+// The pictures the game draws with: the sprite objects cut from the tile
+// sheet. They hold frames only; where and which frame comes from the model.
 #pragma once
 
-#include "engine/bitmap.h"
 #include "engine/bob.h"
 
-enum { BANNER_PIECES = 7, GAME_SOUNDS = 4 };
-enum { SOUND_SPLASH = 0, SOUND_START = 1, SOUND_APPLAUSE = 2, SOUND_FINISHED = 3 };
+#include "format/sheet_layout.h"
 
-extern BitmapFile TileSheet;
-extern BOB WaterSprite;
-extern BOB SparkleSprite;
-extern BOB LandSprite;
-extern BOB PileSprite;
-extern BOB ExitSprite;
-extern BOB PlayerSprite;
-extern BOB BannerSprites[BANNER_PIECES];
-extern int32_t SoundIds[GAME_SOUNDS];
+struct BitmapFile;
+
+struct GameSprites {
+    BOB water;
+    BOB sparkle;
+    BOB land;
+    BOB pile;
+    BOB exit;
+    BOB player;
+    BOB banner[SHEET_BANNER_PIECES];
+};
+
+// Cuts every sprite's frames from the sheet, as the sheet layout places them.
+// A sheet without pixels gives transparent frames.
+void SpritesBuild(GameSprites& sprites, const BitmapFile& sheet);
+void SpritesRelease(GameSprites& sprites);

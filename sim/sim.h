@@ -2,6 +2,8 @@
 // driven by a script that is read one line at a time while the game runs.
 #pragma once
 
+#include "platform/platform.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -25,9 +27,9 @@ enum SimPrintWhat { SIM_PRINT_BOARD, SIM_PRINT_STATE, SIM_PRINT_MENU, SIM_PRINT_
 
 struct SimCommand {
     SimCommandKind kind = SIM_CLOSE;
-    std::vector<uint8_t> keys;     // hold: key codes to hold down
+    std::vector<PlatformKey> keys; // hold: keys to hold down
     uint64_t frames = 0;           // run
-    uint32_t message = 0;          // click: the button's window message
+    PlatformMouseButton button = PLATFORM_BUTTON_LEFT;  // click
     int x = 0, y = 0;              // click: picture pixel
     uint32_t value = 0;            // menu: command id; clock: milliseconds
     bool on = false;               // focus
@@ -40,6 +42,7 @@ struct SimOptions {
     std::string homeDir;           // empty: a temporary home removed at exit
     std::string scriptPath;        // empty or "-": standard input
     bool help = false;
+    bool version = false;
 };
 
 struct SimScript {
@@ -55,7 +58,7 @@ struct SimSession {
     SimScript script;
     std::string home;              // the home in use
     bool homeIsTemporary = false;
-    bool draining = false;         // a run with the focus off waits for the queue to empty
+    bool draining = false;         // a run with the focus off waits for the event queue to empty
     bool closePressed = false;     // the script has ended and the close box was pressed
 };
 
@@ -86,8 +89,11 @@ void SimRemoveTemporaryHome();
 
 // sim_signals.cpp
 void SimCatchSignals();
-// Stops the run when a signal asked for it.
-void SimCheckSignals();
+// True once a signal asked the run to stop: the game is then ended through
+// its close box, as the real game is.
+bool SimStopSignalled();
+// After the game has ended: dies of the signal that stopped the run, if one did.
+void SimExitForSignal();
 // Standard output can no longer be written: stops the run.
 [[noreturn]] void SimOutputClosed();
 

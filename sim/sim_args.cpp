@@ -30,10 +30,13 @@ int TakeOption(int argc, char** argv, int* at, const char* name, std::string* va
 const char* SimUsage()
 {
     return "usage: quagmore-sim [--data DIR] [--home DIR] [SCRIPT]\n"
-           "  --data DIR  the game's data directory (default: the built one)\n"
+           "  --data DIR  the game's data directory (default: the one beside the program)\n"
            "  --home DIR  holds the user's data, config and runtime directories\n"
            "              (default: a new temporary directory, removed at exit)\n"
-           "  SCRIPT      the script to run; standard input when absent or \"-\"\n";
+           "  SCRIPT      the script to run; standard input when absent or \"-\"\n"
+           "  -h, --help  print this help and exit\n"
+           "  --version   print the version and exit\n"
+           "See quagmore-sim(6) for the script commands.\n";
 }
 
 bool SimParseArguments(int argc, char** argv, SimOptions* options, std::string* error)
@@ -49,6 +52,10 @@ bool SimParseArguments(int argc, char** argv, SimOptions* options, std::string* 
             }
             if (arg == "-h" || arg == "--help") {
                 options->help = true;
+                continue;
+            }
+            if (arg == "--version") {
+                options->version = true;
                 continue;
             }
             int taken = TakeOption(argc, argv, &at, "--data", &options->dataDir);

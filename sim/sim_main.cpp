@@ -9,6 +9,8 @@
 #include "app/app.h"
 #include "platform/headless/headless.h"
 
+#include "quagmore_version.h"
+
 SimSession Sim;
 
 int main(int argc, char** argv)
@@ -20,6 +22,10 @@ int main(int argc, char** argv)
     }
     if (Sim.options.help) {
         std::fputs(SimUsage(), stdout);
+        return 0;
+    }
+    if (Sim.options.version) {
+        std::printf("quagmore-sim %s\n", QUAGMORE_VERSION);
         return 0;
     }
     if (!SimScriptOpen(&Sim.script, Sim.options.scriptPath, &error) || !SimPrepareHome(&error)) {
@@ -37,5 +43,6 @@ int main(int argc, char** argv)
 
     SimScriptClose(&Sim.script);
     SimRemoveTemporaryHome();
+    SimExitForSignal();
     return code;
 }

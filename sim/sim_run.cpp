@@ -10,15 +10,15 @@
 namespace {
 
 // Executes one command. Returns true when the main loop should go on
-// (frames granted or messages to take), false to read the next command.
+// (frames granted or events to take), false to read the next command.
 bool Execute(const SimCommand& command)
 {
-    PlatformMessage message;
+    PlatformEvent event;
     std::string error;
     switch (command.kind) {
     case SIM_HOLD:
         HeadlessReleaseAllKeys();
-        for (uint8_t key : command.keys)
+        for (PlatformKey key : command.keys)
             HeadlessSetKey(key, true);
         return false;
     case SIM_RUN:
@@ -29,21 +29,23 @@ bool Execute(const SimCommand& command)
             return true;
         }
         // No frame runs while the window is inactive: only take what is queued.
-        Sim.draining = HeadlessQueuedMessages() > 0;
+        Sim.draining = HeadlessQueuedEvents() > 0;
         return Sim.draining;
     case SIM_CLICK:
-        message.message = command.message;
-        message.lParam = PlatformMakeMouseParam(command.x, command.y);
-        HeadlessQueueMessage(message);
+        event.kind = PLATFORM_EVENT_MOUSE_PRESS;
+        event.button = command.button;
+        event.x = command.x;
+        event.y = command.y;
+        HeadlessQueueEvent(event);
         return false;
     case SIM_MENU:
-        message.message = PLATFORM_WM_COMMAND;
-        message.wParam = command.value;
-        HeadlessQueueMessage(message);
+        event.kind = PLATFORM_EVENT_COMMAND;
+        event.command = command.value;
+        HeadlessQueueEvent(event);
         return false;
     case SIM_CLOSE:
-        message.message = PLATFORM_WM_CLOSE;
-        HeadlessQueueMessage(message);
+        event.kind = PLATFORM_EVENT_CLOSE;
+        HeadlessQueueEvent(event);
         return false;
     case SIM_FOCUS:
         HeadlessSetFocus(command.on);
@@ -72,19 +74,29 @@ bool Execute(const SimCommand& command)
 // again only when nothing is queued, so the loop always has something to take.
 void CloseAtEnd()
 {
-    if (Sim.closePressed && HeadlessQueuedMessages() > 0)
+    if (Sim.closePressed && HeadlessQueuedEvents() > 0)
         return;
-    PlatformMessage close;
-    close.message = PLATFORM_WM_CLOSE;
-    HeadlessQueueMessage(close);
+    PlatformEvent close;
+    close.kind = PLATFORM_EVENT_CLOSE;
+    HeadlessQueueEvent(close);
     Sim.closePressed = true;
+}
+
+// A stop signal presses the close box; the script is read no further.
+bool StopSignalled()
+{
+    if (!SimStopSignalled())
+        return false;
+    CloseAtEnd();
+    return true;
 }
 
 void SimIdle()
 {
-    SimCheckSignals();
+    if (StopSignalled())
+        return;
     if (Sim.draining) {
-        if (HeadlessQueuedMessages() > 0 && !PlatformWindowActive())
+        if (HeadlessQueuedEvents() > 0 && !PlatformWindowActive())
             return;
         Sim.draining = false;
     }
@@ -92,7 +104,8 @@ void SimIdle()
     std::string error;
     for (;;) {
         int next = SimScriptNext(&Sim.script, &command, &error);
-        SimCheckSignals();
+        if (StopSignalled())
+            return;
         if (next < 0)
             SimFail(error);
         if (next == 0) {
@@ -106,7 +119,7 @@ void SimIdle()
 
 void OnFrameBegin()
 {
-    SimCheckSignals();
+    StopSignalled();
 }
 
 void OnSound(const char* name)

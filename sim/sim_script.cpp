@@ -12,17 +12,17 @@ namespace {
 
 struct SimKeyName {
     const char* name;
-    uint8_t code;
+    PlatformKey key;
 };
 
 const SimKeyName SIM_KEYS[] = {
-    {"left", PLATFORM_DIK_LEFT},   {"right", PLATFORM_DIK_RIGHT}, {"up", PLATFORM_DIK_UP},
-    {"down", PLATFORM_DIK_DOWN},   {"r", PLATFORM_DIK_R},         {"d", PLATFORM_DIK_D},
-    {"s", PLATFORM_DIK_S},         {"l", PLATFORM_DIK_L},         {"escape", PLATFORM_DIK_ESCAPE},
-    {"enter", PLATFORM_DIK_RETURN},
+    {"left", PLATFORM_KEY_LEFT},   {"right", PLATFORM_KEY_RIGHT}, {"up", PLATFORM_KEY_UP},
+    {"down", PLATFORM_KEY_DOWN},   {"r", PLATFORM_KEY_R},         {"d", PLATFORM_KEY_D},
+    {"s", PLATFORM_KEY_S},         {"l", PLATFORM_KEY_L},         {"escape", PLATFORM_KEY_ESCAPE},
+    {"enter", PLATFORM_KEY_ENTER},
 };
 
-const int64_t SIM_MOUSE_MIN = -32768;    // mouse messages carry 16-bit signed coordinates
+const int64_t SIM_MOUSE_MIN = -32768;    // picture coordinates of 16 bits, signed
 const int64_t SIM_MOUSE_MAX = 32767;
 const int64_t SIM_COMMAND_MAX = 65535;   // command ids are 16-bit
 
@@ -86,7 +86,7 @@ bool ParseHold(const std::vector<std::string>& words, SimCommand* command, std::
         bool found = false;
         for (const SimKeyName& key : SIM_KEYS) {
             if (name == key.name) {
-                command->keys.push_back(key.code);
+                command->keys.push_back(key.key);
                 found = true;
             }
         }
@@ -110,7 +110,7 @@ bool ParseClick(const std::vector<std::string>& words, SimCommand* command, std:
         *error = std::string("expected \"") + form + "\" with X and Y from -32768 to 32767";
         return false;
     }
-    command->message = button == "left" ? PLATFORM_WM_LBUTTONDOWN : PLATFORM_WM_RBUTTONDOWN;
+    command->button = button == "left" ? PLATFORM_BUTTON_LEFT : PLATFORM_BUTTON_RIGHT;
     command->x = static_cast<int>(x);
     command->y = static_cast<int>(y);
     return true;

@@ -1,8 +1,9 @@
 // A run that is interrupted, or whose output is closed, still removes its
-// temporary home. Signals only note themselves; the run stops at the next
-// point where the game asks for work or begins a frame. A game stuck inside
-// a frame never gets there, so an alarm ends the process a moment later
-// anyway (leaving the home behind, but never refusing to stop).
+// temporary home. Signals only note themselves; at the next point where the
+// game asks for work or begins a frame the window's close box is pressed, and
+// once the game has ended through it the process dies of the signal. A game
+// stuck inside a frame never gets there, so an alarm ends the process a
+// moment later anyway (leaving the home behind, but never refusing to stop).
 #include "sim/sim.h"
 
 #include <csignal>
@@ -43,7 +44,12 @@ void SimCatchSignals()
     std::signal(SIGPIPE, SIG_IGN);
 }
 
-void SimCheckSignals()
+bool SimStopSignalled()
+{
+    return StopSignal != 0;
+}
+
+void SimExitForSignal()
 {
     if (StopSignal != 0)
         DieOf(StopSignal);

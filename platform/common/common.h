@@ -10,8 +10,14 @@
 std::string PlatformUserRuntimeDir();
 // Makes every missing directory of path; false when one can't be made.
 bool PlatformMakeDirectories(const std::string& path);
-// Takes the first message of a window's queue: 1, or 0 when it is empty.
-int PlatformTakeMessage(std::deque<PlatformMessage>& queue, PlatformMessage* msg);
-// The asynchronous key test read from a DIK-indexed key state: Escape, or
-// either Enter key. 0 for any other virtual key.
-int PlatformVirtualKeyDown(const uint8_t state[PLATFORM_KEY_COUNT], int virtualKey);
+// Makes one of the user's directories when missing and checks that it is a
+// directory of this user's that no other user may write to. False with *why
+// (said once on stderr as well) when it is not to be used.
+bool PlatformUserDirUsable(const std::string& directory, std::string* why);
+// True when files may be read from one of the user's directories: it is
+// missing (so nothing is read) or passes the same check.
+bool PlatformUserDirTrusted(const std::string& directory);
+// Takes the first event of a window's queue: 1, or 0 when it is empty.
+int PlatformTakeEvent(std::deque<PlatformEvent>& queue, PlatformEvent* event);
+// Queues the event that ends the main loop.
+void PlatformPostQuitEvent();

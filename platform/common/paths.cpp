@@ -4,9 +4,13 @@
 #include "platform/common/common.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <pwd.h>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -27,10 +31,61 @@ std::string EnvOr(const char* name, const std::string& fallback)
     return fallback;
 }
 
+const size_t PASSWORD_BUFFER_BYTES = 16384;
+
+// $HOME, or the home the password database gives this user when HOME is
+// unset or empty. Empty when neither has one: then nothing is saved.
 std::string HomeDir()
 {
     const char* home = std::getenv("HOME");
-    return (home != nullptr && home[0] != '\0') ? home : "/tmp";
+    if (home != nullptr && home[0] != '\0')
+        return home;
+    std::vector<char> buffer(PASSWORD_BUFFER_BYTES);
+    struct passwd entry;
+    struct passwd* found = nullptr;
+    if (getpwuid_r(geteuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr &&
+        found->pw_dir != nullptr && found->pw_dir[0] == '/')
+        return found->pw_dir;
+    return "";
+}
+
+// A base directory below the home, or empty when there is no home.
+std::string BelowHome(const char* relative)
+{
+    std::string home = HomeDir();
+    return home.empty() ? "" : home + relative;
+}
+
+// Says once on stderr why one of the user's directories is not used.
+void WarnOnce(const std::string& directory, const std::string& why)
+{
+    static std::set<std::string> warned;
+    if (warned.insert(directory).second)
+        std::fprintf(stderr, "Quagmore: %s is not used: %s\n", directory.c_str(), why.c_str());
+}
+
+// The directory is ours to keep files in: a directory owned by this user that
+// no other user may write to. Else another user could plant files or links in it.
+bool OwnedDirectory(const std::string& path, std::string* why)
+{
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0) {
+        *why = "it can't be made or reached";
+        return false;
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        *why = "it is not a directory";
+        return false;
+    }
+    if (info.st_uid != geteuid()) {
+        *why = "it belongs to another user";
+        return false;
+    }
+    if ((info.st_mode & S_IWOTH) != 0) {
+        *why = "every user may write to it";
+        return false;
+    }
+    return true;
 }
 
 std::string ExecutableDir()
@@ -68,16 +123,16 @@ std::string PlatformGameDataDir()
 
 std::string PlatformUserDataDir()
 {
-    std::string base = Directories.home.empty() ? EnvOr("XDG_DATA_HOME", HomeDir() + "/.local/share")
+    std::string base = Directories.home.empty() ? EnvOr("XDG_DATA_HOME", BelowHome("/.local/share"))
                                                 : Directories.home + "/data";
-    return base + "/" + GAME_DIR_NAME;
+    return base.empty() ? "" : base + "/" + GAME_DIR_NAME;
 }
 
 std::string PlatformUserConfigDir()
 {
-    std::string base = Directories.home.empty() ? EnvOr("XDG_CONFIG_HOME", HomeDir() + "/.config")
+    std::string base = Directories.home.empty() ? EnvOr("XDG_CONFIG_HOME", BelowHome("/.config"))
                                                 : Directories.home + "/config";
-    return base + "/" + GAME_DIR_NAME;
+    return base.empty() ? "" : base + "/" + GAME_DIR_NAME;
 }
 
 std::string PlatformUserRuntimeDir()
@@ -90,11 +145,12 @@ std::string PlatformUserRuntimeDir()
 
 std::string PlatformFindDataFile(const std::string& name)
 {
-    std::string user = PlatformUserDataDir() + "/" + name;
-    if (FileExists(user))
-        return user;
+    std::string directory = PlatformUserDataDir();
+    std::string user = directory + "/" + name;
     std::string shipped = PlatformGameDataDir() + "/" + name;
-    if (FileExists(shipped))
+    if (!directory.empty() && FileExists(user) && PlatformUserDirTrusted(directory))
+        return user;
+    if (FileExists(shipped) || directory.empty())
         return shipped;
     return user;
 }
@@ -106,8 +162,43 @@ std::string PlatformUserFilePath(const std::string& name)
     return directory + "/" + name;
 }
 
+bool PlatformUserDirTrusted(const std::string& directory)
+{
+    struct stat info;
+    if (stat(directory.c_str(), &info) != 0)
+        return errno == ENOENT;
+    std::string why;
+    if (OwnedDirectory(directory, &why))
+        return true;
+    WarnOnce(directory, why);
+    return false;
+}
+
+bool PlatformUserDirUsable(const std::string& directory, std::string* why)
+{
+    if (directory.empty()) {
+        *why = "there is no home directory (HOME is unset and the password database has none)";
+        return false;
+    }
+    // The player is shown why in a short line; stderr has the path.
+    if (!PlatformMakeDirectories(directory)) {
+        WarnOnce(directory, "it can't be made");
+        *why = "its directory can't be made";
+        return false;
+    }
+    std::string problem;
+    if (!OwnedDirectory(directory, &problem)) {
+        WarnOnce(directory, problem);
+        *why = "its directory is not used: " + problem;
+        return false;
+    }
+    return true;
+}
+
 bool PlatformMakeDirectories(const std::string& path)
 {
+    if (path.empty())
+        return false;
     for (size_t at = 1; at <= path.size(); ++at) {
         if (at != path.size() && path[at] != '/')
             continue;

@@ -3,7 +3,6 @@
 #include "platform/headless/headless.h"
 #include "platform/common/common.h"
 
-#include <cstring>
 #include <deque>
 #include <map>
 
@@ -20,14 +19,13 @@ struct HeadlessSound {
 
 struct HeadlessPlatform {
     HeadlessHooks hooks;
-    PlatformWindowProc proc = nullptr;
     bool windowExists = false;
     bool focused = true;
     bool keyboardPresent = true;
     bool soundDevicePresent = true;
     bool soundOpen = false;
-    std::deque<PlatformMessage> queue;
-    uint8_t keys[PLATFORM_KEY_COUNT] = {};
+    std::deque<PlatformEvent> queue;
+    PlatformKeys keys;
     uint64_t clockUnits = 0;
     uint64_t framesGranted = 0;
     uint64_t framesBegun = 0;
@@ -89,24 +87,24 @@ uint64_t HeadlessFramesBegun()
     return Headless.framesBegun;
 }
 
-void HeadlessQueueMessage(const PlatformMessage& message)
+void HeadlessQueueEvent(const PlatformEvent& event)
 {
-    Headless.queue.push_back(message);
+    Headless.queue.push_back(event);
 }
 
-size_t HeadlessQueuedMessages()
+size_t HeadlessQueuedEvents()
 {
     return Headless.queue.size();
 }
 
-void HeadlessSetKey(uint8_t dikCode, bool down)
+void HeadlessSetKey(PlatformKey key, bool down)
 {
-    Headless.keys[dikCode] = down ? PLATFORM_KEY_DOWN : 0;
+    Headless.keys.down[key] = down;
 }
 
 void HeadlessReleaseAllKeys()
 {
-    std::memset(Headless.keys, 0, sizeof Headless.keys);
+    Headless.keys = PlatformKeys();
 }
 
 void HeadlessSetFocus(bool focused)
@@ -174,13 +172,11 @@ int HeadlessLiveSounds()
 
 int PlatformCreateWindow(const PlatformWindowDesc& desc)
 {
-    if (desc.proc == nullptr)
+    if (Headless.windowExists)
         return 0;
-    Headless.proc = desc.proc;
     Headless.windowExists = true;
     Headless.menu.clear();
     RecordMenu(desc.menu);
-    Headless.proc(PLATFORM_WM_CREATE, 0, 0);
     return 1;
 }
 
@@ -189,17 +185,17 @@ void PlatformDestroyWindow()
     if (!Headless.windowExists)
         return;
     Headless.windowExists = false;
-    Headless.proc(PLATFORM_WM_DESTROY, 0, 0);
+    PlatformPostQuitEvent();
 }
 
-int PlatformPeekMessage(PlatformMessage* msg)
+int PlatformPollEvent(PlatformEvent* event)
 {
     if (Headless.framesGranted == 0 && Headless.windowExists)
         AskDriver();
-    return PlatformTakeMessage(Headless.queue, msg);
+    return PlatformTakeEvent(Headless.queue, event);
 }
 
-void PlatformWaitMessage()
+void PlatformWaitEvent()
 {
     if (!Headless.queue.empty())
         return;
@@ -208,16 +204,9 @@ void PlatformWaitMessage()
     AskDriver();
 }
 
-int32_t PlatformDispatchMessage(const PlatformMessage& msg)
+void PlatformPostEvent(const PlatformEvent& event)
 {
-    if (Headless.proc == nullptr)
-        return 0;
-    return Headless.proc(msg.message, msg.wParam, msg.lParam);
-}
-
-void PlatformPostMessage(uint32_t message, uint32_t wParam, int32_t lParam)
-{
-    Headless.queue.push_back(PlatformMessage{message, wParam, lParam});
+    Headless.queue.push_back(event);
 }
 
 int PlatformWindowActive()
@@ -285,17 +274,10 @@ void PlatformFrameBegin()
 // ---------------------------------------------------------------------------
 // Keyboard
 
-int PlatformKeyboardRead(uint8_t state[PLATFORM_KEY_COUNT])
+int PlatformKeyboardRead(PlatformKeys* keys)
 {
-    if (!Headless.keyboardPresent)
-        return 0;
-    std::memcpy(state, Headless.keys, PLATFORM_KEY_COUNT);
-    return 1;
-}
-
-int PlatformAsyncKeyDown(int virtualKey)
-{
-    return PlatformVirtualKeyDown(Headless.keys, virtualKey);
+    *keys = Headless.keys;
+    return Headless.keyboardPresent ? 1 : 0;
 }
 
 // ---------------------------------------------------------------------------

@@ -1,5 +1,5 @@
 // Control of the headless platform, for tests and the simulator: scripted
-// keys, messages and focus, a virtual clock that a presented frame advances by
+// keys, events and focus, a virtual clock that a presented frame advances by
 // 1/60 s, and a record of the sounds, message boxes and beeps.
 #pragma once
 
@@ -10,8 +10,8 @@
 #include <vector>
 
 struct HeadlessHooks {
-    // The main loop wants work: no frames are left to run, or it waits for a
-    // message while the window is inactive. The driver may queue messages,
+    // The main loop wants work: no frames are left to run, or it waits for an
+    // event while the window is inactive. The driver may queue events,
     // change keys or the focus, and grant frames with HeadlessGrantFrames.
     void (*idle)() = nullptr;
     void (*frameBegin)() = nullptr;                      // a play or editor frame begins
@@ -41,9 +41,9 @@ uint64_t HeadlessFramesGranted();
 // Frames begun since the reset.
 uint64_t HeadlessFramesBegun();
 
-void HeadlessQueueMessage(const PlatformMessage& message);
-size_t HeadlessQueuedMessages();
-void HeadlessSetKey(uint8_t dikCode, bool down);
+void HeadlessQueueEvent(const PlatformEvent& event);
+size_t HeadlessQueuedEvents();
+void HeadlessSetKey(PlatformKey key, bool down);
 void HeadlessReleaseAllKeys();
 void HeadlessSetFocus(bool focused);
 void HeadlessSetKeyboardPresent(bool present);

@@ -22,6 +22,26 @@ PlatformMenuItem* FindItem(std::vector<PlatformMenuItem>& items, uint32_t comman
     return nullptr;
 }
 
+void PostCommand(uint32_t command)
+{
+    PlatformEvent event;
+    event.kind = PLATFORM_EVENT_COMMAND;
+    event.command = command;
+    PlatformPostEvent(event);
+}
+
+// True when an item of the menus, down to the given depth, has the mnemonic.
+bool HasMnemonic(const std::vector<PlatformMenuItem>& items, char key, int depth)
+{
+    for (const PlatformMenuItem& item : items) {
+        if (SdlMenuMnemonic(item.text) == key)
+            return true;
+        if (depth > 1 && HasMnemonic(item.items, key, depth - 1))
+            return true;
+    }
+    return false;
+}
+
 // Draws a menu's items. key is a mnemonic pressed while this menu is open: the
 // enabled item it marks is chosen, or its submenu opened.
 void DrawItems(const std::vector<PlatformMenuItem>& items, char key)
@@ -41,7 +61,7 @@ void DrawItems(const std::vector<PlatformMenuItem>& items, char key)
         // The command keeps items of the same text apart.
         label += "##" + std::to_string(item.command);
         if (ImGui::MenuItem(label.c_str(), nullptr, false, item.enabled) || chosen) {
-            PlatformPostMessage(PLATFORM_WM_COMMAND, item.command, 0);
+            PostCommand(item.command);
             if (chosen)
                 Sdl.closeMenus = true;
         }
@@ -74,6 +94,14 @@ char SdlMenuMnemonic(const std::string& text)
     return 0;
 }
 
+bool SdlMenuTakesKey(char key, bool menuOpen)
+{
+    // The bar's own letters with none open; any menu's letters in an open one.
+    const int BAR_ONLY = 1;
+    const int ALL_LEVELS = 1 << 30;
+    return key != 0 && HasMnemonic(Sdl.menu, key, menuOpen ? ALL_LEVELS : BAR_ONLY);
+}
+
 int SdlMenuBarHeight()
 {
     // The height BeginMainMenuBar gives its bar: one line of the default font
@@ -99,7 +127,7 @@ void SdlDrawMenuBar()
             if (top.command != 0) {
                 label += "##" + std::to_string(top.command);
                 if (ImGui::MenuItem(label.c_str(), nullptr, false, top.enabled) || chosen)
-                    PlatformPostMessage(PLATFORM_WM_COMMAND, top.command, 0);
+                    PostCommand(top.command);
                 continue;
             }
             if (chosen)

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-// The original window's outer size is inset by these to give the picture area.
+// The window's outer size is inset by these to give the picture area.
 enum {
     PICTURE_INSET_LEFT = 4,
     PICTURE_INSET_TOP = 42,
@@ -42,7 +42,6 @@ struct SdlPlatform {
     int pictureSourceHeight = PICTURE_SOURCE_SIZE;
     SDL_Rect pictureRect = {0, 0, 0, 0}; // where the picture lies in the window
     int menuBarHeight = 0;
-    PlatformWindowProc proc = nullptr;
     bool destroying = false;
     bool imguiReady = false;
     bool focused = false;
@@ -50,7 +49,7 @@ struct SdlPlatform {
     bool closeMenus = false;             // Escape asks the open menus to close
     char menuKey = 0;                    // a mnemonic key (lower case) waiting for the menus
     std::vector<PlatformMenuItem> menu;
-    std::deque<PlatformMessage> queue;
+    std::deque<PlatformEvent> queue;
     SdlDialogState dialog;
     // Keys that closed a menu or a box read as up until they are released, so
     // the Escape that closes the About box does not also reach the game.
@@ -61,8 +60,15 @@ extern SdlPlatform Sdl;
 
 // ---------------------------------------------------------------------------
 // sdl_window.cpp
-// Hands one SDL event to ImGui and turns it into messages where it is one.
+// Hands one SDL event to ImGui and turns it into the game's events where it is one.
 void SdlHandleEvent(const SDL_Event& event);
+// sdl_signals.cpp: SIGINT, SIGTERM and SIGHUP ask for the close; the event
+// loop takes the request.
+void SdlCatchStopSignals();
+bool SdlTakeStopSignal();
+// sdl_video_check.cpp: false, with *why, when the video driver SDL chose shows
+// nothing and was not asked for by name.
+bool SdlVideoDriverShows(std::string* why);
 // Handles every SDL event that is waiting, without waiting.
 void SdlPumpEvents();
 // Waits up to timeoutMs for an SDL event, then handles all that are waiting.
@@ -78,8 +84,11 @@ bool SdlPictureFromWindow(const SDL_Rect& picture, int sourceWidth, int sourceHe
 std::string SdlMenuLabel(const std::string& text);
 // The mnemonic of an item's text: the lower-case character after its '&', or 0.
 char SdlMenuMnemonic(const std::string& text);
-// Draws the menu bar in the current ImGui frame; a chosen item queues WM_COMMAND.
+// Draws the menu bar in the current ImGui frame; a chosen item queues its command.
 void SdlDrawMenuBar();
+// True when a mnemonic letter (lower case) belongs to the menus: to the bar's
+// items with no menu open, to any item with one open.
+bool SdlMenuTakesKey(char key, bool menuOpen);
 // Height in pixels of the ImGui menu bar (the ImGui context must exist).
 int SdlMenuBarHeight();
 
@@ -108,9 +117,7 @@ uint64_t SdlFrameScheduleNext(SdlFrameSchedule* schedule, uint64_t now);
 
 // ---------------------------------------------------------------------------
 // sdl_keyboard.cpp
-// Fills the 256 DIK-indexed bytes from SDL's keyboard state array.
-void SdlKeyboardMap(const uint8_t* sdlState, int sdlCount, uint8_t state[PLATFORM_KEY_COUNT]);
-// The DIK code of an SDL scancode, or 0 when the key has none.
-uint8_t SdlDikFromScancode(SDL_Scancode scancode);
+// The game's keys from SDL's keyboard state array.
+void SdlKeyboardMap(const uint8_t* sdlState, int sdlCount, PlatformKeys* keys);
 // Makes the key read as up until it is released.
 void SdlSwallowKey(SDL_Scancode scancode);

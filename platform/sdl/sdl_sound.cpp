@@ -87,6 +87,12 @@ Mix_Chunk* ConvertSamples(const uint8_t* samples, uint32_t size)
         return nullptr;
     }
     int length = convert.needed != 0 ? convert.len_cvt : convert.len;
+    // The converter needed room for its steps; the sound keeps only its bytes.
+    if (length > 0 && static_cast<uint64_t>(length) < static_cast<uint64_t>(size) * convert.len_mult) {
+        uint8_t* fitted = static_cast<uint8_t*>(SDL_realloc(convert.buf, static_cast<size_t>(length)));
+        if (fitted != nullptr)
+            convert.buf = fitted;
+    }
     Mix_Chunk* chunk = static_cast<Mix_Chunk*>(SDL_malloc(sizeof(Mix_Chunk)));
     if (chunk == nullptr) {
         SDL_free(convert.buf);

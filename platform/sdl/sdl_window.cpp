@@ -1,7 +1,8 @@
-// The game window and its message loop: SDL events become the window
-// messages the game's window procedure expects.
+// The game window and its event loop: SDL events become the game's events.
 #include "platform/sdl/sdl_platform.h"
 #include "platform/common/common.h"
+
+#include "engine/bitmap.h"
 
 #include "imgui.h"
 #include "imgui_impl_sdl.h"
@@ -18,33 +19,36 @@ namespace {
 // it settles after the mouse stops, a window without the focus seldom.
 const int MENU_REDRAW_MS = 100;
 const int INACTIVE_REDRAW_MS = 500;
+const int32_t ICON_MAX_SIDE = 256;
 
-bool IsMouseButtonMessage(uint8_t button)
+bool IsPictureButton(uint8_t button)
 {
     return button == SDL_BUTTON_LEFT || button == SDL_BUTTON_RIGHT;
 }
 
-// A press on the picture area becomes a button message in picture pixels. An
-// even click count is the second press of a double click.
+// A press on the picture area becomes a press in picture pixels. An even
+// click count is the second press of a double click, which is not handed on.
 void HandleMousePress(const SDL_MouseButtonEvent& press)
 {
     if (Sdl.window == nullptr || press.windowID != SDL_GetWindowID(Sdl.window))
         return;
     // The menu, an open popup or a modal box takes the press.
-    if (Sdl.popupOpen || Sdl.dialog.kind != SdlDialog::None || !IsMouseButtonMessage(press.button))
+    if (Sdl.popupOpen || Sdl.dialog.kind != SdlDialog::None || !IsPictureButton(press.button))
+        return;
+    bool doubleClick = press.clicks >= 2 && press.clicks % 2 == 0;
+    if (doubleClick)
         return;
     int x = 0;
     int y = 0;
     if (!SdlPictureFromWindow(Sdl.pictureRect, Sdl.pictureSourceWidth, Sdl.pictureSourceHeight,
                               press.x, press.y, &x, &y))
         return;
-    bool doubleClick = press.clicks >= 2 && press.clicks % 2 == 0;
-    uint32_t message;
-    if (press.button == SDL_BUTTON_LEFT)
-        message = doubleClick ? PLATFORM_WM_LBUTTONDBLCLK : PLATFORM_WM_LBUTTONDOWN;
-    else
-        message = doubleClick ? PLATFORM_WM_RBUTTONDBLCLK : PLATFORM_WM_RBUTTONDOWN;
-    PlatformPostMessage(message, 0, PlatformMakeMouseParam(x, y));
+    PlatformEvent event;
+    event.kind = PLATFORM_EVENT_MOUSE_PRESS;
+    event.button = press.button == SDL_BUTTON_LEFT ? PLATFORM_BUTTON_LEFT : PLATFORM_BUTTON_RIGHT;
+    event.x = x;
+    event.y = y;
+    PlatformPostEvent(event);
 }
 
 bool IsMnemonicKey(SDL_Keycode sym)
@@ -69,9 +73,11 @@ void HandleKeyPress(const SDL_KeyboardEvent& key)
     } else if (Sdl.popupOpen && escape) {
         Sdl.closeMenus = true;
         SdlSwallowKey(code);
-    } else if (IsMnemonicKey(key.keysym.sym) && (Sdl.popupOpen || (key.keysym.mod & KMOD_ALT) != 0)) {
-        // Alt with a letter opens that menu; a letter in an open menu picks
-        // its item. The letter then reads as up until it is released.
+    } else if (IsMnemonicKey(key.keysym.sym) && (Sdl.popupOpen || (key.keysym.mod & KMOD_ALT) != 0) &&
+               SdlMenuTakesKey(static_cast<char>(key.keysym.sym), Sdl.popupOpen)) {
+        // Alt with a menu's letter opens that menu; a letter in an open menu
+        // picks its item. The letter then reads as up until it is released.
+        // Any other letter reaches the game.
         Sdl.menuKey = static_cast<char>(key.keysym.sym);
         SdlSwallowKey(code);
     }
@@ -87,23 +93,34 @@ void HandleWindowEvent(const SDL_WindowEvent& event)
         Sdl.focused = false;
 }
 
-int32_t SendToProc(uint32_t message, uint32_t wParam, int32_t lParam)
+void PostClose()
 {
-    return Sdl.proc != nullptr ? Sdl.proc(message, wParam, lParam) : 0;
+    PlatformEvent close;
+    close.kind = PLATFORM_EVENT_CLOSE;
+    PlatformPostEvent(close);
 }
 
 // The icon is optional: a missing or unreadable file leaves the default one.
+// It goes through the game's checked BMP loader, at most 256 x 256 pixels.
 void LoadIcon(const std::string& iconFile)
 {
     if (iconFile.empty())
         return;
     std::string path = PlatformFindDataFile(iconFile);
-    SDL_Surface* icon = SDL_LoadBMP(path.c_str());
-    if (icon == nullptr)
+    BitmapFile bitmap = {};
+    if (!BitmapLoadLimited(&bitmap, path.c_str(), ICON_MAX_SIDE, ICON_MAX_SIDE))
         return;
-    SDL_SetWindowIcon(Sdl.window, icon);
-    Sdl.icon = SDL_CreateTextureFromSurface(Sdl.renderer, icon);
-    SDL_FreeSurface(icon);
+    const int width = bitmap.infoHeader.width;
+    const int height = BitmapRows(&bitmap);
+    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(bitmap.pixels, width, height, 24,
+                                                           static_cast<int>(BITMAP_BYTES_PER_PIXEL) * width,
+                                                           SDL_PIXELFORMAT_BGR24);
+    if (icon != nullptr) {
+        SDL_SetWindowIcon(Sdl.window, icon);
+        Sdl.icon = SDL_CreateTextureFromSurface(Sdl.renderer, icon);
+        SDL_FreeSurface(icon);
+    }
+    BitmapUnload(&bitmap);
 }
 
 SDL_Renderer* CreateRenderer(SDL_Window* window)
@@ -184,7 +201,7 @@ void SdlHandleEvent(const SDL_Event& event)
         // main loop gets to the close.
         if (Sdl.dialog.kind != SdlDialog::None)
             Sdl.dialog.closeRequested = true;
-        PlatformPostMessage(PLATFORM_WM_CLOSE, 0, 0);
+        PostClose();
         break;
     case SDL_WINDOWEVENT:
         HandleWindowEvent(event.window);
@@ -209,15 +226,19 @@ void SdlPumpEvents()
     SDL_Event event;
     while (SDL_PollEvent(&event) != 0)
         SdlHandleEvent(event);
+    if (SdlTakeStopSignal()) {
+        SDL_Event quit = {};
+        quit.type = SDL_QUIT;
+        SdlHandleEvent(quit);
+    }
 }
 
 void SdlWaitEvents(int timeoutMs)
 {
     SDL_Event event;
-    if (SDL_WaitEventTimeout(&event, timeoutMs) != 0) {
+    if (SDL_WaitEventTimeout(&event, timeoutMs) != 0)
         SdlHandleEvent(event);
-        SdlPumpEvents();
-    }
+    SdlPumpEvents();
 }
 
 // ---------------------------------------------------------------------------
@@ -225,10 +246,17 @@ void SdlWaitEvents(int timeoutMs)
 
 int PlatformCreateWindow(const PlatformWindowDesc& desc)
 {
-    if (desc.proc == nullptr || Sdl.window != nullptr)
+    if (Sdl.window != nullptr)
         return 0;
+    SdlCatchStopSignals();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "Quagmore: no video: %s\n", SDL_GetError());
+        return 0;
+    }
+    std::string why;
+    if (!SdlVideoDriverShows(&why)) {
+        std::fprintf(stderr, "Quagmore: no window: %s\n", why.c_str());
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return 0;
     }
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
@@ -253,15 +281,12 @@ int PlatformCreateWindow(const PlatformWindowDesc& desc)
     LoadIcon(desc.iconFile);
 
     Sdl.menu = desc.menu;
-    Sdl.proc = desc.proc;
     Sdl.destroying = false;
     // A new window is the one the user works in, as on other desktops.
     Sdl.focused = true;
     SDL_RaiseWindow(Sdl.window);
     SDL_SetWindowInputFocus(Sdl.window);
-    SendToProc(PLATFORM_WM_CREATE, 0, 0);
-    if (Sdl.window != nullptr)
-        SdlRedraw();
+    SdlRedraw();
     return 1;
 }
 
@@ -270,19 +295,19 @@ void PlatformDestroyWindow()
     if (Sdl.window == nullptr || Sdl.destroying)
         return;
     Sdl.destroying = true;
-    SendToProc(PLATFORM_WM_DESTROY, 0, 0);
     ReleaseWindow();
     Sdl.destroying = false;
+    PlatformPostQuitEvent();
 }
 
-int PlatformPeekMessage(PlatformMessage* msg)
+int PlatformPollEvent(PlatformEvent* event)
 {
     if (Sdl.window != nullptr)
         SdlPumpEvents();
-    return PlatformTakeMessage(Sdl.queue, msg);
+    return PlatformTakeEvent(Sdl.queue, event);
 }
 
-void PlatformWaitMessage()
+void PlatformWaitEvent()
 {
     // Without a window nothing but posted messages can ever arrive.
     while (Sdl.queue.empty() && Sdl.window != nullptr) {
@@ -293,14 +318,9 @@ void PlatformWaitMessage()
     }
 }
 
-int32_t PlatformDispatchMessage(const PlatformMessage& msg)
+void PlatformPostEvent(const PlatformEvent& event)
 {
-    return SendToProc(msg.message, msg.wParam, msg.lParam);
-}
-
-void PlatformPostMessage(uint32_t message, uint32_t wParam, int32_t lParam)
-{
-    Sdl.queue.push_back(PlatformMessage{message, wParam, lParam});
+    Sdl.queue.push_back(event);
 }
 
 int PlatformWindowActive()

@@ -85,24 +85,74 @@ void DecodeStoredPng(const Bytes& f, uint32_t* width, uint32_t* height, Bytes* r
         ASSERT_EQ((*raw)[y * (*width * 4 + 1)], 0) << "filter of row " << y;
 }
 
+// A hicolor icon, decoded: its size and alpha channel.
+struct DecodedIcon {
+    uint32_t width = 0, height = 0;
+    Bytes raw;
+    uint8_t Alpha(uint32_t x, uint32_t y) const { return raw[y * (width * 4 + 1) + 1 + x * 4 + 3]; }
+};
+
+DecodedIcon ReadHicolorIcon(uint32_t size)
+{
+    const std::string name = std::to_string(size) + "x" + std::to_string(size);
+    DecodedIcon icon;
+    DecodeStoredPng(ReadFileBytes(std::string(QUAGMORE_TEST_ICON_DIR) + "/hicolor/" + name + "/apps/quagmore.png"),
+                    &icon.width, &icon.height, &icon.raw);
+    return icon;
+}
+
 TEST(Icons, HicolorPngsAreValidSquareIconsWithTransparentCorners)
 {
-    for (uint32_t size : {32u, 64u, 128u}) {
+    for (uint32_t size : {32u, 48u, 64u, 128u, 256u}) {
         SCOPED_TRACE(size);
-        const std::string name = std::to_string(size) + "x" + std::to_string(size);
-        uint32_t width = 0, height = 0;
-        Bytes raw;
-        DecodeStoredPng(ReadFileBytes(std::string(QUAGMORE_TEST_ICON_DIR) + "/hicolor/" + name + "/apps/quagmore.png"),
-                        &width, &height, &raw);
+        const DecodedIcon icon = ReadHicolorIcon(size);
         if (testing::Test::HasFatalFailure())
             return;
-        EXPECT_EQ(width, size);
-        EXPECT_EQ(height, size);
-        auto alpha = [&](uint32_t x, uint32_t y) { return raw[y * (size * 4 + 1) + 1 + x * 4 + 3]; };
-        EXPECT_EQ(alpha(0, 0), 0);
-        EXPECT_EQ(alpha(size - 1, size - 1), 0);
-        EXPECT_EQ(alpha(size / 2, size / 2), 255);
-        EXPECT_EQ(alpha(size / 2, 0), 255);
+        EXPECT_EQ(icon.width, size);
+        EXPECT_EQ(icon.height, size);
+        EXPECT_EQ(icon.Alpha(0, 0), 0);
+        EXPECT_EQ(icon.Alpha(size - 1, size - 1), 0);
+        EXPECT_EQ(icon.Alpha(size / 2, size / 2), 255);
+        EXPECT_EQ(icon.Alpha(size / 2, 0), 255);
+    }
+}
+
+// Large icons are seen up close: their rounded corners must fade smoothly
+// from transparent to opaque, not step from one to the other.
+TEST(Icons, LargeIconsHaveAntiAliasedCorners)
+{
+    for (uint32_t size : {128u, 256u}) {
+        SCOPED_TRACE(size);
+        const DecodedIcon icon = ReadHicolorIcon(size);
+        if (testing::Test::HasFatalFailure())
+            return;
+        const uint32_t last = size - 1, corner = size / 4;
+        // Pixel (x, y) of the top-left corner mirrored into corner k.
+        auto cornerAlpha = [&](int k, uint32_t x, uint32_t y) {
+            return icon.Alpha(k & 1 ? last - x : x, k & 2 ? last - y : y);
+        };
+        for (int k = 0; k < 4; ++k) {
+            SCOPED_TRACE(k);
+            // Along the diagonal the edge is crossed once, through partial alpha.
+            uint8_t before = 0;
+            bool partialOnDiagonal = false;
+            for (uint32_t d = 0; d < corner; ++d) {
+                const uint8_t alpha = cornerAlpha(k, d, d);
+                EXPECT_GE(alpha, before) << "diagonal pixel " << d;
+                before = alpha;
+                partialOnDiagonal |= alpha > 0 && alpha < 255;
+            }
+            EXPECT_TRUE(partialOnDiagonal);
+            EXPECT_EQ(before, 255);
+            // The whole curved edge is shaded: a stair-stepped corner has no
+            // partial pixels, a smooth one about one for each row of its
+            // radius (size / 5.5).
+            uint32_t partial = 0;
+            for (uint32_t y = 0; y < corner; ++y)
+                for (uint32_t x = 0; x < corner; ++x)
+                    partial += cornerAlpha(k, x, y) > 0 && cornerAlpha(k, x, y) < 255;
+            EXPECT_GE(partial, size / 8);
+        }
     }
 }
 

@@ -2,25 +2,28 @@
 // colour) may and may not appear.
 #include "data_files.h"
 
+#include "format/sheet_layout.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 
 namespace {
 
-constexpr int CELL = 50, PITCH = 51, WIDTH = 817, HEIGHT = 307;
-constexpr int ROW_WATER = 0, ROW_PLAYER = 1, ROW_LAND = 2, ROW_BANNER = 3, ROW_PILE = 4, ROW_EXIT = 5;
+constexpr int CELL = SHEET_CELL, PITCH = SHEET_PITCH, WIDTH = SHEET_WIDTH, HEIGHT = SHEET_HEIGHT;
+constexpr int ROW_WATER = SHEET_ROW_WATER, ROW_PLAYER = SHEET_ROW_PLAYER, ROW_LAND = SHEET_ROW_LAND;
+constexpr int ROW_BANNER = SHEET_ROW_BANNER, ROW_PILE = SHEET_ROW_PILE, ROW_EXIT = SHEET_ROW_EXIT;
 constexpr int EDGE_SKIP = 12;   // ends of an edge that belong to the neighbouring side
 constexpr uint32_t BLACK = 0;
 
-enum Side { LEFT = 1, TOP = 2, RIGHT = 4, BOTTOM = 8 };
-// Water sides of land frames 0..14, by the shore-frame table.
-constexpr unsigned LAND_WATER[15] = {
-    0, BOTTOM, RIGHT, TOP, LEFT, LEFT | TOP, LEFT | BOTTOM, RIGHT | BOTTOM, RIGHT | TOP,
-    LEFT | TOP | RIGHT, LEFT | TOP | BOTTOM, LEFT | BOTTOM | RIGHT, TOP | BOTTOM | RIGHT,
-    LEFT | RIGHT, TOP | BOTTOM,
-};
+enum Side { LEFT = SIDE_LEFT, TOP = SIDE_TOP, RIGHT = SIDE_RIGHT, BOTTOM = SIDE_BOTTOM };
+// Land frame f shows shore on the sides the game's shore rules give it water on.
+unsigned LandWater(int frame)
+{
+    return SheetShoreWaterSides(frame);
+}
 
 const BmpImage& Sheet()
 {
@@ -177,7 +180,7 @@ TEST(TileSheet, LandShoresFollowTheirWaterSides)
         for (Side side : {LEFT, TOP, RIGHT, BOTTOM})
             for (int k = EDGE_SKIP; k < CELL - EDGE_SKIP; ++k) {
                 const uint32_t pixel = EdgePixel(f, ROW_LAND, side, k);
-                ASSERT_EQ(LAND_WATER[f] & side ? BLACK : EdgePixel(0, ROW_LAND, side, k), pixel)
+                ASSERT_EQ(LandWater(f) & side ? BLACK : EdgePixel(0, ROW_LAND, side, k), pixel)
                     << "frame " << f << " side " << side << " pixel " << k;
             }
         const struct {
@@ -186,19 +189,18 @@ TEST(TileSheet, LandShoresFollowTheirWaterSides)
         } corners[] = {{LEFT | TOP, 0, 0}, {TOP | RIGHT, CELL - 1, 0}, {RIGHT | BOTTOM, CELL - 1, CELL - 1},
                        {BOTTOM | LEFT, 0, CELL - 1}};
         for (const auto& c : corners)
-            EXPECT_EQ(CellAt(f, ROW_LAND, c.x, c.y) == BLACK, (LAND_WATER[f] & c.sides) != 0)
+            EXPECT_EQ(CellAt(f, ROW_LAND, c.x, c.y) == BLACK, (LandWater(f) & c.sides) != 0)
                 << "frame " << f << " corner " << c.x << "," << c.y;
     }
 }
 
 TEST(TileSheet, BannerLettersDoNotRunIntoEachOther)
 {
-    // The banner's pieces (sprite, left edge), scaled to 100 x 100, in its two rows.
-    const std::vector<std::vector<std::pair<int, int>>> rows = {
-        {{0, 124}, {1, 222}, {2, 296}, {2, 370}},
-        {{3, 98}, {4, 176}, {5, 266}, {1, 356}, {6, 438}},
-    };
-    for (const auto& row : rows) {
+    // The banner's pieces (sprite, left edge), drawn at twice their size, row by row.
+    std::map<int, std::vector<std::pair<int, int>>> rows;
+    for (const SheetBannerPlace& place : SHEET_BANNER_LAYOUT)
+        rows[place.y].push_back({place.piece, place.x});
+    for (const auto& [y, row] : rows) {
         int previousRight = -1;
         for (const auto& [sprite, at] : row) {
             int left = CELL, right = -1;
@@ -209,8 +211,8 @@ TEST(TileSheet, BannerLettersDoNotRunIntoEachOther)
                         right = std::max(right, x);
                     }
             ASSERT_GE(right, left);
-            EXPECT_GT(at + 2 * left, previousRight) << "piece " << sprite << " at " << at;
-            previousRight = at + 2 * right + 1;
+            EXPECT_GT(at + SHEET_BANNER_DRAWN_SIZE / CELL * left, previousRight) << "piece " << sprite << " at " << at;
+            previousRight = at + SHEET_BANNER_DRAWN_SIZE / CELL * right + 1;
         }
     }
 }

@@ -137,15 +137,3 @@ TEST(BitmapLoad, RefusedFilesLeaveTheRecordAsItWas)
     expectUnchanged("no file");
     BitmapUnload(&bitmap);
 }
-
-TEST(BitmapFlipVertical, ReversesRowsAroundTheMiddle)
-{
-    uint8_t rows[5][3];
-    for (uint8_t r = 0; r < 5; ++r)
-        std::memset(rows[r], r, 3);
-    EXPECT_EQ(BitmapFlipVertical(&rows[0][0], 3, 5), 1);   // odd: the middle row stays
-    EXPECT_EQ(BitmapFlipVertical(&rows[0][0], 3, 4), 1);   // even: every row moves
-    const uint8_t expected[5] = {1, 2, 3, 4, 0};
-    for (int r = 0; r < 5; ++r)
-        EXPECT_EQ(rows[r][2], expected[r]) << r;
-}

@@ -1,5 +1,5 @@
-// Sprite objects: frames cut from a sheet, clipped and scaled drawing checked
-// on the back surface's pixels, and the three animation modes.
+// Sprite objects: frames cut from a sheet, and clipped and scaled drawing
+// checked on the back surface's pixels.
 #include "engine/bitmap.h"
 #include "engine/bob.h"
 #include "engine/display.h"
@@ -38,7 +38,7 @@ protected:
     void SetUp() override
     {
         HeadlessReset();
-        ASSERT_EQ(DisplayStart(1024, 768, 32), 1);
+        ASSERT_EQ(DisplayStart(), 1);
         back = MainDisplay.backSurface;
         SDL_FillRect(back, nullptr, MARKER);
         // 4 x 2 cells of 50 x 50 on a 51-pixel pitch.
@@ -58,12 +58,12 @@ protected:
         DisplayShutdown();
     }
 
-    // A shown 50 x 50 sprite with frames cut from the sheet's cells (i, 0).
+    // A 50 x 50 sprite with frames cut from the sheet's cells (i, 0).
     void MakeSprite(int32_t frames)
     {
-        ASSERT_EQ(BobCreate(&bob, 0, 0, SIZE, SIZE, frames, BOB_SHOWN | BOB_ONE_FRAME, 0), 1);
+        ASSERT_EQ(BobCreate(&bob, SIZE, SIZE, frames), 1);
         for (int32_t i = 0; i < frames; ++i)
-            ASSERT_EQ(BobLoadFrame(&bob, &sheet, i, i, 0, BOB_EXTRACT_CELL), 1);
+            ASSERT_EQ(BobLoadFrame(&bob, &sheet, i, i, 0), 1);
     }
 
     // The whole back surface: frame 0 at (x, y), cut at 0 and 600, marker elsewhere.
@@ -91,57 +91,48 @@ TEST_F(BobTest, CreatePadsSurfacesAndStartsAfresh)
 {
     const int32_t widths[][2] = {{50, 6}, {56, 0}, {1, 7}, {9, 7}};
     for (const auto& [width, pad] : widths) {
-        ASSERT_EQ(BobCreate(&bob, 0, 0, width, 3, 2, BOB_SHOWN, 0), 1);
+        ASSERT_EQ(BobCreate(&bob, width, 3, 2), 1);
         EXPECT_EQ(bob.frameSurfaces[1]->w, width + pad);
         EXPECT_EQ(bob.frameSurfaces[1]->h, 3);
     }
     MakeSprite(3);
-    const int32_t list[] = {0, 1, 2};
-    ASSERT_EQ(BobLoadAnimation(&bob, 5, 3, list), 1);
-    ASSERT_EQ(BobDrawScaled(&bob, 20, 20, back), 1);
+    ASSERT_EQ(BobDrawScaled(&bob, 0, 0, 0, 20, 20, back), 1);
     ASSERT_NE(bob.scaledSurface, nullptr);
-    // Created again: the earlier frames, lists and scaled copy are given up.
-    ASSERT_EQ(BobCreate(&bob, 1, 2, 10, 10, 1, BOB_SHOWN, 0), 1);
-    EXPECT_EQ(bob.animLists[5], nullptr);
+    // Created again: the earlier frames and scaled copy are given up.
+    ASSERT_EQ(BobCreate(&bob, 10, 10, 1), 1);
     EXPECT_EQ(bob.frameSurfaces[1], nullptr);
     EXPECT_EQ(bob.scaledSurface, nullptr);
     EXPECT_EQ(BobDestroy(&bob), 1);
     EXPECT_EQ(bob.frameSurfaces[0], nullptr);
     EXPECT_EQ(BobDestroy(nullptr), 0);
-    EXPECT_EQ(BobCreate(&bob, 0, 0, SIZE, SIZE, BOB_MAX_FRAMES + 1, BOB_SHOWN, 0), 0);
+    EXPECT_EQ(BobCreate(&bob, SIZE, SIZE, BOB_MAX_FRAMES + 1), 0);
 }
 
-TEST_F(BobTest, FramesAreCutFromCellsOrPixelPositions)
+TEST_F(BobTest, FramesAreCutFromCells)
 {
-    ASSERT_EQ(BobCreate(&bob, 0, 0, 3, 4, 2, BOB_SHOWN, 0), 1);
-    ASSERT_EQ(BobLoadFrame(&bob, &sheet, 0, 2, 1, BOB_EXTRACT_CELL), 1);
-    ASSERT_EQ(BobLoadFrame(&bob, &sheet, 1, 7, 9, BOB_EXTRACT_ABSOLUTE), 1);
+    ASSERT_EQ(BobCreate(&bob, 3, 4, 2), 1);
+    ASSERT_EQ(BobLoadFrame(&bob, &sheet, 0, 2, 1), 1);
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 3; ++c) {
             // Cell (2, 1) of 3 x 4 cells starts at (2 * 4 + 1, 1 * 5 + 1).
             EXPECT_EQ(SurfacePixel(bob.frameSurfaces[0], c, r), SheetColour(9 + c, 6 + r));
-            EXPECT_EQ(SurfacePixel(bob.frameSurfaces[1], c, r), SheetColour(7 + c, 9 + r));
         }
 
-    // Parts outside the sheet stay transparent, on every side.
+    // Parts outside the sheet stay transparent.
     MakeSprite(2);
-    const int32_t sheetWidth = sheet.infoHeader.width;
-    const int32_t sheetRows = BitmapRows(&sheet);
-    ASSERT_EQ(BobLoadFrame(&bob, &sheet, 0, sheetWidth - 10, sheetRows - 20, BOB_EXTRACT_ABSOLUTE), 1);
-    ASSERT_EQ(BobLoadFrame(&bob, &sheet, 1, -5, -6, BOB_EXTRACT_ABSOLUTE), 1);
+    ASSERT_EQ(BobLoadFrame(&bob, &sheet, 1, 3, 1), 1);
     for (int r = 0; r < SIZE; ++r)
         for (int c = 0; c < SIZE; ++c) {
-            const bool inside = c < 10 && r < 20;
-            ASSERT_EQ(SurfacePixel(bob.frameSurfaces[0], c, r),
-                      inside ? SheetColour(sheetWidth - 10 + c, sheetRows - 20 + r) : 0) << c << "," << r;
-            ASSERT_EQ(SurfacePixel(bob.frameSurfaces[1], c, r), c >= 5 && r >= 6 ? SheetColour(c - 5, r - 6) : 0);
+            const bool inside = 3 * (SIZE + 1) + 1 + c < sheet.infoHeader.width;
+            ASSERT_EQ(SurfacePixel(bob.frameSurfaces[1], c, r), inside ? SheetColour(3 * (SIZE + 1) + 1 + c, SIZE + 2 + r) : 0)
+                << c << "," << r;
         }
     // No pixels at all: the frame is emptied, earlier contents included.
     BitmapFile empty{};
-    ASSERT_EQ(BobLoadFrame(&bob, &empty, 1, 0, 0, BOB_EXTRACT_CELL), 1);
+    ASSERT_EQ(BobLoadFrame(&bob, &empty, 1, 0, 0), 1);
     EXPECT_EQ(SurfacePixel(bob.frameSurfaces[1], 20, 20), 0u);
-    EXPECT_EQ(BobLoadFrame(&bob, &sheet, 2, 0, 0, BOB_EXTRACT_CELL), 0);  // no such frame
-    EXPECT_EQ(BobLoadFrame(nullptr, &sheet, 0, 0, 0, BOB_EXTRACT_CELL), 0);
+    EXPECT_EQ(BobLoadFrame(&bob, &sheet, 2, 0, 0), 0);  // no such frame
+    EXPECT_EQ(BobLoadFrame(nullptr, &sheet, 0, 0, 0), 0);
 }
 
 TEST_F(BobTest, DrawLeavesOutBlackAndIsCutAtEveryEdge)
@@ -153,15 +144,13 @@ TEST_F(BobTest, DrawLeavesOutBlackAndIsCutAtEveryEdge)
     };
     for (const auto& [x, y] : positions) {
         SDL_FillRect(back, nullptr, MARKER);
-        BobSetPosition(&bob, x, y);
-        EXPECT_EQ(BobDraw(&bob, back), 1);
+        EXPECT_EQ(BobDraw(&bob, 0, x, y, back), 1);
         ExpectSpriteAt(x, y);
     }
     // The cut is at 600 whatever the surface's size.
     SDL_Surface* large = DisplayCreateSurface(700, 700);
     SDL_FillRect(large, nullptr, MARKER);
-    BobSetPosition(&bob, 570, 580);
-    EXPECT_EQ(BobDraw(&bob, large), 1);
+    EXPECT_EQ(BobDraw(&bob, 0, 570, 580, large), 1);
     EXPECT_EQ(SurfacePixel(large, 599, 598), SheetColour(30, 19));
     EXPECT_EQ(SurfacePixel(large, 600, 590), MARKER);
     EXPECT_EQ(SurfacePixel(large, 590, 600), MARKER);
@@ -186,13 +175,11 @@ TEST_F(BobTest, ScaledDrawMatchesAKeyedStretchThroughChanges)
     const Step* last = nullptr;
     for (const Step& s : steps) {
         if (s.reload) {
-            ASSERT_EQ(BobLoadFrame(&bob, &sheet, s.frame, 3, 1, BOB_EXTRACT_CELL), 1);
+            ASSERT_EQ(BobLoadFrame(&bob, &sheet, s.frame, 3, 1), 1);
         }
         SDL_FillRect(back, nullptr, MARKER);
         SDL_FillRect(reference, nullptr, MARKER);
-        bob.frameIndex = s.frame;
-        BobSetPosition(&bob, s.x, s.y);
-        ASSERT_EQ(BobDrawScaled(&bob, s.w, s.h, back), 1);
+        ASSERT_EQ(BobDrawScaled(&bob, s.frame, s.x, s.y, s.w, s.h, back), 1);
         SDL_Rect from = {0, 0, SIZE, SIZE};
         SDL_Rect to = {s.x, s.y, s.w, s.h};
         SDL_BlitScaled(bob.frameSurfaces[s.frame], &from, reference, &to);
@@ -208,102 +195,19 @@ TEST_F(BobTest, ScaledDrawMatchesAKeyedStretchThroughChanges)
 
     // The frame keeps its colour key for plain draws after the stretches.
     SDL_FillRect(back, nullptr, MARKER);
-    ASSERT_EQ(BobDraw(&bob, back), 1);
+    ASSERT_EQ(BobDraw(&bob, 0, 10, 10, back), 1);
     ExpectSpriteAt(10, 10);
 }
 
-TEST_F(BobTest, NothingIsDrawnWhenHiddenOrOfNoSize)
+TEST_F(BobTest, NothingIsDrawnOfNoSizeOrWithoutAFrame)
 {
     MakeSprite(1);
-    BobSetPosition(&bob, 10, 10);
-    EXPECT_EQ(BobDrawScaled(&bob, 0, 100, back), 1);
-    EXPECT_EQ(BobDrawScaled(&bob, 100, -5, back), 1);
-    bob.flags &= ~BOB_SHOWN;
-    EXPECT_EQ(BobDraw(&bob, back), 1);
-    EXPECT_EQ(BobDrawScaled(&bob, 100, 100, back), 1);
+    EXPECT_EQ(BobDrawScaled(&bob, 0, 10, 10, 0, 100, back), 1);
+    EXPECT_EQ(BobDrawScaled(&bob, 0, 10, 10, 100, -5, back), 1);
+    EXPECT_EQ(BobDraw(&bob, 1, 10, 10, back), 0);
+    EXPECT_EQ(BobDraw(&bob, -1, 10, 10, back), 0);
+    EXPECT_EQ(BobDrawScaled(&bob, BOB_MAX_FRAMES, 10, 10, 100, 100, back), 0);
     ExpectSpriteAt(-1000, -1000);
-    EXPECT_EQ(BobDraw(nullptr, back), 0);
-    EXPECT_EQ(BobDrawScaled(nullptr, 100, 100, back), 0);
-}
-
-namespace {
-
-// Frame indices shown by successive BobAnimate calls.
-std::vector<int32_t> AnimateCalls(BOB* bob, int calls)
-{
-    std::vector<int32_t> shown;
-    for (int i = 0; i < calls; ++i) {
-        EXPECT_EQ(BobAnimate(bob), 1);
-        shown.push_back(bob->frameIndex);
-    }
-    return shown;
-}
-
-struct AnimatedBob {
-    BOB bob{};
-    AnimatedBob(uint32_t mode, int32_t frames) { BobCreate(&bob, 0, 0, 4, 4, frames, BOB_SHOWN | mode, 0); }
-    ~AnimatedBob() { BobDestroy(&bob); }
-};
-
-using Frames = std::vector<int32_t>;
-
-} // namespace
-
-TEST(BobAnimate, ModeBitsDecideInOrderAndCyclesStepEveryDelayCalls)
-{
-    AnimatedBob cycle(BOB_FRAME_CYCLE | BOB_ANIM_LISTS, 3);
-    EXPECT_EQ(AnimateCalls(&cycle.bob, 4), (Frames{1, 2, 0, 1}));
-    BobSetAnimDelay(&cycle.bob, 3);
-    EXPECT_EQ(AnimateCalls(&cycle.bob, 7), (Frames{1, 1, 2, 2, 2, 0, 0}));
-
-    AnimatedBob one(BOB_ONE_FRAME | BOB_FRAME_CYCLE | BOB_ANIM_LISTS, 4);
-    one.bob.frameIndex = 3;
-    EXPECT_EQ(AnimateCalls(&one.bob, 2), (Frames{0, 0}));
-    // No mode, or a list sprite with no list selected: the frame stays.
-    for (uint32_t mode : {0u, uint32_t(BOB_ANIM_LISTS)}) {
-        AnimatedBob still(mode, 4);
-        still.bob.frameIndex = 2;
-        EXPECT_EQ(AnimateCalls(&still.bob, 2), (Frames{2, 2})) << mode;
-    }
-    EXPECT_EQ(BobAnimate(nullptr), 0);
-}
-
-TEST(BobAnimate, ListsShowEntryOneFirstWrapAndWaitOutTheStepUnderWay)
-{
-    AnimatedBob sprite(BOB_ANIM_LISTS, 8);
-    const int32_t water[] = {0, 1, 2, 3, 4, 5, 6, 7, 0};
-    ASSERT_EQ(BobLoadAnimation(&sprite.bob, 15, 9, water), 1);
-    EXPECT_EQ(sprite.bob.animLists[15][9], ANIM_END);
-    BobSetAnimDelay(&sprite.bob, 2);
-    BobSetAnimation(&sprite.bob, 15);
-    EXPECT_EQ(AnimateCalls(&sprite.bob, 22),
-              (Frames{0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7, 0, 0, 0, 0, 1, 1, 2}));
-
-    // A new list starts at its entry 1 once the step under way is done.
-    const int32_t second[] = {5, 6, 7};
-    ASSERT_EQ(BobLoadAnimation(&sprite.bob, 15, 3, second), 1);   // replaces the list
-    BobSetAnimDelay(&sprite.bob, 3);
-    AnimateCalls(&sprite.bob, 1);
-    ASSERT_EQ(BobSetAnimation(&sprite.bob, 15), 1);
-    EXPECT_EQ(AnimateCalls(&sprite.bob, 4), (Frames{2, 6, 6, 6}));
-    EXPECT_EQ(BobSetAnimation(&sprite.bob, BOB_MAX_ANIMATIONS), 0);
-    EXPECT_EQ(BobLoadAnimation(&sprite.bob, BOB_MAX_ANIMATIONS, 1, second), 0);
-    EXPECT_EQ(BobLoadAnimation(&sprite.bob, -1, 1, second), 0);
-    EXPECT_EQ(BobLoadAnimation(nullptr, 0, 1, second), 0);
-}
-
-TEST(BobAnimate, PlayOnceStopsOnTheLastFrame)
-{
-    AnimatedBob sprite(BOB_ANIM_LISTS | BOB_PLAY_ONCE, 5);
-    const int32_t list[] = {3, 4};
-    ASSERT_EQ(BobLoadAnimation(&sprite.bob, 0, 2, list), 1);
-    BobSetAnimDelay(&sprite.bob, 1);
-    BobSetAnimation(&sprite.bob, 0);
-    EXPECT_EQ(AnimateCalls(&sprite.bob, 1), (Frames{4}));
-    EXPECT_EQ(sprite.bob.onceDone, 0);
-    EXPECT_EQ(AnimateCalls(&sprite.bob, 3), (Frames{4, 4, 4}));
-    EXPECT_EQ(sprite.bob.onceDone, 1);
-    // Selecting the list again does not clear the flag.
-    BobSetAnimation(&sprite.bob, 0);
-    EXPECT_EQ(sprite.bob.onceDone, 1);
+    EXPECT_EQ(BobDraw(nullptr, 0, 10, 10, back), 0);
+    EXPECT_EQ(BobDrawScaled(nullptr, 0, 10, 10, 100, 100, back), 0);
 }

@@ -1,99 +1,94 @@
 #include "game_fixture.h"
 
+#include "engine/display.h"
 #include "support/surface.h"
-#include "support/wav.h"
+#include "support/tile_sheet.h"
 
+#include <algorithm>
 
-#include <cstring>
-#include <filesystem>
-#include <grp.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-void FillBoard(int32_t tile)
+std::vector<int8_t> LevelFromText(const Lines& rows)
 {
-    for (auto& column : Board)
-        for (int32_t& cell : column)
-            cell = tile;
+    std::vector<int8_t> bytes(LEVEL_FILE_SIZE, 0);
+    for (int column = 0; column < BOARD_SIZE; ++column)
+        for (int row = 0; row < BOARD_SIZE; ++row) {
+            char c = row < static_cast<int>(rows.size()) && column < static_cast<int>(rows[row].size())
+                         ? rows[row][column]
+                         : LEVEL_CHAR_WATER;
+            bytes[LevelByteIndex(column, row)] = static_cast<int8_t>(LevelCodeFromChar(c));
+        }
+    return bytes;
 }
 
-void GameFixture::SetUp()
+bool MemoryLevelStore::LevelRead(int32_t level, int8_t* bytes, size_t size)
 {
-    HeadlessReset();
-    ASSERT_FALSE(temp.path.empty());
-    dataDir = temp.File("data");
-    homeDir = temp.File("home");
-    std::filesystem::create_directories(dataDir);
-    std::filesystem::create_directories(homeDir);
-    ASSERT_TRUE(WriteTestTileSheet(dataDir + "/pieces.bmp"));
-    for (const char* name : {"splash.wav", "start.wav", "bifald.wav", "finished.wav"})
-        ASSERT_TRUE(WriteFileBytes(dataDir + "/" + name, WavPlain({128, 130, 126, 128})));
-    PlatformSetDirectories(dataDir, homeDir);
-
-    GameState = GameStateRecord();
-    MouseClick = MouseClickRecord();
-    std::memset(Board, 0, sizeof Board);
-    std::memset(LevelBuffer, 0, sizeof LevelBuffer);
-    GameStartup();
-    ASSERT_NE(MainDisplay.backSurface, nullptr);
-}
-
-void GameFixture::TearDown()
-{
-    GameShutdown();
-}
-
-void GameFixture::PlacePlayer(int column, int row)
-{
-    PlayerSprite.x = column * CELL_SIZE;
-    PlayerSprite.y = row * CELL_SIZE;
-}
-
-void GameFixture::HideSparkle()
-{
-    GameState.newSparkle = 0;
-    GameState.sparkleTime = ClockNow();
-}
-
-uint32_t GameFixture::Pixel(int x, int y)
-{
-    return SurfacePixel(MainDisplay.backSurface, x, y);
-}
-
-uint32_t GameFixture::CellPixel(int column, int row)
-{
-    return Pixel(column * CELL_SIZE + 2, row * CELL_SIZE + 2);
-}
-
-int GameFixture::SoundsPlayed(const std::string& name)
-{
-    int count = 0;
-    for (const HeadlessSoundEvent& event : HeadlessSoundEvents())
-        count += event.action == HEADLESS_SOUND_PLAY && event.name == name;
-    return count;
-}
-
-bool GameFixture::RunUnprivileged(void (*check)(GameFixture&))
-{
-    const uid_t NOBODY = 65534;
-    if (geteuid() == 0) {
-        // The child must reach its files once it is nobody.
-        chmod(temp.path.c_str(), 0777);
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(temp.path))
-            if (entry.is_directory())
-                chmod(entry.path().c_str(), 0777);
-    }
-    pid_t child = fork();
-    if (child < 0)
+    auto found = levels.find(level);
+    if (found == levels.end())
         return false;
-    if (child == 0) {
-        if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(NOBODY) != 0 || setuid(NOBODY) != 0))
-            _exit(2);
-        check(*this);
-        _exit(::testing::Test::HasFailure() ? 1 : 0);
+    std::copy_n(found->second.begin(), std::min(size, found->second.size()), bytes);
+    return true;
+}
+
+bool MemoryLevelStore::LevelWrite(const int8_t* bytes, size_t size)
+{
+    if (!writable)
+        return false;
+    ++writes;
+    levels[EDITOR_LEVEL].assign(bytes, bytes + size);
+    return true;
+}
+
+GameModel ModelOnLevel(MemoryLevelStore& store, int32_t level)
+{
+    GameModel model;
+    GameEffects effects;
+    GameChooseLevel(model, level, store, effects);
+    return model;
+}
+
+std::vector<GameEffect> StepFrames(GameModel& model, const GameInput& input, int frames, uint32_t* now,
+                                   GameLevelStore& store)
+{
+    const uint32_t FRAME_MS = 17;
+    std::vector<GameEffect> all;
+    for (int frame = 0; frame < frames; ++frame) {
+        GameEffects effects;
+        GameStep(model, input, *now, store, effects);
+        all.insert(all.end(), effects.items, effects.items + effects.count);
+        *now += FRAME_MS;
     }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return all;
+}
+
+GameInput Holding(bool GameInput::*key)
+{
+    GameInput input;
+    input.*key = true;
+    return input;
+}
+
+void PictureFixture::SetUp()
+{
+    const std::string path = temp.File("pieces.bmp");
+    ASSERT_TRUE(WriteTestTileSheet(path));
+    ASSERT_EQ(BitmapLoad(&sheet, path.c_str()), 1);
+    SpritesBuild(sprites, sheet);
+    picture = DisplayCreateSurface(BOARD_SIZE * CELL_SIZE, BOARD_SIZE * CELL_SIZE);
+    ASSERT_NE(picture, nullptr);
+}
+
+void PictureFixture::TearDown()
+{
+    SDL_FreeSurface(picture);
+    SpritesRelease(sprites);
+    BitmapUnload(&sheet);
+}
+
+uint32_t PictureFixture::Pixel(SDL_Surface* surface, int x, int y)
+{
+    return SurfacePixel(surface, x, y);
+}
+
+uint32_t PictureFixture::CellPixel(SDL_Surface* surface, int column, int row)
+{
+    return Pixel(surface, column * CELL_SIZE + 2, row * CELL_SIZE + 2);
 }

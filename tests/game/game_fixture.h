@@ -1,51 +1,57 @@
-// A started game over the headless platform, with its own data and home
-// directories in a temporary directory: a flat-colour tile sheet, four tiny
-// sounds, and whatever level files a test writes.
+// Models for the game's unit tests: levels kept in memory, a model started
+// on one, and the sprites of the test tile sheet for its pictures.
 #pragma once
 
-// What the game tests use, all in one place.
-#include "app/app.h"
-#include "engine/clock.h"
-#include "engine/display.h"
-#include "engine/input.h"
-#include "game/board.h"
-#include "game/editor.h"
-#include "game/game_state.h"
-#include "game/play.h"
+#include "game/model.h"
+#include "game/render.h"
 #include "game/sprites.h"
-#include "platform/headless/headless.h"
-#include "support/bytes.h"
+#include "game/step.h"
+
+#include "engine/bitmap.h"
+#include "format/level_format.h"
 #include "support/temp_dir.h"
-#include "support/tile_sheet.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
-// Sets every cell of the board to the tile.
-void FillBoard(int32_t tile);
+using Lines = std::vector<std::string>;
 
-class GameFixture : public ::testing::Test {
+// 12 lines of 12 level characters, row 0 first; missing cells are water.
+std::vector<int8_t> LevelFromText(const Lines& rows);
+
+// Level files kept in memory; a level it lacks can't be opened, and a write
+// fails when writable is false.
+class MemoryLevelStore : public GameLevelStore {
+public:
+    bool LevelRead(int32_t level, int8_t* bytes, size_t size) override;
+    bool LevelWrite(const int8_t* bytes, size_t size) override;
+
+    std::map<int32_t, std::vector<int8_t>> levels;
+    bool writable = true;
+    int writes = 0;
+};
+
+// A model on the level, started as the shell starts the first level.
+GameModel ModelOnLevel(MemoryLevelStore& store, int32_t level);
+// Steps the model n frames of 1/60 s from *now, collecting the effects.
+std::vector<GameEffect> StepFrames(GameModel& model, const GameInput& input, int frames, uint32_t* now,
+                                   GameLevelStore& store);
+GameInput Holding(bool GameInput::*key);
+
+// The sprites of the test tile sheet, and a picture to draw on.
+class PictureFixture : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
-
-    void PlacePlayer(int column, int row);
-    // No sparkle in the next frames: its cell was just chosen.
-    void HideSparkle();
-    // 0xRRGGBB of a back-surface pixel.
-    uint32_t Pixel(int x, int y);
-    // Colour shown near the top-left corner of a cell.
-    uint32_t CellPixel(int column, int row);
-    int SoundsPlayed(const std::string& name);
-    // Runs check in a child process without root's rights (as "nobody" when
-    // the tests run as root), so that file permissions apply to it. Returns
-    // true when the child ran check to its end with no failed expectation.
-    bool RunUnprivileged(void (*check)(GameFixture&));
+    // 0xRRGGBB of a picture pixel, and near the top-left corner of a cell.
+    uint32_t Pixel(SDL_Surface* surface, int x, int y);
+    uint32_t CellPixel(SDL_Surface* surface, int column, int row);
 
     TempDir temp{"quagmore-game-test"};
-    std::string dataDir;
-    std::string homeDir;
+    BitmapFile sheet = {};
+    GameSprites sprites = {};
+    SDL_Surface* picture = nullptr;
 };

@@ -1,13 +1,21 @@
 // Which land frame a cell shows, by the water and solid sides around it.
 #include "game_fixture.h"
 
-#include "game/render.h"
 
 #include <vector>
 
 namespace {
 
 const int MID = 5;
+
+GameBoard board;
+
+void FillBoard(int32_t tile)
+{
+    for (auto& column : board)
+        for (int32_t& cell : column)
+            cell = tile;
+}
 
 int32_t TileOf(char c)
 {
@@ -34,14 +42,14 @@ TEST(ShoreFrame, EachRuleInOrder)
     };
     for (const auto& shore : cases) {
         FillBoard(TILE_LAND);
-        Board[MID - 1][MID] = TileOf(shore.neighbours[0]);
-        Board[MID + 1][MID] = TileOf(shore.neighbours[1]);
-        Board[MID][MID - 1] = TileOf(shore.neighbours[2]);
-        Board[MID][MID + 1] = TileOf(shore.neighbours[3]);
+        board[MID - 1][MID] = TileOf(shore.neighbours[0]);
+        board[MID + 1][MID] = TileOf(shore.neighbours[1]);
+        board[MID][MID - 1] = TileOf(shore.neighbours[2]);
+        board[MID][MID + 1] = TileOf(shore.neighbours[3]);
         // The cell's own code does not matter.
         for (int32_t own : {TILE_LAND, TILE_WATER, TILE_EXIT}) {
-            Board[MID][MID] = own;
-            EXPECT_EQ(ShoreFrame(MID, MID), shore.frame) << shore.neighbours << " on " << own;
+            board[MID][MID] = own;
+            EXPECT_EQ(ShoreFrame(board, MID, MID), shore.frame) << shore.neighbours << " on " << own;
         }
     }
 }
@@ -62,8 +70,8 @@ TEST(ShoreFrame, BoardEdgeIsSolidNeverWater)
     for (const auto& c : cases) {
         FillBoard(TILE_WATER);
         for (const auto& [column, row] : c.land)
-            Board[column][row] = TILE_LAND;
-        EXPECT_EQ(ShoreFrame(c.column, c.row), c.frame) << c.column << "," << c.row;
+            board[column][row] = TILE_LAND;
+        EXPECT_EQ(ShoreFrame(board, c.column, c.row), c.frame) << c.column << "," << c.row;
     }
 }
 

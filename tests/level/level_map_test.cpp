@@ -1,6 +1,6 @@
 // The text form, level files and their checks.
 #include "support/temp_dir.h"
-#include "tests/level/level_test_boards.h"
+#include "level_test_boards.h"
 
 #include <algorithm>
 #include <filesystem>

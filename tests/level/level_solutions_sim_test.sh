@@ -1,12 +1,13 @@
 #!/bin/sh
 # Plays every shipped level's solution in the game as held arrow keys and checks
 # that it completes that level: the solver and the game agree on the rules.
-# Usage: level_solutions_sim_test.sh QUAGMORE_LEVEL QUAGMORE_SIM LEVEL_SOURCE_DIR DATA_DIR
+# Usage: level_solutions_sim_test.sh QUAGMORE_LEVEL QUAGMORE_SIM LEVEL_SOURCE_DIR DATA_DIR LEVEL_COUNT
 set -u
 tool=$1
 sim=$2
 levels=$3
 data=$4
+count=$5
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -36,7 +37,7 @@ write_script() {
     echo "print state"
 }
 
-for level in 1 2 3 4 5 6 7 8 9 10 11 12; do
+for level in $(seq 1 "$count"); do
     solution=$("$tool" solve "$levels/level$level.txt" | sed -n 's/^  solution: //p')
     if [ -z "$solution" ]; then
         echo "FAIL: level $level: no solution from quagmore-level"

@@ -1,6 +1,6 @@
 // The cell-level rules, the solver's choice of solution, and dead ends.
-#include "tests/level/level_random_boards.h"
-#include "tests/level/level_test_boards.h"
+#include "level_random_boards.h"
+#include "level_test_boards.h"
 
 #include <atomic>
 #include <chrono>

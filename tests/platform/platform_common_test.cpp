@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <pwd.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -42,6 +44,11 @@ protected:
         EXPECT_EQ(value, UNTOUCHED);
         return -1;
     }
+    static std::string ReadFileText(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
     std::string ProgressPath() const { return PlatformUserConfigDir() + "/progress"; }
 
     TempDir dir{"quagmore-common"};
@@ -72,20 +79,71 @@ TEST_F(PlatformFiles, ProgressRoundTripIsAtomic)
     EXPECT_EQ(ReadProgress(), -1);
 }
 
-TEST_F(PlatformFiles, DamagedProgressReadsAsMissing)
+// A file whose first line still reads as a level gives that level; it is
+// rewritten in the exact form only by a save.
+TEST_F(PlatformFiles, LooseProgressReadsAsItsLevel)
+{
+    const std::pair<std::string, int> readable[] = {
+        {"Level=7\r\n", 7}, {"level = 7\n", 7}, {"Level=7", 7}, {" Level=5 \n", 5}, {"Level=5\nLevel=6\n", 5},
+        {"Level=7\r\ngarbage\n\x01\x02", 7}, {"Level=" + std::string(70, '0') + "5\n", 5},
+    };
+    for (const auto& [content, level] : readable) {
+        WriteFile(ProgressPath(), content);
+        EXPECT_EQ(ReadProgress(), level) << "content: " << content;
+        EXPECT_EQ(PlatformProgressTakeNotice(), "");
+    }
+    ASSERT_EQ(PlatformProgressWrite(8), 1);
+    EXPECT_EQ(ReadFileText(ProgressPath()), "Level=8\n");
+}
+
+// A file that holds no level is set aside as progress.bad, with a notice for
+// the player once; it is never written over. A second damaged file, with the
+// first still set aside, stays where it is and blocks every save.
+TEST_F(PlatformFiles, DamagedProgressIsSetAsideNeverOverwritten)
 {
     const std::string damaged[] = {
-        "", "Level=\n", "Level=256\n", "Level=99999999999999999999\n", "Level=-1\n", "Level= 5\n",
-        "Level=5 \n", "Level=5\nLevel=6\n", "level=5\n", "Level5\n", std::string("Level=5\n\0", 9),
-        "Level=" + std::string(70, '0') + "5\n",   // over-long, though the number is fine
+        "", "Level=\n", "Level=256\n", "Level=99999999999999999999\n", "Level=-1\n", "Level5\n", "Level=5x\n",
+        std::string("\0\0\0", 3), "Level=9\n" + std::string(5000, 'x'),
     };
+    const std::string aside = PlatformUserConfigDir() + "/progress.bad";
     for (const std::string& content : damaged) {
         WriteFile(ProgressPath(), content);
         EXPECT_EQ(ReadProgress(), -1) << "content: " << content;
+        EXPECT_NE(PlatformProgressTakeNotice().find("progress.bad"), std::string::npos);
+        EXPECT_EQ(PlatformProgressTakeNotice(), "");
+        EXPECT_EQ(ReadFileText(aside), content);
+        EXPECT_FALSE(fs::exists(ProgressPath()));
+        fs::remove(aside);
     }
-    fs::remove(ProgressPath());
-    fs::create_directories(ProgressPath());   // a directory is no progress either
+
+    WriteFile(aside, "set aside before");
+    WriteFile(ProgressPath(), "Level=x\n");
     EXPECT_EQ(ReadProgress(), -1);
+    EXPECT_NE(PlatformProgressTakeNotice().find("nothing is saved over it"), std::string::npos);
+    EXPECT_EQ(ReadProgress(), -1);
+    EXPECT_EQ(PlatformProgressTakeNotice(), "");   // told once
+    std::string why;
+    EXPECT_EQ(PlatformProgressWrite(2, &why), 0);
+    EXPECT_NE(why, "");
+    EXPECT_EQ(ReadFileText(ProgressPath()), "Level=x\n");
+    EXPECT_EQ(ReadFileText(aside), "set aside before");
+}
+
+// Not regular files: a directory and a FIFO are set aside at once, never
+// waited on (a FIFO used to hang the start).
+TEST_F(PlatformFiles, ProgressThatIsNoFileIsSetAside)
+{
+    const std::string aside = PlatformUserConfigDir() + "/progress.bad";
+    fs::create_directories(ProgressPath());
+    EXPECT_EQ(ReadProgress(), -1);
+    EXPECT_TRUE(fs::is_directory(aside));
+    fs::remove_all(aside);
+    ASSERT_EQ(mkfifo(ProgressPath().c_str(), 0600), 0);
+    EXPECT_EQ(ReadProgress(), -1);
+    EXPECT_TRUE(fs::is_fifo(aside));
+    EXPECT_NE(PlatformProgressTakeNotice(), "");
+    ASSERT_EQ(PlatformProgressWrite(3), 1);
+    EXPECT_EQ(ReadProgress(), 3);
 }
 
 // The user's copy of a data file first, then the shipped one; the user's path
@@ -122,6 +180,101 @@ TEST_F(PlatformFiles, XdgDirectories)
     unsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(PlatformUserDataDir(), home + "/.local/share/quagmore");
     setenv("HOME", savedHome.c_str(), 1);
+}
+
+// Without HOME (or with an empty one) the home comes from the password
+// database, never from /tmp.
+TEST_F(PlatformFiles, HomeWithoutHomeVariable)
+{
+    PlatformSetDirectories(gameDir, "");
+    std::string savedHome = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
+    unsetenv("XDG_DATA_HOME");
+    unsetenv("XDG_CONFIG_HOME");
+    struct passwd* user = getpwuid(geteuid());
+    ASSERT_NE(user, nullptr);
+    for (bool empty : {false, true}) {
+        if (empty)
+            setenv("HOME", "", 1);
+        else
+            unsetenv("HOME");
+        EXPECT_EQ(PlatformUserConfigDir(), std::string(user->pw_dir) + "/.config/quagmore");
+        EXPECT_EQ(PlatformUserDataDir(), std::string(user->pw_dir) + "/.local/share/quagmore");
+    }
+    setenv("HOME", savedHome.c_str(), 1);
+}
+
+// Links planted where a save makes its temporary file, or as the file
+// itself, are never written through: their targets stay as they were.
+TEST_F(PlatformFiles, PlantedLinksAreNotFollowed)
+{
+    const std::string victim = root + "/victim";
+    WriteFile(victim, "not yours");
+    fs::create_directories(PlatformUserConfigDir());
+    fs::create_symlink(victim, ProgressPath() + ".new");
+    ASSERT_EQ(PlatformProgressWrite(5), 1);
+    EXPECT_EQ(ReadFileText(victim), "not yours");
+    EXPECT_EQ(ReadFileText(ProgressPath()), "Level=5\n");
+    EXPECT_FALSE(fs::exists(fs::symlink_status(ProgressPath() + ".new")));
+
+    // A link as level.dat is replaced by the saved file.
+    fs::create_directories(PlatformUserDataDir());
+    fs::create_symlink(victim, PlatformUserDataDir() + "/level.dat");
+    fs::create_symlink(victim, PlatformUserDataDir() + "/level.dat.new");
+    std::string why;
+    ASSERT_EQ(PlatformSaveUserFile("level.dat", "saved", 5, &why), 1) << why;
+    EXPECT_EQ(ReadFileText(victim), "not yours");
+    EXPECT_EQ(ReadFileText(PlatformUserDataDir() + "/level.dat"), "saved");
+    EXPECT_FALSE(fs::is_symlink(PlatformUserDataDir() + "/level.dat"));
+
+    // The lock file is no link either: a dangling one makes no file.
+    const std::string runtime = home + "/runtime/quagmore";
+    fs::create_directories(runtime);
+    fs::create_symlink(root + "/made-through-link", runtime + "/instance.lock");
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+        _exit(PlatformAcquireInstanceLock() == 1 ? 0 : 1);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_FALSE(fs::exists(root + "/made-through-link"));
+}
+
+// Another user's directory (or one anyone may write to) is not used: nothing
+// is saved to it or read from it, and the lock is not taken there, so no one
+// else can hold it for us.
+TEST_F(PlatformFiles, DirectoriesOfOthersAreNotUsed)
+{
+    const uid_t other = geteuid() == 0 ? 65534 : geteuid();
+    WriteFile(ProgressPath(), "Level=9\n");
+    WriteFile(PlatformUserDataDir() + "/level3.dat", "planted");
+    WriteFile(gameDir + "/level3.dat", "shipped");
+    if (geteuid() == 0) {
+        ASSERT_EQ(chown(PlatformUserConfigDir().c_str(), other, other), 0);
+        ASSERT_EQ(chown(PlatformUserDataDir().c_str(), other, other), 0);
+    }
+    ASSERT_EQ(chmod(PlatformUserDataDir().c_str(), 0777), 0);
+    ASSERT_EQ(chmod(PlatformUserConfigDir().c_str(), 0777), 0);
+    EXPECT_EQ(ReadProgress(), -1);
+    std::string why;
+    EXPECT_EQ(PlatformProgressWrite(2, &why), 0);
+    EXPECT_NE(why.find("its directory is not used"), std::string::npos);
+    EXPECT_EQ(ReadFileText(ProgressPath()), "Level=9\n");
+    EXPECT_EQ(PlatformFindDataFile("level3.dat"), gameDir + "/level3.dat");
+    EXPECT_EQ(PlatformSaveUserFile("level.dat", "saved", 5, &why), 0);
+    EXPECT_FALSE(fs::exists(PlatformUserDataDir() + "/level.dat"));
+
+    const std::string runtime = home + "/runtime/quagmore";
+    fs::create_directories(runtime);
+    ASSERT_EQ(chmod(runtime.c_str(), 0777), 0);
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+        _exit(PlatformAcquireInstanceLock() == 1 ? 0 : 1);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_FALSE(fs::exists(runtime + "/instance.lock"));
 }
 
 // A second copy is refused while another process holds the lock, and may

@@ -1,45 +1,40 @@
 // The SDL platform's parts that need no display: the key map, the mapping of
 // window positions to picture pixels, menu labels, the 60 Hz schedule, the
-// message queue without a window, and sound on SDL's dummy audio driver.
+// event queue without a window, and sound on SDL's dummy audio driver.
 #include "platform/sdl/sdl_platform.h"
 
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <set>
 #include <vector>
 
 namespace {
 
-// Each game key sets only its own DIK code; the whole keyboard maps to
-// distinct codes; a short state array (an old SDL) is read no further than it reaches.
-TEST(SdlKeyboard, KeysMapToTheirOwnDikCodes)
+// Each game key sets only its own key, both Enter keys set Enter, other keys
+// none; a short state array (an old SDL) is read no further than it reaches.
+TEST(SdlKeyboard, EachKeyOnlyItsOwn)
 {
     const std::pair<SDL_Scancode, int> keys[] = {
-        {SDL_SCANCODE_R, PLATFORM_DIK_R},         {SDL_SCANCODE_D, PLATFORM_DIK_D},
-        {SDL_SCANCODE_S, PLATFORM_DIK_S},         {SDL_SCANCODE_L, PLATFORM_DIK_L},
-        {SDL_SCANCODE_LEFT, PLATFORM_DIK_LEFT},   {SDL_SCANCODE_RIGHT, PLATFORM_DIK_RIGHT},
-        {SDL_SCANCODE_UP, PLATFORM_DIK_UP},       {SDL_SCANCODE_DOWN, PLATFORM_DIK_DOWN},
-        {SDL_SCANCODE_ESCAPE, PLATFORM_DIK_ESCAPE}, {SDL_SCANCODE_RETURN, PLATFORM_DIK_RETURN},
-        {SDL_SCANCODE_KP_ENTER, PLATFORM_DIK_NUMPADENTER}, {SDL_SCANCODE_A, 0x1E},
+        {SDL_SCANCODE_R, PLATFORM_KEY_R},         {SDL_SCANCODE_D, PLATFORM_KEY_D},
+        {SDL_SCANCODE_S, PLATFORM_KEY_S},         {SDL_SCANCODE_L, PLATFORM_KEY_L},
+        {SDL_SCANCODE_LEFT, PLATFORM_KEY_LEFT},   {SDL_SCANCODE_RIGHT, PLATFORM_KEY_RIGHT},
+        {SDL_SCANCODE_UP, PLATFORM_KEY_UP},       {SDL_SCANCODE_DOWN, PLATFORM_KEY_DOWN},
+        {SDL_SCANCODE_ESCAPE, PLATFORM_KEY_ESCAPE}, {SDL_SCANCODE_RETURN, PLATFORM_KEY_ENTER},
+        {SDL_SCANCODE_KP_ENTER, PLATFORM_KEY_ENTER}, {SDL_SCANCODE_A, PLATFORM_KEYS},
     };
-    for (auto [scancode, dik] : keys) {
-        uint8_t sdlState[SDL_NUM_SCANCODES] = {}, state[PLATFORM_KEY_COUNT];
+    for (auto [scancode, key] : keys) {
+        uint8_t sdlState[SDL_NUM_SCANCODES] = {};
         sdlState[scancode] = 1;
-        // A cuts the array just after itself.
-        SdlKeyboardMap(sdlState, scancode == SDL_SCANCODE_A ? SDL_SCANCODE_A + 1 : SDL_NUM_SCANCODES, state);
-        for (int code = 0; code < PLATFORM_KEY_COUNT; ++code)
-            EXPECT_EQ(state[code], code == dik ? PLATFORM_KEY_DOWN : 0) << SDL_GetScancodeName(scancode) << " at " << code;
+        PlatformKeys state;
+        SdlKeyboardMap(sdlState, SDL_NUM_SCANCODES, &state);
+        for (int code = 0; code < PLATFORM_KEYS; ++code)
+            EXPECT_EQ(state.down[code], code == key) << SDL_GetScancodeName(scancode) << " at " << code;
+        // An array that ends before the key holds it up.
+        SdlKeyboardMap(sdlState, scancode, &state);
+        for (int code = 0; code < PLATFORM_KEYS; ++code)
+            EXPECT_FALSE(state.down[code]);
     }
-    std::set<uint8_t> used;
-    for (int code = 0; code < SDL_NUM_SCANCODES; ++code) {
-        uint8_t dik = SdlDikFromScancode(static_cast<SDL_Scancode>(code));
-        EXPECT_TRUE(dik == 0 || used.insert(dik).second) << "DIK " << int(dik) << " used twice";
-        const bool needed = (code >= SDL_SCANCODE_A && code <= SDL_SCANCODE_0) || (code >= SDL_SCANCODE_F1 && code <= SDL_SCANCODE_F12);
-        EXPECT_TRUE(dik != 0 || !needed) << SDL_GetScancodeName(SDL_Scancode(code));
-    }
-    EXPECT_GE(used.size(), 100u);
 }
 
 // The 600 x 600 picture stretched to 592 x 554 below a 19-row menu bar: each
@@ -118,26 +113,34 @@ TEST(SdlSchedule, SixtySlotsASecondWithoutDrift)
     EXPECT_TRUE(next == stalled + period || next == stalled + period + 1);
 }
 
-// Posted messages come back one a pass, in order; with no window nothing
-// blocks or activates, and a window needs a procedure.
-TEST(SdlMessages, QueueInOrderAndNoWindow)
+// Posted events come back one a pass, in order; with no window nothing
+// blocks or activates.
+TEST(SdlEvents, QueueInOrderAndNoWindow)
 {
-    const PlatformMessage posted[] = {{PLATFORM_WM_COMMAND, 5, 0},
-                                      {PLATFORM_WM_LBUTTONDOWN, 0, PlatformMakeMouseParam(12, 34)}};
-    for (const PlatformMessage& m : posted)
-        PlatformPostMessage(m.message, m.wParam, m.lParam);
-    PlatformPostQuitMessage(7);
-    PlatformMessage msg;
-    for (const PlatformMessage& want : {posted[0], posted[1], PlatformMessage{PLATFORM_WM_QUIT, 7, 0}}) {
-        ASSERT_EQ(PlatformPeekMessage(&msg), 1);
-        EXPECT_EQ(msg.message, want.message);
-        EXPECT_EQ(msg.wParam, want.wParam);
-        EXPECT_EQ(msg.lParam, want.lParam);
-    }
-    EXPECT_EQ(PlatformPeekMessage(&msg), 0);
+    PlatformEvent command;
+    command.kind = PLATFORM_EVENT_COMMAND;
+    command.command = 5;
+    PlatformEvent press;
+    press.kind = PLATFORM_EVENT_MOUSE_PRESS;
+    press.button = PLATFORM_BUTTON_RIGHT;
+    press.x = 12;
+    press.y = 34;
+    PlatformPostEvent(command);
+    PlatformPostEvent(press);
+    PlatformEvent event;
+    ASSERT_EQ(PlatformPollEvent(&event), 1);
+    EXPECT_EQ(event.kind, PLATFORM_EVENT_COMMAND);
+    EXPECT_EQ(event.command, 5u);
+    ASSERT_EQ(PlatformPollEvent(&event), 1);
+    EXPECT_EQ(event.kind, PLATFORM_EVENT_MOUSE_PRESS);
+    EXPECT_EQ(event.button, PLATFORM_BUTTON_RIGHT);
+    EXPECT_EQ(event.x, 12);
+    EXPECT_EQ(event.y, 34);
+    EXPECT_EQ(PlatformPollEvent(&event), 0);
     EXPECT_EQ(PlatformWindowActive(), 0);
-    PlatformWaitMessage();   // returns: nothing could arrive
-    EXPECT_EQ(PlatformCreateWindow(PlatformWindowDesc{}), 0);
+    PlatformWaitEvent();   // returns: nothing could arrive
+    PlatformDestroyWindow();   // no window: nothing to destroy, no quit queued
+    EXPECT_EQ(PlatformPollEvent(&event), 0);
 }
 
 // Sound on SDL's dummy audio driver, which plays in real time into nothing.

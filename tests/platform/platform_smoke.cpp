@@ -1,7 +1,7 @@
 // A small program over the SDL platform: the game's window and menu, a
 // coloured 600 x 600 picture presented each frame, and a main loop like the
-// game's. It reports what reaches its window procedure on stdout, one line per
-// message, for the window smoke test.
+// game's. It reports the events it takes on stdout, one line each, for the
+// window smoke test.
 //
 //   platform_smoke [--frames N] [--about] [--message TEXT]
 //
@@ -53,27 +53,33 @@ void ShowAbout()
                        " Use the arrowkeys to move."}});
 }
 
-int32_t SmokeWindowProc(uint32_t message, uint32_t wParam, int32_t lParam)
+void PostClose()
 {
-    const long x = static_cast<int16_t>(lParam & 0xFFFF), y = static_cast<int16_t>((lParam >> 16) & 0xFFFF);
-    const uint32_t command = wParam & 0xFFFF;
-    switch (message) {
-    case PLATFORM_WM_CREATE: Report("create"); return 0;
-    case PLATFORM_WM_DESTROY:
+    PlatformEvent close;
+    close.kind = PLATFORM_EVENT_CLOSE;
+    PlatformPostEvent(close);
+}
+
+void HandleEvent(const PlatformEvent& event)
+{
+    switch (event.kind) {
+    case PLATFORM_EVENT_CLOSE:
+        // The one way out: the window goes, and the quit event follows.
         Report("destroy");
-        PlatformPostQuitMessage(0);
-        return 0;
-    case PLATFORM_WM_COMMAND:
-        Report("command %ld", command);
-        if (command == COMMAND_EXIT)
-            PlatformDestroyWindow();
-        else if (command == COMMAND_ABOUT)
+        PlatformDestroyWindow();
+        break;
+    case PLATFORM_EVENT_COMMAND:
+        Report("command %ld", event.command);
+        if (event.command == COMMAND_EXIT)
+            PostClose();
+        else if (event.command == COMMAND_ABOUT)
             ShowAbout();
-        return 0;
-    case PLATFORM_WM_LBUTTONDOWN: Report("left %ld %ld", x, y); return 0;
-    case PLATFORM_WM_RBUTTONDOWN: Report("right %ld %ld", x, y); return 0;
-    case PLATFORM_WM_LBUTTONDBLCLK: Report("left-double %ld %ld", x, y); return 0;
-    default: return PlatformDefWindowProc(message, wParam, lParam);
+        break;
+    case PLATFORM_EVENT_MOUSE_PRESS:
+        Report(event.button == PLATFORM_BUTTON_LEFT ? "left %ld %ld" : "right %ld %ld", event.x, event.y);
+        break;
+    case PLATFORM_EVENT_QUIT:
+        break;
     }
 }
 
@@ -131,7 +137,6 @@ int main(int argc, char** argv)
     desc.width = desc.height = PICTURE_SIZE;
     desc.menu = MakeMenu();
     desc.iconFile = "smoke-icon.bmp";
-    desc.proc = SmokeWindowProc;
     int exitCode = 1;
     if (back == nullptr || PlatformCreateWindow(desc) == 0) {
         Report("no window");
@@ -141,21 +146,28 @@ int main(int argc, char** argv)
         DrawPicture(back);
         long frames = 0;
         uint32_t firstFrameTicks = 0;
-        PlatformMessage msg;
+        PlatformEvent event;
+        bool rDown = false;
+        Report("create");
         for (;;) {
-            if (PlatformPeekMessage(&msg) != 0) {
-                PlatformDispatchMessage(msg);
-                if (msg.message == PLATFORM_WM_QUIT)
+            if (PlatformPollEvent(&event) != 0) {
+                if (event.kind == PLATFORM_EVENT_QUIT)
                     break;
+                HandleEvent(event);
             }
             if (!PlatformWindowActive()) {
-                PlatformWaitMessage();
+                PlatformWaitEvent();
                 continue;
             }
             PlatformFrameBegin();
-            if (PlatformAsyncKeyDown(PLATFORM_VK_ESCAPE) != 0) {
+            PlatformKeys keys;
+            PlatformKeyboardRead(&keys);
+            if (keys.down[PLATFORM_KEY_R] && !rDown)
+                Report("r");
+            rDown = keys.down[PLATFORM_KEY_R];
+            if (keys.down[PLATFORM_KEY_ESCAPE]) {
                 Report("escape");
-                PlatformPostMessage(PLATFORM_WM_CLOSE, 0, 0);
+                PostClose();
             }
             PlatformWaitVBlank();
             PlatformPresent(back);
@@ -164,15 +176,17 @@ int main(int argc, char** argv)
                 Report("presented");
                 if (about)
                     ShowAbout();
-                if (message != nullptr)
+                if (message != nullptr) {
                     PlatformMessageBox(message);
+                    Report("message closed");
+                }
             }
             if (frames == frameLimit) {
                 Report("frame limit: %ld frames in %ld ms", frames - 1, long(PlatformTicks() - firstFrameTicks));
                 PlatformDestroyWindow();
             }
         }
-        exitCode = frameLimit > 0 && frames >= frameLimit ? EXIT_TIMED_OUT : static_cast<int>(msg.wParam);
+        exitCode = frameLimit > 0 && frames >= frameLimit ? EXIT_TIMED_OUT : 0;
         PlatformSoundClose();
     }
     SDL_FreeSurface(back);

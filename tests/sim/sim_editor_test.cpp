@@ -1,7 +1,7 @@
 // The level editor: entered with D, painted with presses on picture pixels
 // (cell = pixel / 50), saved with S and loaded with L through "level.dat",
 // left with Enter.
-#include "tests/sim/sim_harness.h"
+#include "sim_harness.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The harness of the simulator tests: data files, runs and their output.
-#include "tests/sim/sim_harness.h"
+#include "sim_harness.h"
 
-#include "game/board.h"
+#include "format/level_format.h"
 #include "support/tile_sheet.h"
 #include "support/wav.h"
 

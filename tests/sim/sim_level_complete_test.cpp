@@ -5,7 +5,7 @@
 // the sequence begins in frame 11. In frame k of the sequence the elapsed
 // time is floor(50 (k - 1) / 3) - 150: just over 1000 ms first in frame 71,
 // over 4000 ms in frame 251 and over 6000 ms in frame 371.
-#include "tests/sim/sim_harness.h"
+#include "sim_harness.h"
 
 #include "support/bmp.h"
 #include "support/tile_sheet.h"

@@ -1,6 +1,6 @@
 // Walking, blocked moves, pushes and the arrow priority, frame by frame.
 // A step is 10 frames of 5 pixels; decisions are taken on aligned frames only.
-#include "tests/sim/sim_harness.h"
+#include "sim_harness.h"
 
 namespace {
 

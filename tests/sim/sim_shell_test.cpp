@@ -1,7 +1,7 @@
 // The program around the play: start-up and the ways out, focus, menu
 // commands, missing files, a second copy, saved progress, and the
 // simulator's own script rules.
-#include "tests/sim/sim_harness.h"
+#include "sim_harness.h"
 
 #include <chrono>
 #include <cstdio>

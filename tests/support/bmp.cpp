@@ -1,11 +1,12 @@
 #include "support/bmp.h"
 
+#include "format/bmp_file.h"
+
 namespace {
 
 const uint32_t FILE_HEADER_SIZE = 14;
 const uint32_t INFO_HEADER_SIZE = 40;
-const uint32_t PIXELS_PER_METRE = 2835;   // 72 dpi
-const size_t SIZE_FIELD = 2, OFFSET_FIELD = 10, WIDTH_FIELD = 18, HEIGHT_FIELD = 22;
+const size_t OFFSET_FIELD = 10, WIDTH_FIELD = 18, HEIGHT_FIELD = 22;
 const size_t BIT_COUNT_FIELD = 28, COMPRESSION_FIELD = 30;
 
 size_t RowBytes(int width)
@@ -15,37 +16,19 @@ size_t RowBytes(int width)
 
 } // namespace
 
+// The game's encoder, then the options' spoils laid over its file.
 Bytes BmpEncode(const BmpOptions& options, const BmpPixelFunction& pixel)
 {
-    const int32_t rows = options.height;
-    const size_t padding = RowBytes(options.width) - static_cast<size_t>(options.width) * 3;
-    Bytes bytes;
-    PutLe16(bytes, options.type);
-    PutLe32(bytes, 0);   // file size, filled in below
-    PutLe32(bytes, 0);
-    PutLe32(bytes, FILE_HEADER_SIZE + INFO_HEADER_SIZE + options.gapBeforePixels);
-    PutLe32(bytes, INFO_HEADER_SIZE);
-    PutLe32(bytes, static_cast<uint32_t>(options.width));
-    PutLe32(bytes, static_cast<uint32_t>(options.topDown ? -rows : rows));
-    PutLe16(bytes, 1);
-    PutLe16(bytes, options.bitCount);
-    PutLe32(bytes, options.compression);
-    PutLe32(bytes, 0);   // image size: writers often leave it 0
-    PutLe32(bytes, PIXELS_PER_METRE);
-    PutLe32(bytes, PIXELS_PER_METRE);
-    PutLe32(bytes, 0);
-    PutLe32(bytes, 0);
-    bytes.insert(bytes.end(), options.gapBeforePixels, 0x55);
-    for (int32_t fileRow = 0; fileRow < rows; ++fileRow) {
-        const int32_t y = options.topDown ? fileRow : rows - 1 - fileRow;
-        for (int32_t x = 0; x < options.width; ++x)
-            PutLe(bytes, pixel(x, y), 3);   // 0xRRGGBB little-endian is blue, green, red
-        if (fileRow < rows - 1 || options.lastRowPadding)
-            bytes.insert(bytes.end(), padding, 0);
-    }
-    const uint32_t size = static_cast<uint32_t>(bytes.size());
-    for (int i = 0; i < 4; ++i)
-        bytes[SIZE_FIELD + i] = static_cast<uint8_t>(size >> (8 * i));
+    Bytes bytes = BmpFileEncode(options.width, options.height, options.topDown, pixel);
+    BmpFilePutField(bytes, BMP_FIELD_TYPE, options.type, 2);
+    BmpFilePutField(bytes, BMP_FIELD_BIT_COUNT, options.bitCount, 2);
+    BmpFilePutField(bytes, BMP_FIELD_COMPRESSION, options.compression, 4);
+    BmpFilePutField(bytes, BMP_FIELD_IMAGE_SIZE, 0, 4);   // writers often leave it 0
+    bytes.insert(bytes.begin() + BMP_HEADERS_BYTES, options.gapBeforePixels, 0x55);
+    BmpFilePutField(bytes, BMP_FIELD_PIXEL_OFFSET, BMP_HEADERS_BYTES + options.gapBeforePixels, 4);
+    if (!options.lastRowPadding && options.height > 0)
+        bytes.resize(bytes.size() - (RowBytes(options.width) - static_cast<size_t>(options.width) * 3));
+    BmpFilePutField(bytes, BMP_FIELD_FILE_SIZE, static_cast<uint32_t>(bytes.size()), 4);
     return bytes;
 }
 

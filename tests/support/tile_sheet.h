@@ -4,16 +4,19 @@
 
 #include "support/bytes.h"
 
+#include "format/sheet_layout.h"
+
 #include <string>
 
-enum { TEST_SHEET_COLUMNS = 16, TEST_SHEET_ROWS = 6, TEST_CELL_SIZE = 50, TEST_CELL_PITCH = 51 };
+// The game's sheet layout.
+enum { TEST_SHEET_COLUMNS = SHEET_COLUMNS, TEST_SHEET_ROWS = SHEET_ROWS, TEST_CELL_SIZE = SHEET_CELL, TEST_CELL_PITCH = SHEET_PITCH };
 enum {
-    TEST_SHEET_WIDTH = TEST_SHEET_COLUMNS * TEST_CELL_PITCH + 1,   // 817
-    TEST_SHEET_HEIGHT = TEST_SHEET_ROWS * TEST_CELL_PITCH + 1,     // 307
+    TEST_SHEET_WIDTH = SHEET_WIDTH,     // 817
+    TEST_SHEET_HEIGHT = SHEET_HEIGHT,   // 307
 };
 // The pile's cell (column 0, row 4) is black, so transparent, in its right
 // half, so the land under a pile shows.
-enum { TEST_PILE_COLUMN = 0, TEST_PILE_ROW = 4, TEST_PILE_OPAQUE_WIDTH = 25 };
+enum { TEST_PILE_COLUMN = 0, TEST_PILE_ROW = SHEET_ROW_PILE, TEST_PILE_OPAQUE_WIDTH = 25 };
 // The lines between the cells.
 const uint32_t TEST_SHEET_GRID_COLOUR = 0x404040;
 

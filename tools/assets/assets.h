@@ -1,6 +1,8 @@
 // quagmore-assets: draws the tile sheet and icons and synthesizes the sounds.
 #pragma once
 
+#include "format/sheet_layout.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -25,31 +27,32 @@ struct AssetsImage {
 // both axes, y down). Returns false where the picture is transparent.
 using AssetsShader = std::function<bool(float x, float y, AssetsColor* out)>;
 
-constexpr int ASSETS_CELL = 50;             // cell size in pixels
-constexpr int ASSETS_PITCH = 51;            // cell plus one grid line
-constexpr int ASSETS_SHEET_COLUMNS = 16;
-constexpr int ASSETS_SHEET_ROWS = 6;
-constexpr int ASSETS_SHEET_WIDTH = 1 + ASSETS_PITCH * ASSETS_SHEET_COLUMNS;   // 817
-constexpr int ASSETS_SHEET_HEIGHT = 1 + ASSETS_PITCH * ASSETS_SHEET_ROWS;     // 307
+// The sheet's layout, as the game reads it.
+constexpr int ASSETS_CELL = SHEET_CELL;             // cell size in pixels
+constexpr int ASSETS_PITCH = SHEET_PITCH;           // cell plus one grid line
+constexpr int ASSETS_SHEET_COLUMNS = SHEET_COLUMNS;
+constexpr int ASSETS_SHEET_ROWS = SHEET_ROWS;
+constexpr int ASSETS_SHEET_WIDTH = SHEET_WIDTH;     // 817
+constexpr int ASSETS_SHEET_HEIGHT = SHEET_HEIGHT;   // 307
 
 // Sheet rows and frame counts.
-constexpr int ASSETS_ROW_WATER = 0;
-constexpr int ASSETS_ROW_PLAYER = 1;
-constexpr int ASSETS_ROW_LAND = 2;
-constexpr int ASSETS_ROW_BANNER = 3;
-constexpr int ASSETS_ROW_PILE = 4;
-constexpr int ASSETS_ROW_EXIT = 5;
-constexpr int ASSETS_SPARKLE_FRAMES = 9;
-constexpr int ASSETS_PLAYER_FRAMES = 8;
-constexpr int ASSETS_LAND_FRAMES = 16;
-constexpr int ASSETS_BANNER_PIECES = 7;
-constexpr int ASSETS_EXIT_FRAMES = 2;
+constexpr int ASSETS_ROW_WATER = SHEET_ROW_WATER;
+constexpr int ASSETS_ROW_PLAYER = SHEET_ROW_PLAYER;
+constexpr int ASSETS_ROW_LAND = SHEET_ROW_LAND;
+constexpr int ASSETS_ROW_BANNER = SHEET_ROW_BANNER;
+constexpr int ASSETS_ROW_PILE = SHEET_ROW_PILE;
+constexpr int ASSETS_ROW_EXIT = SHEET_ROW_EXIT;
+constexpr int ASSETS_SPARKLE_FRAMES = SHEET_SPARKLE_FRAMES;
+constexpr int ASSETS_PLAYER_FRAMES = SHEET_PLAYER_FRAMES;
+constexpr int ASSETS_LAND_FRAMES = SHEET_LAND_FRAMES;
+constexpr int ASSETS_BANNER_PIECES = SHEET_BANNER_PIECES;
+constexpr int ASSETS_EXIT_FRAMES = SHEET_EXIT_FRAMES;
 
 // Water sides of a land frame.
-constexpr unsigned ASSETS_SIDE_LEFT = 1;
-constexpr unsigned ASSETS_SIDE_TOP = 2;
-constexpr unsigned ASSETS_SIDE_RIGHT = 4;
-constexpr unsigned ASSETS_SIDE_BOTTOM = 8;
+constexpr unsigned ASSETS_SIDE_LEFT = SIDE_LEFT;
+constexpr unsigned ASSETS_SIDE_TOP = SIDE_TOP;
+constexpr unsigned ASSETS_SIDE_RIGHT = SIDE_RIGHT;
+constexpr unsigned ASSETS_SIDE_BOTTOM = SIDE_BOTTOM;
 
 AssetsImage AssetsImageMake(int width, int height);
 void AssetsImageSet(AssetsImage& img, int x, int y, uint8_t r, uint8_t g, uint8_t b, uint8_t a);
@@ -80,7 +83,8 @@ AssetsShader AssetsExit(int frame);
 // The whole sheet, 817 x 307, with dark grey grid lines.
 AssetsImage AssetsDrawSheet();
 // The application icon at any size: an island with the player, on water.
-// With rounded set, the corners outside a rounded square are transparent.
+// With rounded set, the corners outside a rounded square are transparent,
+// with an anti-aliased edge.
 AssetsImage AssetsDrawIcon(int size, bool rounded);
 // A sample board composed from the sheet the way the game draws it, for
 // looking at the art.

@@ -2,13 +2,14 @@
 // 8-bit PCM WAVE.
 #include "assets.h"
 
+#include "format/bmp_file.h"
+
 #include <algorithm>
 #include <array>
 #include <fstream>
 
 namespace {
 
-constexpr int BMP_HEADER_SIZE = 14 + 40;
 constexpr size_t DEFLATE_STORED_MAX = 65535;
 constexpr uint32_t ADLER_MOD = 65521;
 
@@ -80,36 +81,10 @@ void PngChunk(std::vector<uint8_t>& out, const char* tag, const std::vector<uint
 
 bool AssetsWriteBmp(const std::string& path, const AssetsImage& img)
 {
-    const uint32_t rowBytes = (static_cast<uint32_t>(img.width) * 3 + 3) & ~3u;
-    const uint32_t imageBytes = rowBytes * static_cast<uint32_t>(img.height);
-    std::vector<uint8_t> out;
-    out.reserve(BMP_HEADER_SIZE + imageBytes);
-    out.push_back('B');
-    out.push_back('M');
-    Put32(out, BMP_HEADER_SIZE + imageBytes);
-    Put32(out, 0);                  // two reserved words
-    Put32(out, BMP_HEADER_SIZE);    // pixel-data offset
-    Put32(out, 40);                 // info header size
-    Put32(out, static_cast<uint32_t>(img.width));
-    Put32(out, static_cast<uint32_t>(img.height));   // positive: bottom row first
-    Put16(out, 1);                  // planes
-    Put16(out, 24);                 // bits per pixel
-    Put32(out, 0);                  // uncompressed
-    Put32(out, imageBytes);
-    Put32(out, 2835);               // 72 dpi
-    Put32(out, 2835);
-    Put32(out, 0);
-    Put32(out, 0);
-    for (int y = img.height - 1; y >= 0; --y) {
-        for (int x = 0; x < img.width; ++x) {
-            const uint8_t* p = &img.rgba[(static_cast<size_t>(y) * img.width + x) * 4];
-            out.push_back(p[2]);
-            out.push_back(p[1]);
-            out.push_back(p[0]);
-        }
-        for (uint32_t pad = static_cast<uint32_t>(img.width) * 3; pad < rowBytes; ++pad) out.push_back(0);
-    }
-    return WriteFile(path, out);
+    return WriteFile(path, BmpFileEncode(img.width, img.height, false, [&img](int x, int y) {
+        const uint8_t* p = &img.rgba[(static_cast<size_t>(y) * img.width + x) * 4];
+        return static_cast<uint32_t>(p[0]) << 16 | static_cast<uint32_t>(p[1]) << 8 | p[2];
+    }));
 }
 
 bool AssetsWritePng(const std::string& path, const AssetsImage& img)

@@ -12,26 +12,9 @@ constexpr float EDGE_WIDTH = 1.2f;      // dark wet line just outside the shore
 constexpr float SAND_WIDTH = 5.0f;
 constexpr float FAR = 1000.0f;          // a solid side extends past the cell
 
-// Water sides of each land frame, in the order of the shore-frame selection.
-constexpr unsigned WATER_SIDES[ASSETS_LAND_FRAMES] = {
-    0,                                                          // 0: inland
-    ASSETS_SIDE_BOTTOM,                                         // 1
-    ASSETS_SIDE_RIGHT,                                          // 2
-    ASSETS_SIDE_TOP,                                            // 3
-    ASSETS_SIDE_LEFT,                                           // 4
-    ASSETS_SIDE_LEFT | ASSETS_SIDE_TOP,                         // 5
-    ASSETS_SIDE_LEFT | ASSETS_SIDE_BOTTOM,                      // 6
-    ASSETS_SIDE_RIGHT | ASSETS_SIDE_BOTTOM,                     // 7
-    ASSETS_SIDE_RIGHT | ASSETS_SIDE_TOP,                        // 8
-    ASSETS_SIDE_LEFT | ASSETS_SIDE_TOP | ASSETS_SIDE_RIGHT,     // 9: top end of a north-south strip
-    ASSETS_SIDE_LEFT | ASSETS_SIDE_TOP | ASSETS_SIDE_BOTTOM,    // 10: left end of an east-west strip
-    ASSETS_SIDE_LEFT | ASSETS_SIDE_BOTTOM | ASSETS_SIDE_RIGHT,  // 11: bottom end of a north-south strip
-    ASSETS_SIDE_TOP | ASSETS_SIDE_BOTTOM | ASSETS_SIDE_RIGHT,   // 12: island, or right end of a strip
-    ASSETS_SIDE_LEFT | ASSETS_SIDE_RIGHT,                       // 13: north-south strip
-    ASSETS_SIDE_TOP | ASSETS_SIDE_BOTTOM,                       // 14: east-west strip
-    0,                                                          // 15: inland with flowers, unused
-};
-constexpr int FLOWER_FRAME = 15;
+// Each land frame shows shore on the water sides the game's shore rules give
+// it; frame 15, inland with flowers, is not chosen by any rule.
+constexpr int FLOWER_FRAME = SHEET_FLOWER_FRAME;
 
 // Tufts of grass at fixed spots well inside the cell, so tiling stays seamless.
 struct Tuft {
@@ -70,7 +53,7 @@ AssetsColor Grass(float x, float y, bool flowers)
 
 bool LandAt(int frame, float x, float y, AssetsColor* out)
 {
-    const unsigned sides = WATER_SIDES[frame];
+    const unsigned sides = SheetShoreWaterSides(frame);
     const float d = ShoreDistance(sides, x, y);
     if (d > EDGE_WIDTH) return false;
     if (d > 0) return Set(out, SHORE_EDGE);

@@ -1,7 +1,11 @@
 // The tile sheet, the icon and the preview board.
 #include "assets_shapes.h"
 
+#include "format/level_format.h"
+
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 using namespace assets;
 
@@ -10,7 +14,7 @@ namespace {
 constexpr uint8_t GRID_GREY = 72;
 constexpr float ICON_CORNER = 9.0f;
 constexpr float ICON_PLAYER_SCALE = 0.86f;
-constexpr int BANNER_PIECE_SIZE = 2 * ASSETS_CELL;   // banner pieces are drawn at twice their size
+constexpr int BANNER_PIECE_SIZE = SHEET_BANNER_DRAWN_SIZE;
 
 // Sheet pixel where cell `index` (a column or a row) starts, past its grid line.
 int CellOrigin(int index)
@@ -23,9 +27,8 @@ void RenderCell(AssetsImage& sheet, int column, int row, const AssetsShader& sha
     AssetsRenderShader(sheet, CellOrigin(column), CellOrigin(row), ASSETS_CELL, shader);
 }
 
-bool IconAt(float x, float y, bool rounded, AssetsColor* out)
+bool IconAt(float x, float y, AssetsColor* out)
 {
-    if (rounded && SdBox(x, y, 0, 0, ASSETS_CELL, ASSETS_CELL, ICON_CORNER) > 0) return false;
     // The player, a little smaller, standing on an island.
     const float px = (x - 25.0f) / ICON_PLAYER_SCALE + 25.0f, py = (y - 27.0f) / ICON_PLAYER_SCALE + 25.0f;
     if (AssetsPlayer(6)(px, py, out)) return true;
@@ -39,9 +42,29 @@ bool IconAt(float x, float y, bool rounded, AssetsColor* out)
     return AssetsWater(x, y, out);
 }
 
+// Cuts the corners of a square icon round. Each pixel's alpha is the share of
+// it inside the rounded square, found from its distance to the edge, so the
+// corners are smooth at every size; colours are kept, so a desktop that
+// scales the icon blends no dark fringe into the edge.
+void RoundIconCorners(AssetsImage& icon)
+{
+    const float pixelsPerUnit = static_cast<float>(icon.width) / ASSETS_CELL;
+    for (int py = 0; py < icon.height; ++py) {
+        for (int px = 0; px < icon.width; ++px) {
+            const float x = (static_cast<float>(px) + 0.5f) / pixelsPerUnit;
+            const float y = (static_cast<float>(py) + 0.5f) / pixelsPerUnit;
+            const float outside = SdBox(x, y, 0, 0, ASSETS_CELL, ASSETS_CELL, ICON_CORNER) * pixelsPerUnit;
+            const float coverage = std::clamp(0.5f - outside, 0.0f, 1.0f);
+            icon.rgba[(static_cast<size_t>(py) * icon.width + px) * 4 + 3] =
+                static_cast<uint8_t>(std::lround(coverage * 255.0f));
+        }
+    }
+}
+
 // Board codes of the preview; the player stands on land.
-constexpr char WATER = '~', LAND = '.', PILE = 'o', EXIT = 'E', PLAYER = '@';
-constexpr int BOARD_CELLS = 12;
+constexpr char WATER = LEVEL_CHAR_WATER, LAND = LEVEL_CHAR_LAND, PILE = LEVEL_CHAR_PILE, EXIT = LEVEL_CHAR_EXIT,
+               PLAYER = LEVEL_CHAR_START;
+constexpr int BOARD_CELLS = BOARD_SIZE;
 
 using Board = std::array<const char*, BOARD_CELLS>;
 
@@ -64,23 +87,16 @@ bool IsSolid(const Board& b, int c, int r)
 // The game's choice of land frame from the four neighbours.
 int ShoreFrame(const Board& b, int c, int r)
 {
-    const bool wl = IsWater(b, c - 1, r), wr = IsWater(b, c + 1, r);
-    const bool wu = IsWater(b, c, r - 1), wd = IsWater(b, c, r + 1);
-    if (IsSolid(b, c - 1, r) && IsSolid(b, c + 1, r) && wu && wd) return 14;
-    if (IsSolid(b, c, r - 1) && IsSolid(b, c, r + 1) && wl && wr) return 13;
-    if (wu && wd && wr) return 12;
-    if (wl && wd && wr) return 11;
-    if (wl && wu && wd) return 10;
-    if (wl && wu && wr) return 9;
-    if (wr && wu) return 8;
-    if (wr && wd) return 7;
-    if (wl && wd) return 6;
-    if (wl && wu) return 5;
-    if (wd) return 1;
-    if (wr) return 2;
-    if (wu) return 3;
-    if (wl) return 4;
-    return 0;
+    unsigned water = 0, solid = 0;
+    const struct {
+        int dc, dr;
+        unsigned side;
+    } sides[] = {{-1, 0, SIDE_LEFT}, {1, 0, SIDE_RIGHT}, {0, -1, SIDE_TOP}, {0, 1, SIDE_BOTTOM}};
+    for (const auto& s : sides) {
+        if (IsWater(b, c + s.dc, r + s.dr)) water |= s.side;
+        if (IsSolid(b, c + s.dc, r + s.dr)) solid |= s.side;
+    }
+    return SheetShoreFrame(water, solid);
 }
 
 // Draws sheet cell (column, row) on board cell (c, r), colour keyed.
@@ -118,9 +134,8 @@ AssetsImage AssetsDrawSheet()
 AssetsImage AssetsDrawIcon(int size, bool rounded)
 {
     AssetsImage icon = AssetsImageMake(size, size);
-    AssetsRenderShader(icon, 0, 0, size, [rounded](float x, float y, AssetsColor* out) {
-        return IconAt(x, y, rounded, out);
-    });
+    AssetsRenderShader(icon, 0, 0, size, IconAt);
+    if (rounded) RoundIconCorners(icon);
     return icon;
 }
 
@@ -165,12 +180,8 @@ AssetsImage AssetsDrawPreview(const AssetsImage& sheet)
 
 void AssetsDrawBanner(AssetsImage& img, const AssetsImage& sheet)
 {
-    // The level-complete banner: nine pieces scaled to 100 x 100.
-    static const struct { int piece, x, y; } layout[] = {
-        {0, 124, 190}, {1, 222, 190}, {2, 296, 190}, {2, 370, 190}, {3, 98, 290},
-        {4, 176, 290}, {5, 266, 290}, {1, 356, 290}, {6, 438, 290},
-    };
-    for (const auto& p : layout)
+    // The level-complete banner, placed as the game places it.
+    for (const SheetBannerPlace& p : SHEET_BANNER_LAYOUT)
         AssetsBlitScaled(img, p.x, p.y, BANNER_PIECE_SIZE, BANNER_PIECE_SIZE, sheet, CellOrigin(p.piece),
                          CellOrigin(ASSETS_ROW_BANNER), ASSETS_CELL, ASSETS_CELL);
 }

@@ -2,6 +2,8 @@
 #include "tools/level/level_map.h"
 #include "tools/level/level_solver.h"
 
+#include "quagmore_version.h"
+
 #include <charconv>
 #include <cstdio>
 #include <string>
@@ -16,9 +18,10 @@ enum { EXIT_OK = 0, EXIT_PROBLEM = 1, EXIT_USAGE = 2, EXIT_UNDECIDED = 3 };
 
 const char* const PROGRAM = "quagmore-level";
 
+const char* const USAGE_LINE = "Usage: quagmore-level COMMAND [ARGUMENTS]\n";
+
 // A printf format: the defaults of the solver's budget fill it in.
-const char* const USAGE_FORMAT =
-    "Usage: quagmore-level COMMAND [ARGUMENTS]\n"
+const char* const HELP_FORMAT =
     "\n"
     "Commands:\n"
     "  show FILE                    print a level as text\n"
@@ -27,7 +30,8 @@ const char* const USAGE_FORMAT =
     "  check FILE...                report every problem of each level\n"
     "  solve [OPTIONS] FILE...      find the solution with the fewest pushes and,\n"
     "                               among those, the fewest moves\n"
-    "  --help                       show this text\n"
+    "  -h, --help                   print this help and exit\n"
+    "  --version                    print the version and exit\n"
     "\n"
     "Options of solve:\n"
     "  --dead-ends                  also count the positions from which the exit can\n"
@@ -43,11 +47,12 @@ const char* const USAGE_FORMAT =
     "Solutions are strings of L, U, R and D, one letter per cell stepped.\n"
     "\n"
     "Exit status: 0 success, 1 a problem found (or a level unsolvable), 2 bad usage,\n"
-    "3 a level undecided (and no problem found).\n";
+    "3 a level undecided (and no problem found).\n"
+    "See quagmore-level(6) for more.\n";
 
 int Usage(const std::string& complaint)
 {
-    std::fprintf(stderr, "%s: %s\nTry '%s --help'.\n", PROGRAM, complaint.c_str(), PROGRAM);
+    std::fprintf(stderr, "%s: %s\n%sTry '%s --help' for more.\n", PROGRAM, complaint.c_str(), USAGE_LINE, PROGRAM);
     return EXIT_USAGE;
 }
 
@@ -251,7 +256,12 @@ int main(int argc, char** argv)
 
     if (command == "--help" || command == "-h" || command == "help") {
         const SolverBudget defaults;
-        std::printf(USAGE_FORMAT, defaults.maxStates, defaults.maxSeconds, defaults.maxBytes >> 20);
+        std::fputs(USAGE_LINE, stdout);
+        std::printf(HELP_FORMAT, defaults.maxStates, defaults.maxSeconds, defaults.maxBytes >> 20);
+        return EXIT_OK;
+    }
+    if (command == "--version") {
+        std::printf("%s %s\n", PROGRAM, QUAGMORE_VERSION);
         return EXIT_OK;
     }
     if (command == "show") {
@@ -300,5 +310,7 @@ int main(int argc, char** argv)
             return Usage("solve takes at least one FILE");
         return CommandSolve(paths, budget, deadEnds);
     }
+    if (command.size() > 1 && command[0] == '-')
+        return Usage("unknown option '" + command + "'");
     return Usage("unknown command '" + command + "'");
 }

@@ -1,10 +1,15 @@
 // Level files and their text form.
 #include "tools/level/level_map.h"
 
+#include "platform/common/safe_file.h"
+
+#include <cerrno>
 #include <fstream>
-#include <iterator>
 
 namespace {
+
+// A level file is 300 bytes and its text 156; far longer is no level.
+const uint64_t LEVEL_READ_MAX_BYTES = 1024 * 1024;
 
 std::string CellName(int column, int row)
 {
@@ -16,36 +21,6 @@ std::string CellName(int column, int row)
 bool LevelProblemBlocksText(LevelProblemKind kind)
 {
     return kind == LEVEL_PROBLEM_SHORT_FILE || kind == LEVEL_PROBLEM_UNKNOWN_BYTE;
-}
-
-bool LevelIsTileCode(uint8_t code)
-{
-    return code == TILE_WATER || code == TILE_LAND || code == TILE_PILE || code == TILE_EXIT ||
-           code == TILE_START;
-}
-
-char LevelCharFromCode(uint8_t code)
-{
-    switch (code) {
-    case TILE_WATER: return LEVEL_CHAR_WATER;
-    case TILE_LAND: return LEVEL_CHAR_LAND;
-    case TILE_PILE: return LEVEL_CHAR_PILE;
-    case TILE_EXIT: return LEVEL_CHAR_EXIT;
-    case TILE_START: return LEVEL_CHAR_START;
-    default: return LEVEL_CHAR_UNKNOWN;
-    }
-}
-
-uint8_t LevelCodeFromChar(char c)
-{
-    switch (c) {
-    case LEVEL_CHAR_WATER: return TILE_WATER;
-    case LEVEL_CHAR_LAND: return TILE_LAND;
-    case LEVEL_CHAR_PILE: return TILE_PILE;
-    case LEVEL_CHAR_EXIT: return TILE_EXIT;
-    case LEVEL_CHAR_START: return TILE_START;
-    default: return 0;
-    }
 }
 
 LevelFile LevelFileBlank()
@@ -164,14 +139,12 @@ bool LevelIsDatPath(const std::string& path)
 
 bool LevelReadFile(const std::string& path, std::string& content, std::vector<LevelProblem>& problems)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        problems.push_back({LEVEL_PROBLEM_UNREADABLE, "can't open the file"});
-        return false;
-    }
-    content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        problems.push_back({LEVEL_PROBLEM_UNREADABLE, "can't read the file"});
+    // Only a regular file is read, and no more of it than a level could need:
+    // a directory, a FIFO or a device is refused at once.
+    std::string why;
+    if (!SafeFileRead(path, LEVEL_READ_MAX_BYTES, &content, &why)) {
+        const char* what = errno == EFBIG ? "can't read the file: " : "can't open the file: ";
+        problems.push_back({LEVEL_PROBLEM_UNREADABLE, what + why});
         return false;
     }
     return true;

@@ -2,19 +2,11 @@
 // form that level authors write, conversion between them and their checks.
 #pragma once
 
-#include "game/board.h"
+#include "format/level_format.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
-
-// Characters of the text form, one per cell.
-inline constexpr char LEVEL_CHAR_WATER = '~';
-inline constexpr char LEVEL_CHAR_LAND = '.';
-inline constexpr char LEVEL_CHAR_PILE = 'o';
-inline constexpr char LEVEL_CHAR_EXIT = 'E';
-inline constexpr char LEVEL_CHAR_START = '@';
-inline constexpr char LEVEL_CHAR_UNKNOWN = '?';   // shown for a byte that is no tile code
 
 // The bytes of a level file, exactly as stored (column-major, byte = column * 12 + row).
 // A file read from disk may be shorter or longer than LEVEL_FILE_SIZE.
@@ -40,11 +32,6 @@ struct LevelProblem {
 
 // Problems that keep a level file from being shown or written as text.
 bool LevelProblemBlocksText(LevelProblemKind kind);
-
-bool LevelIsTileCode(uint8_t code);
-char LevelCharFromCode(uint8_t code);
-// The tile code of a text character, or 0 for a character that is none.
-uint8_t LevelCodeFromChar(char c);
 
 // A fresh 300-byte level file: all water, and zeros after the tiles.
 LevelFile LevelFileBlank();

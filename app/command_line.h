@@ -1,0 +1,28 @@
+// The game's command line. It is read before anything else happens, so
+// --help, --version and a mistyped option never take the single-instance
+// lock or open a window.
+#pragma once
+
+#include <string>
+
+enum AppCommandLineAction {
+    APP_COMMAND_LINE_PLAY,      // start the game
+    APP_COMMAND_LINE_HELP,      // print the help and exit
+    APP_COMMAND_LINE_VERSION,   // print the version and exit
+    APP_COMMAND_LINE_BAD,       // complain with a usage line and exit
+};
+
+struct AppCommandLine {
+    AppCommandLineAction action = APP_COMMAND_LINE_PLAY;
+    std::string complaint;      // APP_COMMAND_LINE_BAD: what is wrong
+};
+
+enum { APP_EXIT_OK = 0, APP_EXIT_OUTPUT_FAILED = 1, APP_EXIT_USAGE = 2 };
+
+// Reads the arguments. The first of --help and --version decides; anything
+// unknown, or any argument that is not an option, is a bad command line.
+AppCommandLine AppParseCommandLine(int argc, const char* const* argv);
+// Does what a command line other than PLAY asks: the help or the version on
+// standard output, or the complaint and a usage line on standard error.
+// Returns the exit code.
+int AppCommandLineReply(const AppCommandLine& commandLine);

@@ -1,0 +1,106 @@
+// The game as one value: everything the rules read and write, and what the
+// last frame's picture showed. A model can be copied, stepped and compared;
+// it holds no pointers and touches no engine object.
+#pragma once
+
+#include "game/board.h"
+#include "game/random.h"
+
+#include <cstdint>
+
+// A walking or glinting picture: the frame shown and where its animation
+// list stands.
+struct GameAnim {
+    int32_t frame = 0;
+    int32_t slot = 0;    // which list plays
+    int32_t step = 0;    // entry of the list last shown
+    int32_t ticks = 0;   // frames since the entry changed
+    bool operator==(const GameAnim&) const = default;
+};
+
+// The editor's pending mouse presses; both buttons share the position of the
+// latest press. A press waits in play until the editor takes it.
+struct GamePress {
+    uint8_t leftPending = 0;
+    uint8_t rightPending = 0;
+    int32_t x = 0;
+    int32_t y = 0;
+    bool operator==(const GamePress&) const = default;
+};
+
+enum GameViewKind : uint8_t { VIEW_NONE, VIEW_PLAY, VIEW_EDITOR };
+enum GamePlayerShown : uint8_t { PLAYER_HIDDEN, PLAYER_WHOLE, PLAYER_SHRUNK };
+
+// The picture of the last frame. A play frame lays the board's layers once
+// the player's move is chosen, before a pushed pile lands and before the exit
+// is covered, and the level-complete sequence draws the player before the
+// next level may start; the view keeps the values as they stood then.
+struct GameView {
+    GameViewKind kind = VIEW_NONE;
+    int32_t board[BOARD_SIZE][BOARD_SIZE] = {};
+    int32_t exitFrame = 0;
+    uint8_t sparkleShown = 0;
+    uint8_t pileShown = 0;           // the pile in transit
+    GamePlayerShown player = PLAYER_HIDDEN;
+    int32_t playerX = 0, playerY = 0, playerFrame = 0;
+    int32_t playerWidth = CELL_SIZE, playerHeight = CELL_SIZE;
+    uint8_t coverShown = 0;          // land rising over the exit
+    int32_t coverWidth = 0;
+    uint8_t bannerShown = 0;
+    bool operator==(const GameView&) const = default;
+};
+
+struct GameModel {
+    int32_t board[BOARD_SIZE][BOARD_SIZE] = {};  // [column][row]
+    int8_t levelBuffer[LEVEL_FILE_SIZE] = {};    // byte column * 12 + row
+
+    uint8_t currentLevel = 1;      // the level being played
+    int32_t resetLevel = -1;       // the level a reset returns to
+    uint8_t editor = 0;            // frames run the editor
+    uint8_t clearBoard = 0;        // the next editor frame empties the board
+
+    // Movement.
+    int32_t direction = 0;         // a GameDirection
+    uint8_t moving = 0;
+    uint8_t pushing = 0;
+    int32_t stepX = 0;
+    int32_t stepY = 0;
+    int32_t playerX = 0;           // picture position of the player's top-left corner
+    int32_t playerY = 0;
+    GameAnim walk;                 // the player's picture
+    // The pile in transit. Outside a push it holds the last pile cell laid,
+    // where the next push's pile starts from as it is shown.
+    int32_t pileX = 0;
+    int32_t pileY = 0;
+
+    // The exits: the position of the last exit laid is the one the land rises
+    // over when the level is solved.
+    int32_t exitX = 0;
+    int32_t exitY = 0;
+    int32_t exitFrame = 0;         // 1 once an exit is reached: the open exit
+    // The land picture last laid; the editor shows all land with it, so it
+    // carries over from the last play frame.
+    int32_t landFrame = 0;
+
+    // The level-complete sequence.
+    uint8_t levelComplete = 0;
+    uint8_t finishedSound = 0;     // "finished" still to be played
+    uint8_t allFinished = 0;       // the last level solved: the sequence never moves on
+    uint32_t completionTime = 0;   // clock of the last frame before the exit was reached
+    int32_t drawnWidth = CELL_SIZE;
+    int32_t drawnHeight = CELL_SIZE;
+    int32_t landRiseWidth = 0;
+    uint8_t playerGone = 0;
+
+    // The sparkle.
+    uint32_t sparkleTime = 0;
+    uint8_t newSparkle = 1;
+    int32_t sparkleColumn = 0;
+    int32_t sparkleRow = 0;
+    GameAnim sparkle;
+
+    GamePress press;
+    GameRandom random;
+    GameView view;
+    bool operator==(const GameModel&) const = default;
+};

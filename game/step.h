@@ -1,0 +1,75 @@
+// One frame of the game as a step of the model: the input of the frame goes
+// in, what the shell must carry out comes back as values, in order. The
+// rules read no keyboard, draw nothing and touch no file, sound or menu.
+#pragma once
+
+#include "game/model.h"
+
+#include <cstddef>
+#include <cstdint>
+
+// The keys and buttons of one frame.
+struct GameInput {
+    bool keyboard = true;   // the keyboard could be read; without one no key below is down
+    bool left = false, up = false, right = false, down = false;
+    bool reset = false;     // R
+    bool editor = false;    // D
+    bool save = false;      // S
+    bool load = false;      // L
+    bool escape = false;    // Escape, seen even without a keyboard
+    bool enter = false;     // either Enter key, seen even without a keyboard
+};
+
+enum GameSound : int32_t { SOUND_SPLASH = 0, SOUND_START = 1, SOUND_APPLAUSE = 2, SOUND_FINISHED = 3, GAME_SOUNDS = 4 };
+
+enum GameEffectKind : uint8_t {
+    EFFECT_SOUND,          // value: a GameSound
+    EFFECT_MESSAGE,        // text: a message box
+    EFFECT_QUIT,           // the player asked to end the program
+    EFFECT_LEVEL_STARTED,  // value: the level
+    EFFECT_LEVELS_OPEN,    // value: levels 1 to value may be chosen from the menu
+    EFFECT_PROGRESS,       // value: the level reached; opens it in the menu and saves it when higher
+    EFFECT_PAUSE,          // value: milliseconds the shell waits before the frame is shown
+};
+
+struct GameEffect {
+    GameEffectKind kind = EFFECT_SOUND;
+    int32_t value = 0;
+    const char* text = nullptr;  // a string literal
+};
+
+enum { GAME_EFFECTS_MAX = 32 };
+
+// The effects of one step, in the order they happened.
+struct GameEffects {
+    GameEffect items[GAME_EFFECTS_MAX];
+    int count = 0;
+    void Add(GameEffectKind kind, int32_t value = 0, const char* text = nullptr);
+};
+
+// Where level files come from and go: the shell reads and writes them when
+// the rules ask, inside the step, so that a save and a load in one frame see
+// each other.
+class GameLevelStore {
+public:
+    virtual ~GameLevelStore() = default;
+    // Reads up to size bytes of the level's file into bytes; bytes past the
+    // file's end keep what they held. False when the file can't be opened.
+    virtual bool LevelRead(int32_t level, int8_t* bytes, size_t size) = 0;
+    // Writes the editor's level file. False when it did not reach the disk.
+    virtual bool LevelWrite(const int8_t* bytes, size_t size) = 0;
+};
+
+enum { EDITOR_CLICK_PAUSE_MS = 150 };
+enum GameButton : uint8_t { BUTTON_LEFT, BUTTON_RIGHT };
+
+// One frame: play or the editor, whichever the model is in.
+void GameStep(GameModel& model, const GameInput& input, uint32_t now, GameLevelStore& store, GameEffects& effects);
+// Builds the board of the current level from its file.
+void GameStartLevel(GameModel& model, GameLevelStore& store, GameEffects& effects);
+// Starts the level a reset returns to.
+void GameResetLevel(GameModel& model, GameLevelStore& store, GameEffects& effects);
+// The level chosen from the menu.
+void GameChooseLevel(GameModel& model, int32_t level, GameLevelStore& store, GameEffects& effects);
+// A mouse press on the picture, kept for the editor's next frame.
+void GamePressRecord(GameModel& model, GameButton button, int32_t x, int32_t y);

@@ -1,0 +1,207 @@
+// The model's step on its own: no display, no platform, no files. Levels come
+// from memory and what the shell would carry out comes back as effects.
+#include "game_fixture.h"
+
+#include "engine/display.h"
+#include "game/play.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// The player beside an exit, a pile with water beyond it, and a second level.
+const Lines LEVEL_ONE = {"@E..", "....", ".o~~"};
+const Lines LEVEL_TWO = {"~~~~", "~.@.", "~~E~"};
+
+class ModelTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        store.levels[1] = LevelFromText(LEVEL_ONE);
+        store.levels[2] = LevelFromText(LEVEL_TWO);
+    }
+    MemoryLevelStore store;
+    uint32_t now = 1000;
+};
+
+bool HasEffect(const std::vector<GameEffect>& effects, GameEffectKind kind, int32_t value)
+{
+    for (const GameEffect& effect : effects)
+        if (effect.kind == kind && effect.value == value)
+            return true;
+    return false;
+}
+
+TEST_F(ModelTest, SolvesALevelAndStartsTheNextWithoutADisplay)
+{
+    ASSERT_EQ(MainDisplay.backSurface, nullptr);
+    GameModel model = ModelOnLevel(store, 1);
+    EXPECT_EQ(model.board[0][0], TILE_LAND);
+    EXPECT_EQ(model.board[1][0], TILE_EXIT);
+
+    // Ten frames of five pixels reach the exit; the eleventh stands on it.
+    std::vector<GameEffect> effects = StepFrames(model, Holding(&GameInput::right), 10, &now, store);
+    EXPECT_TRUE(effects.empty());
+    EXPECT_EQ(model.playerX, CELL_SIZE);
+    EXPECT_EQ(model.walk.frame, 2);   // the walk to the right, back at its entry 0
+    const uint32_t lastPlayTime = now - 17;
+    effects = StepFrames(model, GameInput(), 1, &now, store);
+    ASSERT_EQ(effects.size(), 2u);
+    EXPECT_EQ(effects[0].kind, EFFECT_SOUND);
+    EXPECT_EQ(effects[0].value, SOUND_APPLAUSE);
+    EXPECT_EQ(effects[1].kind, EFFECT_PROGRESS);
+    EXPECT_EQ(effects[1].value, 2);
+    EXPECT_EQ(model.completionTime, lastPlayTime);
+    EXPECT_EQ(model.exitFrame, 1);
+
+    // The sequence: land rises over the exit, the banner after a second, and
+    // level 2 from its file after six.
+    while (now - model.completionTime <= 6000) {
+        effects = StepFrames(model, GameInput(), 1, &now, store);
+        EXPECT_FALSE(HasEffect(effects, EFFECT_LEVEL_STARTED, 2));
+        EXPECT_EQ(model.view.bannerShown != 0, now - 17 - model.completionTime > 1000);
+    }
+    EXPECT_EQ(model.board[1][0], TILE_LAND);
+    EXPECT_EQ(model.drawnWidth, 35);
+    effects = StepFrames(model, GameInput(), 1, &now, store);
+    EXPECT_TRUE(HasEffect(effects, EFFECT_LEVEL_STARTED, 2));
+    EXPECT_EQ(model.currentLevel, 2);
+    EXPECT_EQ(model.levelComplete, 0);
+    EXPECT_EQ(model.board[2][2], TILE_EXIT);
+    EXPECT_EQ(model.playerX, 2 * CELL_SIZE);
+    EXPECT_EQ(model.playerY, 1 * CELL_SIZE);
+}
+
+TEST_F(ModelTest, KeysOfAFrameAndAMissingFile)
+{
+    GameModel model = ModelOnLevel(store, 1);
+    GameInput input;
+    input.escape = true;
+    input.keyboard = false;
+    GameEffects effects;
+    GameStep(model, input, now, store, effects);
+    ASSERT_EQ(effects.count, 2);
+    EXPECT_EQ(effects.items[0].kind, EFFECT_QUIT);
+    EXPECT_EQ(effects.items[1].kind, EFFECT_MESSAGE);
+    EXPECT_STREQ(effects.items[1].text, "No keyboard!");
+
+    // R restarts the level; a level without a file says so and keeps the old bytes.
+    model.resetLevel = 7;
+    effects = GameEffects();
+    GameStep(model, Holding(&GameInput::reset), now, store, effects);
+    ASSERT_EQ(effects.count, 3);
+    EXPECT_EQ(effects.items[0].kind, EFFECT_LEVEL_STARTED);
+    EXPECT_EQ(effects.items[0].value, 7);
+    EXPECT_EQ(effects.items[1].kind, EFFECT_LEVELS_OPEN);
+    EXPECT_STREQ(effects.items[2].text, "INVALID_HANDLE_VALUE");
+    EXPECT_EQ(model.board[1][0], TILE_EXIT);
+
+    // D opens the editor on an empty board.
+    GameStep(model, Holding(&GameInput::editor), now, store, effects);
+    EXPECT_EQ(model.editor, 1);
+    GameStep(model, GameInput(), now, store, effects);
+    EXPECT_EQ(model.board[1][0], TILE_WATER);
+    EXPECT_EQ(model.view.kind, VIEW_EDITOR);
+}
+
+TEST_F(ModelTest, EditorPressesSavesAndLoads)
+{
+    GameModel model = ModelOnLevel(store, 1);
+    model.editor = 1;
+    GamePressRecord(model, BUTTON_LEFT, 2 * CELL_SIZE + 10, 3 * CELL_SIZE + 49);
+    GamePressRecord(model, BUTTON_RIGHT, 2 * CELL_SIZE + 10, 3 * CELL_SIZE + 49);
+    GameEffects effects;
+    GameStep(model, GameInput(), now, store, effects);
+    // Land, then a pile; each press pauses the frame.
+    EXPECT_EQ(model.board[2][3], TILE_PILE);
+    ASSERT_EQ(effects.count, 2);
+    EXPECT_EQ(effects.items[0].kind, EFFECT_PAUSE);
+    EXPECT_EQ(effects.items[0].value, EDITOR_CLICK_PAUSE_MS);
+    EXPECT_EQ(effects.items[1].kind, EFFECT_PAUSE);
+    EXPECT_EQ(model.pileX, 2 * CELL_SIZE);   // the pile was laid there last
+
+    // S and L in one frame: the load reads what the save wrote.
+    GameInput saveAndLoad;
+    saveAndLoad.save = saveAndLoad.load = true;
+    effects = GameEffects();
+    GameModel before = model;
+    GameStep(model, saveAndLoad, now, store, effects);
+    EXPECT_EQ(effects.count, 0);
+    EXPECT_EQ(store.writes, 1);
+    EXPECT_EQ(store.levels[EDITOR_LEVEL][LevelByteIndex(2, 3)], TILE_PILE);
+    EXPECT_EQ(std::memcmp(model.board, before.board, sizeof model.board), 0);
+
+    // A save that fails says so; so does a load of a file that isn't there.
+    store.writable = false;
+    store.levels.erase(EDITOR_LEVEL);
+    GameStep(model, saveAndLoad, now, store, effects);
+    ASSERT_EQ(effects.count, 2);
+    EXPECT_STREQ(effects.items[0].text, "INVALID_HANDLE_VALUE");
+    EXPECT_STREQ(effects.items[1].text, "INVALID_HANDLE_VALUE");
+
+    // Enter goes back to the level a reset returns to.
+    effects = GameEffects();
+    GameStep(model, Holding(&GameInput::enter), now, store, effects);
+    EXPECT_EQ(model.editor, 0);
+    EXPECT_EQ(model.board[1][0], TILE_EXIT);
+}
+
+// The sparkle's glint runs on across showings, never rewound: on the only
+// water cell, a long first showing, three one-frame showings of frame 7, then
+// a long one again, each after more than two seconds hidden.
+TEST_F(ModelTest, SparkleRunsOnAcrossShowings)
+{
+    Lines land(12, std::string(12, '.'));
+    land[0][0] = '@';
+    store.levels[3] = LevelFromText(land);
+    GameModel model = ModelOnLevel(store, 3);
+    model.board[7][4] = TILE_WATER;
+    std::vector<std::vector<int>> showings;
+    std::vector<int> gaps = {0};
+    for (int frame = 0; frame < 760; ++frame) {
+        StepFrames(model, GameInput(), 1, &now, store);
+        if (!model.view.sparkleShown) {
+            ++gaps.back();
+            continue;
+        }
+        EXPECT_EQ(model.sparkleColumn * 100 + model.sparkleRow, 704);
+        if (gaps.back() > 0 || showings.empty())
+            showings.emplace_back(), gaps.push_back(0);
+        showings.back().push_back(model.sparkle.frame);
+    }
+    // Frame 0 shows for the ticks left of its step: 3 from a fresh start, 8
+    // (the list's last entry, then its first) once the glint has run.
+    auto showing = [](int zeros) {
+        std::vector<int> frames(zeros, 0);
+        for (int frame = 1; frame <= 6; ++frame)
+            frames.insert(frames.end(), 4, frame);
+        frames.push_back(7);
+        return frames;
+    };
+    EXPECT_EQ(showings, (std::vector<std::vector<int>>{showing(3), {7}, {7}, {7}, showing(8)}));
+    ASSERT_GE(gaps.size(), 5u);
+    for (int gap = 0; gap < 5; ++gap)
+        EXPECT_GE(gaps[gap] * 17, 2000) << gap;
+}
+
+#ifdef __GLIBC__
+// The generator gives the C library's sequence, from its default seed and
+// from others.
+TEST(GameRandom, SameSequenceAsTheCLibrary)
+{
+    GameRandom random;
+    for (int i = 0; i < 5000; ++i)
+        ASSERT_EQ(RandomNext(random), std::rand()) << i;
+    for (uint32_t seed : {0u, 7u, 0x80000001u}) {
+        RandomSeed(random, seed);
+        std::srand(seed);
+        for (int i = 0; i < 1000; ++i)
+            ASSERT_EQ(RandomNext(random), std::rand()) << seed << " " << i;
+    }
+    EXPECT_EQ(RandomBelow(random, 0), 0);
+    std::srand(1);
+}
+#endif
+
+} // namespace

@@ -1,0 +1,200 @@
+// The shell around the model over the headless platform: level files on
+// disk, the keys of a frame, start-up, and the one way out of the program.
+#include "game_fixture.h"
+
+#include "app/app.h"
+#include "engine/sound.h"
+#include "engine/wav.h"
+#include "platform/headless/headless.h"
+#include "support/bmp.h"
+#include "support/bytes.h"
+#include "support/tile_sheet.h"
+#include "support/wav.h"
+
+#include <filesystem>
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+class ShellTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        HeadlessReset();
+        dataDir = temp.File("data");
+        homeDir = temp.File("home");
+        std::filesystem::create_directories(dataDir);
+        std::filesystem::create_directories(homeDir);
+        ASSERT_TRUE(WriteTestTileSheet(dataDir + "/pieces.bmp"));
+        for (const char* name : {"splash.wav", "start.wav", "bifald.wav", "finished.wav"})
+            ASSERT_TRUE(WriteFileBytes(dataDir + "/" + name, WavPlain({128, 130, 126, 128})));
+        PlatformSetDirectories(dataDir, homeDir);
+        Game = GameModel();
+    }
+
+    // Runs check in a child process without root's rights (as "nobody" when
+    // the tests run as root), so that file permissions apply to it.
+    bool RunUnprivileged(void (*check)())
+    {
+        const uid_t NOBODY = 65534;
+        if (geteuid() == 0) {
+            chmod(temp.path.c_str(), 0777);
+            for (const auto& entry : std::filesystem::recursive_directory_iterator(temp.path))
+                if (entry.is_directory())
+                    chmod(entry.path().c_str(), 0777);
+        }
+        pid_t child = fork();
+        if (child < 0)
+            return false;
+        if (child == 0) {
+            if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(NOBODY) != 0 || setuid(NOBODY) != 0))
+                _exit(2);
+            check();
+            _exit(::testing::Test::HasFailure() ? 1 : 0);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
+
+    TempDir temp{"quagmore-shell-test"};
+    std::string dataDir, homeDir;
+};
+
+TEST_F(ShellTest, SaveOverwritesWithoutTruncatingAndLoadFindsIt)
+{
+    const std::string path = homeDir + "/data/quagmore/level.dat";
+    int8_t bytes[LEVEL_FILE_SIZE];
+    for (int i = 0; i < LEVEL_FILE_SIZE; ++i)
+        bytes[i] = static_cast<int8_t>(i * 7);
+    const Bytes buffer(bytes, bytes + LEVEL_FILE_SIZE);
+    ASSERT_TRUE(AppLevelStore().LevelWrite(bytes, LEVEL_FILE_SIZE));
+    EXPECT_EQ(ReadFileBytes(path), buffer);
+    // Over a longer file the bytes past the 300th stay.
+    ASSERT_TRUE(WriteFileBytes(path, Bytes(LEVEL_FILE_SIZE + 20, 1)));
+    ASSERT_TRUE(AppLevelStore().LevelWrite(bytes, LEVEL_FILE_SIZE));
+    Bytes longer = buffer;
+    longer.insert(longer.end(), 20, 1);
+    EXPECT_EQ(ReadFileBytes(path), longer);
+
+    // The editor's load finds the saved file in the user's directory; a
+    // shorter file fills only its bytes.
+    int8_t read[LEVEL_FILE_SIZE] = {};
+    ASSERT_TRUE(AppLevelStore().LevelRead(EDITOR_LEVEL, read, LEVEL_FILE_SIZE));
+    EXPECT_EQ(Bytes(read, read + LEVEL_FILE_SIZE), buffer);
+    ASSERT_TRUE(WriteFileBytes(dataDir + "/level3.dat", Bytes(10, TILE_LAND)));
+    ASSERT_TRUE(AppLevelStore().LevelRead(3, read, LEVEL_FILE_SIZE));
+    EXPECT_EQ(read[9], TILE_LAND);
+    EXPECT_EQ(read[10], 70);
+    EXPECT_FALSE(AppLevelStore().LevelRead(4, read, LEVEL_FILE_SIZE));
+}
+
+// Without root's rights: a read-only level file loads, and a save that
+// cannot open its file fails.
+TEST_F(ShellTest, ReadOnlyFilesLoadButCannotBeSaved)
+{
+    Bytes level(LEVEL_FILE_SIZE, TILE_WATER);
+    level[LevelByteIndex(3, 1)] = TILE_PILE;
+    ASSERT_TRUE(WriteFileBytes(dataDir + "/level5.dat", level));
+    int8_t bytes[LEVEL_FILE_SIZE] = {};
+    ASSERT_TRUE(AppLevelStore().LevelWrite(bytes, LEVEL_FILE_SIZE));
+    ASSERT_EQ(chmod((dataDir + "/level5.dat").c_str(), 0444), 0);
+    ASSERT_EQ(chmod((homeDir + "/data/quagmore/level.dat").c_str(), 0444), 0);
+    EXPECT_TRUE(RunUnprivileged([] {
+        int8_t read[LEVEL_FILE_SIZE] = {};
+        EXPECT_TRUE(AppLevelStore().LevelRead(5, read, LEVEL_FILE_SIZE));
+        EXPECT_EQ(read[LevelByteIndex(3, 1)], TILE_PILE);
+        EXPECT_FALSE(AppLevelStore().LevelWrite(read, LEVEL_FILE_SIZE));
+    }));
+}
+
+// The editor's level.dat as no regular file (a FIFO, a directory) is refused
+// at once, never waited on, as a missing file is.
+TEST_F(ShellTest, LevelFilesThatAreNoFilesAreRefused)
+{
+    const std::string path = homeDir + "/data/quagmore/level.dat";
+    std::filesystem::create_directories(homeDir + "/data/quagmore");
+    alarm(30);   // a FIFO that is waited on fails the test instead of hanging it
+    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    int8_t read[LEVEL_FILE_SIZE] = {};
+    for (bool fifo : {true, false}) {
+        if (!fifo) {
+            std::filesystem::remove(path);
+            std::filesystem::create_directories(path);
+        }
+        EXPECT_FALSE(AppLevelStore().LevelRead(EDITOR_LEVEL, read, LEVEL_FILE_SIZE)) << fifo;
+    }
+    alarm(0);
+}
+
+// Files of a size no game file has are refused before they are read: a tile
+// sheet far larger than the sheet's layout ("Ingen pieces", as for a missing
+// one), and a sound over the cap (the others still load).
+TEST_F(ShellTest, OversizedSheetAndSoundsAreRefused)
+{
+    BmpOptions huge;
+    huge.width = 2048;
+    huge.height = 1024;
+    ASSERT_TRUE(WriteFileBytes(dataDir + "/pieces.bmp", BmpEncode(huge, [](int, int) { return 0x123456u; })));
+    ASSERT_TRUE(WriteFileBytes(dataDir + "/splash.wav", WavPlain(Bytes(WAV_MAX_FILE_BYTES, 0x80))));
+    GameStartup();
+    EXPECT_EQ(HeadlessMessageBoxes(), std::vector<std::string>{"Ingen pieces"});
+    EXPECT_EQ(SoundIds[SOUND_SPLASH], SOUND_NONE);
+    EXPECT_NE(SoundIds[SOUND_START], SOUND_NONE);
+    GameShutdown();
+
+    // A sheet a little larger than the layout still loads.
+    BmpOptions larger;
+    larger.width = TEST_SHEET_WIDTH + 100;
+    larger.height = TEST_SHEET_HEIGHT + 100;
+    ASSERT_TRUE(WriteFileBytes(dataDir + "/pieces.bmp", BmpEncode(larger, [](int, int) { return 0x123456u; })));
+    HeadlessReset();
+    GameStartup();
+    EXPECT_TRUE(HeadlessMessageBoxes().empty());
+    GameShutdown();
+}
+
+// Without a keyboard start-up beeps, and only Escape and Enter are read.
+TEST_F(ShellTest, NoKeyboardNoSound)
+{
+    HeadlessSetKeyboardPresent(false);
+    HeadlessSetSoundDevicePresent(false);
+    GameStartup();
+    EXPECT_EQ(HeadlessBeeps(), 2);   // the keyboard and the sound system
+    HeadlessSetKey(PLATFORM_KEY_ESCAPE, true);
+    HeadlessSetKey(PLATFORM_KEY_ENTER, true);
+    HeadlessSetKey(PLATFORM_KEY_R, true);
+    GameInput input = AppReadInput();
+    EXPECT_FALSE(input.keyboard);
+    EXPECT_TRUE(input.escape);
+    EXPECT_TRUE(input.enter);
+    EXPECT_FALSE(input.reset);
+    GameShutdown();
+}
+
+int IdleCalls = 0;
+
+// Escape in a play frame ends the program through the window's destruction,
+// like the close box and File/Exit.
+TEST_F(ShellTest, EscapeDestroysTheWindow)
+{
+    ASSERT_TRUE(WriteFileBytes(dataDir + "/level1.dat", Bytes(LEVEL_FILE_SIZE, TILE_LAND)));
+    IdleCalls = 0;
+    HeadlessHooks hooks;
+    hooks.idle = [] {
+        if (IdleCalls++ == 0) {
+            HeadlessSetKey(PLATFORM_KEY_ESCAPE, true);
+            HeadlessGrantFrames(1);
+        }
+    };
+    HeadlessSetHooks(hooks);
+    EXPECT_EQ(AppMain(), 0);
+    EXPECT_EQ(HeadlessFramesBegun(), 1u);
+    EXPECT_FALSE(HeadlessWindowExists());
+    EXPECT_EQ(HeadlessQueuedEvents(), 0u);
+}
+
+} // namespace
