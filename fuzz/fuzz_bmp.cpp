@@ -1,5 +1,5 @@
 // The BMP loader on any bytes, and sprite frames cut from what it loads: cells
-// inside, across and outside the picture, by cell and by pixel.
+// inside, across and outside the picture, before it and past it.
 #include "engine/bitmap.h"
 #include "engine/bob.h"
 #include "fuzz/fuzz_support.h"
@@ -9,15 +9,10 @@ namespace {
 enum { FRAME_SIZE = 50, FRAMES = 4 };
 
 struct FrameCut {
-    int32_t cellX, cellY, mode;
+    int32_t cellX, cellY;
 };
 
-const FrameCut CUTS[FRAMES] = {
-    {0, 0, BOB_EXTRACT_CELL},
-    {1, 1, BOB_EXTRACT_CELL},
-    {15, 5, BOB_EXTRACT_CELL},
-    {-20, 7, BOB_EXTRACT_ABSOLUTE},
-};
+const FrameCut CUTS[FRAMES] = {{0, 0}, {1, 1}, {15, 5}, {-20, 7}};
 
 } // namespace
 
@@ -30,9 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (BitmapLoad(&bitmap, path.c_str()) != 1)
         return 0;
     BOB bob{};
-    if (BobCreate(&bob, 0, 0, FRAME_SIZE, FRAME_SIZE, FRAMES, BOB_ANIM_LISTS, 0) == 1) {
+    if (BobCreate(&bob, FRAME_SIZE, FRAME_SIZE, FRAMES) == 1) {
         for (int frame = 0; frame < FRAMES; ++frame)
-            BobLoadFrame(&bob, &bitmap, frame, CUTS[frame].cellX, CUTS[frame].cellY, CUTS[frame].mode);
+            BobLoadFrame(&bob, &bitmap, frame, CUTS[frame].cellX, CUTS[frame].cellY);
         BobDestroy(&bob);
     }
     BitmapUnload(&bitmap);

@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     WavSound sound;
     WavLoad(path.c_str(), &sound);
     if (soundStarted) {
-        const int id = SoundLoadWave(path.c_str(), 0);
+        const int id = SoundLoadWave(path.c_str());
         if (id >= 0)
             SoundDelete(id);
     }
