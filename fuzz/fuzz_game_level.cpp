@@ -107,8 +107,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         run.Frames(input, FRAMES_PER_STEP);
     }
 
-    // The editor: load level.dat, paint a cell with each button, save, and back to play.
+    // The editor: its first frame empties the board; then load level.dat,
+    // paint a cell with each button, save, and back to play.
     run.Press(&GameInput::editor);
+    run.Frames(GameInput(), 1);
     run.Press(&GameInput::load);
     const int32_t x = stepCount > 0 ? steps[0] * 3 : 0;
     const int32_t y = stepCount > 1 ? steps[1] * 3 : 0;
