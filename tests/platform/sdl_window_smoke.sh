@@ -67,12 +67,12 @@ DISPLAY=:$(cat "$work/display")
 export DISPLAY
 echo "Xvfb on $DISPLAY"
 
-# QUAGMORE_TEST_GL_DRIVER names a GL driver to load with the program from its
-# start (the leak-checking build sets it). Loaded on demand, the driver is
-# unloaded when the window closes, before the leak check at exit, and what
-# its globals still held would read as leaks of ours.
-if [ -n "${QUAGMORE_TEST_GL_DRIVER:-}" ]; then
-    set -- env LD_PRELOAD="$QUAGMORE_TEST_GL_DRIVER" \
+# QUAGMORE_TEST_GL_LIBRARIES, a colon-separated list of GL libraries (the
+# leak-checking build sets it), is loaded with the program from its start.
+# Loaded on demand, they are unloaded when the window closes, before the leak
+# check at exit, and what their globals still held would read as our leaks.
+if [ -n "${QUAGMORE_TEST_GL_LIBRARIES:-}" ]; then
+    set -- env LD_PRELOAD="$QUAGMORE_TEST_GL_LIBRARIES" \
         ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
 else
     set --
