@@ -81,5 +81,21 @@ tr 'o' '.' <"$l1" >"$work/nopile.txt"
 expect 1 "unsolvable" "$tool" solve "$work/nopile.txt"
 expect 0 "dead ends: [0-9]" "$tool" solve --dead-ends "$levels/level12.txt"
 
+# Budgets. Fourteen piles on open land can't be searched through: the search
+# stops at whichever limit comes first, says so and exits 3; a level with a
+# problem still makes the status 1. Limits must be numbers above zero.
+printf '%s\n' "@..........." ".o..o..o..o." "............" "..o..o..o..." "............" \
+    ".o..o..o..o." "............" "..o..o..o..." "............" "~~~~~~~~~~~~" "~~~~~~~~~~~~" \
+    "~~~~~~~~~~~E" >"$work/open.txt"
+expect 3 "undecided, the search stopped at the limit of positions" "$tool" solve --max-states 20000 "$work/open.txt"
+expect 3 "undecided, the search stopped at the time limit" "$tool" solve --max-seconds 0.3 "$work/open.txt"
+expect 3 "dead ends: not counted, stopped at the limit of positions" \
+    "$tool" solve --dead-ends --max-states 20000 "$l1" "$work/open.txt"
+expect 1 "unsolvable" "$tool" solve --max-states 20000 "$work/open.txt" "$work/nopile.txt"
+expect 2 "bad number '0' for --max-states" "$tool" solve --max-states 0 "$l1"
+expect 2 "bad number 'soon' for --max-seconds" "$tool" solve --max-seconds soon "$l1"
+expect 2 "--max-states takes a number" "$tool" solve "$l1" --max-states
+expect 0 "3 a level undecided" "$tool" --help
+
 [ "$failures" -eq 0 ] || { echo "$failures failures"; exit 1; }
 echo "all command-line checks passed"

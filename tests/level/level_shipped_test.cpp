@@ -12,7 +12,9 @@ namespace {
 
 // From this level on a wrong push must be able to lose the level.
 constexpr int FIRST_LEVEL_WITH_DEAD_ENDS = 3;
-constexpr double SOLVE_SECONDS_LIMIT = 1.0;
+// Each shipped level is solved holding few positions: quick on any machine,
+// however busy, and under the sanitizers.
+constexpr long SOLVE_STATES_LIMIT = 50'000;
 
 LevelFile LoadOrFail(const std::string& path)
 {
@@ -60,8 +62,8 @@ TEST_P(ShippedLevel, IsWellFormedSolvableAndNeedsAPush)
 
     const SolverPosition start = Start(level);
     const SolverResult result = SolverSolve(start);
-    ASSERT_TRUE(result.solved);
-    EXPECT_LT(result.seconds, SOLVE_SECONDS_LIMIT);
+    ASSERT_EQ(result.outcome, SOLVER_SOLVED);
+    EXPECT_LT(result.statesKept, SOLVE_STATES_LIMIT);
     EXPECT_GE(result.pushes, 1);   // the fewest pushes, so none can do
     SolverPosition play = start;
     int pushes = 0;
@@ -78,8 +80,7 @@ TEST_P(ShippedLevel, IsWellFormedSolvableAndNeedsAPush)
     SolverPosition dead = start;
     EXPECT_FALSE(Replay(dead, report.example, &pushes));
     const SolverResult fromDead = SolverSolve(dead);
-    EXPECT_TRUE(fromDead.complete);
-    EXPECT_FALSE(fromDead.solved);
+    EXPECT_EQ(fromDead.outcome, SOLVER_UNSOLVABLE);
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, ShippedLevel, testing::Range(1, LAST_LEVEL + 1));

@@ -1,5 +1,10 @@
 // The cell-level rules, the solver's choice of solution, and dead ends.
+#include "level_random_boards.h"
 #include "level_test_boards.h"
+
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -16,8 +21,8 @@ bool EndsDead(const SolverPosition& start, const std::string& moves)
     int pushes = 0;
     SolverReplay(p, moves, reached, pushes);
     const SolverResult result = SolverSolve(p);
-    EXPECT_TRUE(result.complete);
-    return !reached && !result.solved;
+    EXPECT_NE(result.outcome, SOLVER_UNDECIDED);
+    return !reached && result.outcome == SOLVER_UNSOLVABLE;
 }
 
 } // namespace
@@ -89,7 +94,7 @@ TEST(SolverSolve, FewestPushesFirstThenFewestMoves)
     };
     for (const auto& board : boards) {
         const SolverResult result = SolverSolve(TestPosition(board.rows));
-        ASSERT_TRUE(result.solved) << board.moves;
+        ASSERT_EQ(result.outcome, SOLVER_SOLVED) << board.moves;
         EXPECT_EQ(result.moves, board.moves);
         EXPECT_EQ(result.pushes, board.pushes);
     }
@@ -105,16 +110,15 @@ TEST(SolverSolve, ReportsUnsolvableBoards)
              {"~o~", "@.~E"},   // the pile could only go off the board
          }) {
         const SolverResult result = SolverSolve(TestPosition(rows));
-        EXPECT_FALSE(result.solved) << rows.back();
-        EXPECT_TRUE(result.complete) << rows.back();
+        EXPECT_EQ(result.outcome, SOLVER_UNSOLVABLE) << rows.back();
         EXPECT_GT(result.statesSearched, 0);
     }
-    SolverLimits tight;
+    SolverBudget tight;
     tight.maxStates = 3;
     const SolverResult cut = SolverSolve(
-        TestPosition({"@.....", ".o..o.", "......", ".o..o.", "......", "", "", "", "", "", "", "~~~~~~~~~~~E"}), tight);
-    EXPECT_FALSE(cut.solved);
-    EXPECT_FALSE(cut.complete);
+        TestPosition({"@.....", ".o..o.", "......", ".o..o.", "......", "~~~~~~", "~~~~~E"}), tight);
+    EXPECT_EQ(cut.outcome, SOLVER_UNDECIDED);
+    EXPECT_EQ(cut.stop, SOLVER_STOP_STATES);
 }
 
 // The example play ends dead one push after a position that still wins;
@@ -151,4 +155,117 @@ TEST(SolverDeadEnds, FindsTheWastedPileAndCountsPositions)
     ASSERT_TRUE(both.complete);
     EXPECT_GT(both.dead, 0);
     EXPECT_TRUE(EndsDead(two, both.example)) << both.example;
+}
+
+// The bound on pushes: positions it calls lost, and what it counts.
+TEST(SolverBound, LostPositionsAndTheWaterStillToFill)
+{
+    const struct {
+        std::vector<std::string> rows;
+        int bound;
+    } boards[] = {
+        {{"@o~E"}, 1},
+        {{"@o.o~~E"}, 3},   // the far water takes the far pile four pushes: 3 at least
+        {{"@.~E", ".o.~"}, 2},         // the pile is two pushes from either cell beside the exit
+        {{"@.E"}, 0},                  // the exit is in reach already
+        {{"@.~E"}, SOLVER_HOPELESS},   // no pile at all
+        {{"o@~E"}, SOLVER_HOPELESS},   // a pile in a corner never moves
+        {{"@oo~E"}, SOLVER_HOPELESS},  // two piles on the edge hold each other
+        {{".Eo@", "...~", "E..~"}, SOLVER_HOPELESS},   // a pile against an exit on the edge
+        // One pile for two cells of water.
+        {{"@o~~E"}, SOLVER_HOPELESS},
+        {{"@.....", ".o....", "......", "~~~~~~", "~~~~~~", "~~~~~E"}, SOLVER_HOPELESS},
+    };
+    for (const auto& board : boards)
+        EXPECT_EQ(SolverPushesAtLeast(TestPosition(board.rows)), board.bound) << board.rows[0];
+}
+
+// On many small random boards and positions played into from them: a position
+// called lost can't be won, the bound never exceeds the fewest pushes, and the
+// informed search finds solutions of the same pushes and moves as the
+// exhaustive one.
+TEST(SolverBound, NeverLosesAWinnablePosition)
+{
+    int lost = 0;
+    int solved = 0;
+    for (uint64_t seed = 1; seed <= 300; ++seed) {
+        RandomSequence random(seed * 7919);
+        const RandomBoardShape shape{4 + random.Below(3), 3 + random.Below(3), 1 + random.Below(5), 30 + random.Below(40)};
+        SolverPosition position = RandomBoard(seed, shape);
+        for (int play = 0; play < 6; ++play) {
+            SCOPED_TRACE(LevelTextFormat([&] {
+                LevelFile file = LevelFileBlank();
+                std::copy(position.cells.begin(), position.cells.end(), file.bytes.begin());
+                file.bytes[position.player] = TILE_START;
+                return file;
+            }()));
+            const SolverResult exhaustive = SolverSolve(position, {}, nullptr, SOLVER_EXHAUSTIVE);
+            ASSERT_NE(exhaustive.outcome, SOLVER_UNDECIDED);
+            const int bound = SolverPushesAtLeast(position);
+            if (bound == SOLVER_HOPELESS) {
+                EXPECT_EQ(exhaustive.outcome, SOLVER_UNSOLVABLE);
+                ++lost;
+            } else if (exhaustive.outcome == SOLVER_SOLVED) {
+                EXPECT_LE(bound, exhaustive.pushes);
+                ++solved;
+            }
+            const SolverResult informed = SolverSolve(position);
+            EXPECT_EQ(informed.outcome, exhaustive.outcome);
+            EXPECT_EQ(informed.pushes, exhaustive.pushes);
+            EXPECT_EQ(informed.moves.size(), exhaustive.moves.size());
+            EXPECT_LE(informed.statesKept, exhaustive.statesKept);
+            if (informed.outcome == SOLVER_SOLVED) {
+                SolverPosition replay = position;
+                bool reached = false;
+                int pushes = 0;
+                SolverReplay(replay, informed.moves, reached, pushes);
+                EXPECT_TRUE(reached);
+                EXPECT_EQ(pushes, informed.pushes);
+            }
+            // On to a position a few random steps further, short of the exit.
+            for (int step = 0; step < 4; ++step) {
+                SolverPosition next = position;
+                if (SolverStep(next, "LURD"[random.Below(4)]) != SOLVER_REACHED_EXIT)
+                    position = next;
+            }
+        }
+    }
+    // Enough of both kinds for the comparison to mean something.
+    EXPECT_GT(lost, 100);
+    EXPECT_GT(solved, 1000);
+}
+
+// A search that can't end within its budget stops undecided, for each limit,
+// and so does a search cancelled from another thread.
+TEST(SolverBudget, StopsUndecidedAtEachLimit)
+{
+    const SolverPosition open = OpenLandBoard();
+    SolverBudget seconds;
+    seconds.maxSeconds = 0.2;
+    SolverBudget bytes;
+    bytes.maxBytes = size_t{4} << 20;
+    const struct {
+        SolverBudget budget;
+        SolverStop stop;
+    } cases[] = {{seconds, SOLVER_STOP_TIME}, {bytes, SOLVER_STOP_MEMORY}};
+    for (const auto& c : cases) {
+        const SolverResult result = SolverSolve(open, c.budget, nullptr, SOLVER_EXHAUSTIVE);
+        EXPECT_EQ(result.outcome, SOLVER_UNDECIDED);
+        EXPECT_EQ(result.stop, c.stop);
+        EXPECT_LT(result.seconds, 30);
+    }
+    EXPECT_LE(SolverSolve(open, bytes, nullptr, SOLVER_EXHAUSTIVE).peakBytes, bytes.maxBytes + (size_t{4} << 20));
+
+    std::atomic<bool> cancel{false};
+    std::thread canceller([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        cancel = true;
+    });
+    const SolverResult cancelled = SolverSolve(open, {}, &cancel, SOLVER_EXHAUSTIVE);
+    canceller.join();
+    EXPECT_EQ(cancelled.outcome, SOLVER_UNDECIDED);
+    EXPECT_EQ(cancelled.stop, SOLVER_STOP_CANCELLED);
+    const SolverDeadEnds counted = SolverFindDeadEnds(open, seconds);
+    EXPECT_FALSE(counted.complete);
+    EXPECT_EQ(counted.stop, SOLVER_STOP_TIME);
 }

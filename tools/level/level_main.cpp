@@ -4,38 +4,50 @@
 
 #include "quagmore_version.h"
 
+#include <charconv>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 namespace {
 
-enum { EXIT_OK = 0, EXIT_PROBLEM = 1, EXIT_USAGE = 2 };
+// Longer searches are asked for in error: a day.
+constexpr double LONGEST_SEARCH_SECONDS = 86400;
+
+enum { EXIT_OK = 0, EXIT_PROBLEM = 1, EXIT_USAGE = 2, EXIT_UNDECIDED = 3 };
 
 const char* const PROGRAM = "quagmore-level";
 
 const char* const USAGE_LINE = "Usage: quagmore-level COMMAND [ARGUMENTS]\n";
 
-const char* const HELP_TEXT =
+// A printf format: the defaults of the solver's budget fill it in.
+const char* const HELP_FORMAT =
     "\n"
     "Commands:\n"
     "  show FILE                    print a level as text\n"
     "  pack TEXT DAT                write the level file DAT from the level text TEXT\n"
     "  unpack DAT TEXT              write the level file DAT as level text TEXT\n"
     "  check FILE...                report every problem of each level\n"
-    "  solve [--dead-ends] FILE...  find the solution with the fewest pushes and,\n"
-    "                               among those, the fewest moves; --dead-ends also\n"
-    "                               counts the positions from which the exit can no\n"
-    "                               longer be reached\n"
+    "  solve [OPTIONS] FILE...      find the solution with the fewest pushes and,\n"
+    "                               among those, the fewest moves\n"
     "  -h, --help                   print this help and exit\n"
     "  --version                    print the version and exit\n"
+    "\n"
+    "Options of solve:\n"
+    "  --dead-ends                  also count the positions from which the exit can\n"
+    "                               no longer be reached\n"
+    "  --max-states N               hold at most N positions in a search (default %ld)\n"
+    "  --max-seconds S              search for at most S seconds (default %g)\n"
+    "A search also stops when its tables reach %zu MiB. A level whose search\n"
+    "stops before it is decided is reported as undecided.\n"
     "\n"
     "A FILE whose name ends in .dat is a 300-byte level file; any other is level text:\n"
     "12 lines of 12 characters, the top row first, each line from the left:\n"
     "  ~ water   . land   o pile of dirt   E exit   @ start\n"
     "Solutions are strings of L, U, R and D, one letter per cell stepped.\n"
     "\n"
-    "Exit status: 0 success, 1 a problem found (or a level unsolvable), 2 bad usage.\n"
+    "Exit status: 0 success, 1 a problem found (or a level unsolvable), 2 bad usage,\n"
+    "3 a level undecided (and no problem found).\n"
     "See quagmore-level(6) for more.\n";
 
 int Usage(const std::string& complaint)
@@ -142,7 +154,65 @@ int CommandCheck(const std::vector<std::string>& paths)
     return status;
 }
 
-int CommandSolve(const std::vector<std::string>& paths, bool deadEnds)
+const char* StopText(SolverStop stop)
+{
+    switch (stop) {
+    case SOLVER_STOP_STATES: return "the limit of positions";
+    case SOLVER_STOP_MEMORY: return "the memory limit";
+    case SOLVER_STOP_TIME: return "the time limit";
+    case SOLVER_STOP_CANCELLED: return "a cancel";
+    case SOLVER_STOP_NONE: break;
+    }
+    return "no limit";
+}
+
+// Solves one level and prints the answer; returns the level's exit status.
+int SolveLevel(const std::string& path, const SolverPosition& start, const SolverBudget& budget, bool deadEnds)
+{
+    int status = EXIT_OK;
+    const SolverResult result = SolverSolve(start, budget);
+    switch (result.outcome) {
+    case SOLVER_SOLVED:
+        std::printf("%s: solved\n", path.c_str());
+        std::printf("  solution: %s\n", result.moves.c_str());
+        std::printf("  moves: %zu, pushes: %d\n", result.moves.size(), result.pushes);
+        break;
+    case SOLVER_UNSOLVABLE:
+        std::printf("%s: unsolvable\n", path.c_str());
+        status = EXIT_PROBLEM;
+        break;
+    case SOLVER_UNDECIDED:
+        std::printf("%s: undecided, the search stopped at %s\n", path.c_str(), StopText(result.stop));
+        status = EXIT_UNDECIDED;
+        break;
+    }
+    std::printf("  states searched: %ld, kept: %ld, memory: %.1f MiB, time: %.1f ms\n", result.statesSearched,
+                result.statesKept, static_cast<double>(result.peakBytes) / (1 << 20), result.seconds * 1000);
+
+    if (deadEnds) {
+        const SolverDeadEnds report = SolverFindDeadEnds(start, budget);
+        if (!report.complete) {
+            std::printf("  dead ends: not counted, stopped at %s after %ld positions\n", StopText(report.stop),
+                        report.reachable);
+            return status;
+        }
+        std::printf("  reachable positions: %ld, dead ends: %ld (%ld boards), time: %.1f ms\n", report.reachable,
+                    report.dead, report.deadBoards, report.seconds * 1000);
+        if (!report.example.empty())
+            std::printf("  shortest play into a dead end: %s\n", report.example.c_str());
+    }
+    return status;
+}
+
+// A problem or an unsolvable level outweighs an undecided one.
+int WorseStatus(int a, int b)
+{
+    if (a == EXIT_PROBLEM || b == EXIT_PROBLEM)
+        return EXIT_PROBLEM;
+    return a == EXIT_UNDECIDED || b == EXIT_UNDECIDED ? EXIT_UNDECIDED : EXIT_OK;
+}
+
+int CommandSolve(const std::vector<std::string>& paths, const SolverBudget& budget, bool deadEnds)
 {
     int status = EXIT_OK;
     for (const std::string& path : paths) {
@@ -154,31 +224,24 @@ int CommandSolve(const std::vector<std::string>& paths, bool deadEnds)
             status = EXIT_PROBLEM;
             continue;
         }
-        const SolverResult result = SolverSolve(start);
-        if (result.solved) {
-            std::printf("%s: solved\n", path.c_str());
-            std::printf("  solution: %s\n", result.moves.c_str());
-            std::printf("  moves: %zu, pushes: %d\n", result.moves.size(), result.pushes);
-        } else {
-            std::printf("%s: %s\n", path.c_str(),
-                        result.complete ? "unsolvable" : "search abandoned at the state limit");
-            status = EXIT_PROBLEM;
-        }
-        std::printf("  states searched: %ld, time: %.1f ms\n", result.statesSearched, result.seconds * 1000);
-
-        if (deadEnds) {
-            const SolverDeadEnds report = SolverFindDeadEnds(start);
-            if (!report.complete) {
-                std::printf("  dead ends: not counted, over %ld positions\n", report.reachable);
-                continue;
-            }
-            std::printf("  reachable positions: %ld, dead ends: %ld (%ld boards), time: %.1f ms\n",
-                        report.reachable, report.dead, report.deadBoards, report.seconds * 1000);
-            if (!report.example.empty())
-                std::printf("  shortest play into a dead end: %s\n", report.example.c_str());
-        }
+        status = WorseStatus(status, SolveLevel(path, start, budget, deadEnds));
     }
     return status;
+}
+
+// A whole decimal number above zero; false for anything else.
+bool ParsePositive(const std::string& text, long& value)
+{
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    return error == std::errc() && stop == end && value > 0;
+}
+
+bool ParsePositive(const std::string& text, double& value)
+{
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    return error == std::errc() && stop == end && value > 0 && value <= LONGEST_SEARCH_SECONDS;
 }
 
 } // namespace
@@ -192,8 +255,9 @@ int main(int argc, char** argv)
     args.erase(args.begin());
 
     if (command == "--help" || command == "-h" || command == "help") {
+        const SolverBudget defaults;
         std::fputs(USAGE_LINE, stdout);
-        std::fputs(HELP_TEXT, stdout);
+        std::printf(HELP_FORMAT, defaults.maxStates, defaults.maxSeconds, defaults.maxBytes >> 20);
         return EXIT_OK;
     }
     if (command == "--version") {
@@ -222,18 +286,29 @@ int main(int argc, char** argv)
     }
     if (command == "solve") {
         bool deadEnds = false;
+        SolverBudget budget;
         std::vector<std::string> paths;
-        for (const std::string& arg : args) {
-            if (arg == "--dead-ends")
+        for (size_t i = 0; i < args.size(); ++i) {
+            const std::string& arg = args[i];
+            if (arg == "--dead-ends") {
                 deadEnds = true;
-            else if (arg.size() > 1 && arg[0] == '-')
+            } else if (arg == "--max-states" || arg == "--max-seconds") {
+                if (i + 1 == args.size())
+                    return Usage(arg + " takes a number");
+                const std::string& number = args[++i];
+                const bool good = arg == "--max-states" ? ParsePositive(number, budget.maxStates)
+                                                        : ParsePositive(number, budget.maxSeconds);
+                if (!good)
+                    return Usage("bad number '" + number + "' for " + arg);
+            } else if (arg.size() > 1 && arg[0] == '-') {
                 return Usage("unknown option '" + arg + "' for solve");
-            else
+            } else {
                 paths.push_back(arg);
+            }
         }
         if (paths.empty())
             return Usage("solve takes at least one FILE");
-        return CommandSolve(paths, deadEnds);
+        return CommandSolve(paths, budget, deadEnds);
     }
     if (command.size() > 1 && command[0] == '-')
         return Usage("unknown option '" + command + "'");

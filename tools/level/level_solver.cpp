@@ -1,80 +1,21 @@
 // Cell-level play rules and the solver. The search steps from push to push:
 // between pushes the board stays the same and the player walks by the shortest
-// way, so a lexicographic Dijkstra search over (pushes, moves) with a
-// breadth-first walk inside each node finds the fewest pushes, then moves.
-// Boards are interned, so nodes that share a board share its storage.
-#include "tools/level/level_solver.h"
+// way, so a search over (pushes, moves) in lexicographic order with a
+// breadth-first walk inside each node finds the fewest pushes, then moves. The
+// informed search orders by pushes made plus a bound from below on the pushes
+// still needed (level_solver_bound.cpp), which keeps that order exact while it
+// leaves out positions that can't be won. Positions are packed into bitsets
+// and the search stops, undecided, at its budget of positions, memory and time.
+#include "tools/level/level_solver_search.h"
 
 #include <algorithm>
-#include <chrono>
-#include <functional>
-#include <memory>
-#include <queue>
-#include <string_view>
+#include <string>
 #include <tuple>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
-namespace {
-
-constexpr char MOVE_LETTERS[] = {SOLVER_LEFT, SOLVER_UP, SOLVER_RIGHT, SOLVER_DOWN};
-constexpr int NO_PARENT = -1;
-
-constexpr int NO_CELL = -1;
-
-// The cell `steps` cells from `cell` in a direction (a move letter), or NO_CELL
-// when that is off the board or the letter is no direction.
-int CellToward(int cell, char direction, int steps = 1)
-{
-    int dc = 0;
-    int dr = 0;
-    switch (direction) {
-    case SOLVER_LEFT: dc = -steps; break;
-    case SOLVER_UP: dr = -steps; break;
-    case SOLVER_RIGHT: dc = steps; break;
-    case SOLVER_DOWN: dr = steps; break;
-    default: return NO_CELL;
-    }
-    const int column = cell / BOARD_SIZE + dc;
-    const int row = cell % BOARD_SIZE + dr;
-    return BoardHasCell(column, row) ? LevelByteIndex(column, row) : NO_CELL;
-}
-
-using Cells = std::array<uint8_t, LEVEL_TILE_BYTES>;
-
-// Boards met during a search, each stored once; a node refers to its board by index.
-struct BoardTable {
-    std::vector<std::unique_ptr<Cells>> storage;
-    std::unordered_map<std::string_view, int32_t> ids;   // keys view into `storage`
-};
-
-std::string_view BoardKey(const Cells& cells)
-{
-    return {reinterpret_cast<const char*>(cells.data()), cells.size()};
-}
-
-int32_t BoardIntern(BoardTable& table, const Cells& cells)
-{
-    auto found = table.ids.find(BoardKey(cells));
-    if (found != table.ids.end())
-        return found->second;
-    table.storage.push_back(std::make_unique<Cells>(cells));
-    const int32_t id = static_cast<int32_t>(table.storage.size() - 1);
-    table.ids.emplace(BoardKey(*table.storage.back()), id);
-    return id;
-}
-
-uint64_t NodeKey(int32_t board, int player)
-{
-    return static_cast<uint64_t>(board) * LEVEL_TILE_BYTES + static_cast<uint64_t>(player);
-}
-
-double SecondsSince(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-} // namespace
+using solver::CellToward;
+using solver::NO_CELL;
 
 bool SolverPositionFromLevel(const LevelFile& file, SolverPosition& position)
 {
@@ -144,36 +85,7 @@ int SolverReplay(SolverPosition& position, const std::string& moves, bool& reach
 
 namespace {
 
-// The cells the player can walk to from `from` without pushing, with their
-// distances and the cell each was first reached from.
-struct SolverWalk {
-    std::array<int16_t, LEVEL_TILE_BYTES> distance;
-    std::array<int16_t, LEVEL_TILE_BYTES> previous;
-    std::array<uint8_t, LEVEL_TILE_BYTES> order;   // cells in order of distance
-    int count = 0;
-};
-
-constexpr int16_t UNREACHED = -1;
-
-void WalkFrom(const Cells& cells, int from, SolverWalk& walk)
-{
-    walk.distance.fill(UNREACHED);
-    walk.distance[from] = 0;
-    walk.previous[from] = UNREACHED;
-    walk.order[0] = static_cast<uint8_t>(from);
-    walk.count = 1;
-    for (int next = 0; next < walk.count; ++next) {
-        const int cell = walk.order[next];
-        for (char move : MOVE_LETTERS) {
-            const int to = CellToward(cell, move);
-            if (to == NO_CELL || cells[to] != TILE_LAND || walk.distance[to] != UNREACHED)
-                continue;
-            walk.distance[to] = static_cast<int16_t>(walk.distance[cell] + 1);
-            walk.previous[to] = static_cast<int16_t>(cell);
-            walk.order[walk.count++] = static_cast<uint8_t>(to);
-        }
-    }
-}
+using namespace solver;
 
 char MoveBetween(int from, int to)
 {
@@ -186,7 +98,7 @@ char MoveBetween(int from, int to)
 }
 
 // The letters of the walk from the walk's start to `to`.
-std::string WalkPath(const SolverWalk& walk, int to)
+std::string WalkPath(const Walk& walk, int to)
 {
     std::string path;
     for (int cell = to; walk.previous[cell] != UNREACHED; cell = walk.previous[cell])
@@ -194,28 +106,16 @@ std::string WalkPath(const SolverWalk& walk, int to)
     return {path.rbegin(), path.rend()};
 }
 
-// A node of the search: a board and the player's cell right after a push (or
-// at the start, or on the exit), reached from its parent by walking to
-// `pushFrom` and stepping `move`.
-struct PushNode {
-    int32_t board;
-    int32_t parent;
-    uint8_t player;
-    uint8_t pushFrom;
-    char move;
-    bool goal;
-    bool expanded;
-    int32_t pushes;
-    int32_t moves;
-};
-
-std::string PushPath(const BoardTable& boards, const std::vector<PushNode>& nodes, int32_t index)
+// The moves from the start to node `index`, walk and push by push.
+std::string PushPath(const Cells& fixed, const NodeStore& nodes, int32_t index)
 {
     std::vector<std::string> pieces;
-    SolverWalk walk;
-    for (int32_t i = index; nodes[i].parent != NO_PARENT; i = nodes[i].parent) {
-        const PushNode& parent = nodes[nodes[i].parent];
-        WalkFrom(*boards.storage[parent.board], parent.player, walk);
+    Walk walk;
+    Cells cells;
+    for (int32_t i = index; nodes[i].parent != NO_NODE; i = nodes[i].parent) {
+        const SearchNode& parent = nodes[nodes[i].parent];
+        UnpackBoard(parent.board, fixed, cells);
+        WalkFrom(cells, parent.player, walk);
         pieces.push_back(WalkPath(walk, nodes[i].pushFrom) + nodes[i].move);
     }
     std::string path;
@@ -228,7 +128,7 @@ std::string PushPath(const BoardTable& boards, const std::vector<PushNode>& node
 // for every push and every step onto the exit that the player can make from
 // anywhere in `walk`.
 template <typename Visit>
-void ForEachPush(const Cells& cells, const SolverWalk& walk, Visit visit)
+void ForEachPush(const Cells& cells, const Walk& walk, Visit visit)
 {
     for (int i = 0; i < walk.count; ++i) {
         const int from = walk.order[i];
@@ -247,106 +147,167 @@ void ForEachPush(const Cells& cells, const SolverWalk& walk, Visit visit)
     }
 }
 
+// A queue entry: the node's pushes plus its bound, its moves, and the node.
+// The node number breaks ties, so that older nodes go first.
+struct QueueEntry {
+    int32_t order;
+    int32_t moves;
+    int32_t node;
+};
+
+bool ComesLater(const QueueEntry& a, const QueueEntry& b)
+{
+    return std::tie(a.order, a.moves, a.node) > std::tie(b.order, b.moves, b.node);
+}
+
+// The board after the pile on `pileCell` was pushed a cell in `move`'s direction.
+PackedBoard PushedBoard(const PackedBoard& board, int pileCell, char move, SolverStepResult step)
+{
+    PackedBoard next = board;
+    const int target = CellToward(pileCell, move);
+    next.piles[pileCell / 64] &= ~(uint64_t{1} << (pileCell % 64));
+    if (step == SOLVER_PUSHED_WATER)
+        next.water[target / 64] &= ~(uint64_t{1} << (target % 64));
+    else
+        next.piles[target / 64] |= uint64_t{1} << (target % 64);
+    return next;
+}
+
+SearchNode MakeNode(const PackedBoard& board, int32_t parent, int place, int player, int pushFrom, char move)
+{
+    SearchNode node{};
+    node.board = board;
+    node.parent = parent;
+    node.place = static_cast<uint8_t>(place);
+    node.player = static_cast<uint8_t>(player);
+    node.pushFrom = static_cast<uint8_t>(pushFrom);
+    node.move = move;
+    return node;
+}
+
+// The first cell of the region the player can walk in: all places in one region are one.
+int RegionPlace(const Cells& cells, int player, Walk& walk)
+{
+    WalkFrom(cells, player, walk);
+    int first = player;
+    for (int i = 0; i < walk.count; ++i)
+        first = std::min<int>(first, walk.order[i]);
+    return first;
+}
+
 } // namespace
 
-SolverResult SolverSolve(const SolverPosition& start, const SolverLimits& limits)
+SolverResult SolverSolve(const SolverPosition& start, const SolverBudget& budget, const std::atomic<bool>* cancel,
+                         SolverMethod method)
 {
-    const auto began = std::chrono::steady_clock::now();
+    BudgetMeter meter(budget, cancel);
     SolverResult result;
-    BoardTable boards;
-    std::vector<PushNode> nodes;
-    std::unordered_map<uint64_t, int32_t> index;
+    const bool informed = method == SOLVER_INFORMED;
+    const Cells& fixed = start.cells;
+    NodeStore nodes;
+    NodeIndex index;
+    std::vector<QueueEntry> queue;
+    auto enqueue = [&](int32_t node) {
+        queue.push_back({nodes[node].pushes + nodes[node].estimate, nodes[node].moves, node});
+        std::push_heap(queue.begin(), queue.end(), ComesLater);
+    };
 
-    // Queue entries order by pushes, then moves; ties go to the older node.
-    using Entry = std::tuple<int32_t, int32_t, int32_t>;
-    std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> queue;
+    // The start itself is searched even when it can't be won: its pushes all lead to lost positions.
+    SearchNode first = MakeNode(PackBoard(start.cells), NO_NODE, start.player, start.player, 0, 0);
+    first.estimate = static_cast<uint8_t>(informed ? std::max(0, PushesAtLeast(start.cells, start.player)) : 0);
+    index.Insert(nodes, nodes.Add(first));
+    enqueue(0);
 
-    const int32_t startBoard = BoardIntern(boards, start.cells);
-    nodes.push_back({startBoard, NO_PARENT, static_cast<uint8_t>(start.player), 0, 0, false, false, 0, 0});
-    index.emplace(NodeKey(startBoard, start.player), 0);
-    queue.emplace(0, 0, 0);
-
-    SolverWalk walk;
+    result.outcome = SOLVER_UNSOLVABLE;
+    Cells cells;
+    Walk walk;
     while (!queue.empty()) {
-        // Plain copies, not a structured binding: the push callback captures them.
-        const int32_t pushes = std::get<0>(queue.top());
-        const int32_t moves = std::get<1>(queue.top());
-        const int32_t current = std::get<2>(queue.top());
-        queue.pop();
-        if (nodes[current].expanded || pushes != nodes[current].pushes || moves != nodes[current].moves)
+        std::pop_heap(queue.begin(), queue.end(), ComesLater);
+        const QueueEntry entry = queue.back();
+        queue.pop_back();
+        SearchNode& node = nodes[entry.node];
+        if ((node.flags & NODE_EXPANDED) || entry.moves != node.moves || entry.order != node.pushes + node.estimate)
             continue;
-        if (nodes[current].goal) {
-            result.solved = true;
-            result.moves = PushPath(boards, nodes, current);
-            result.pushes = pushes;
+        if (node.flags & NODE_GOAL) {
+            result.outcome = SOLVER_SOLVED;
+            result.moves = PushPath(fixed, nodes, entry.node);
+            result.pushes = node.pushes;
             break;
         }
-        nodes[current].expanded = true;
-        if (++result.statesSearched > limits.maxStates) {
-            result.complete = false;
+        node.flags |= NODE_EXPANDED;
+        ++result.statesSearched;
+        result.stop = meter.Check(nodes.Size(), nodes.Bytes() + index.Bytes() + queue.capacity() * sizeof(QueueEntry));
+        if (result.stop != SOLVER_STOP_NONE) {
+            result.outcome = SOLVER_UNDECIDED;
             break;
         }
 
-        const int32_t boardId = nodes[current].board;
-        const Cells cells = *boards.storage[boardId];
-        WalkFrom(cells, nodes[current].player, walk);
+        const int32_t current = entry.node;
+        const int32_t pushes = node.pushes;
+        const int32_t moves = node.moves;
+        const PackedBoard board = node.board;
+        UnpackBoard(board, fixed, cells);
+        WalkFrom(cells, node.player, walk);
         ForEachPush(cells, walk, [&](int from, char move, const SolverPosition& next, SolverStepResult step) {
             const bool goal = step == SOLVER_REACHED_EXIT;
-            const int32_t nextBoard = goal ? boardId : BoardIntern(boards, next.cells);
+            const PackedBoard nextBoard = goal ? board : PushedBoard(board, next.player, move, step);
             const int32_t nextPushes = pushes + (goal ? 0 : 1);
             const int32_t nextMoves = moves + walk.distance[from] + 1;
-            const auto [slot, added] =
-                index.emplace(NodeKey(nextBoard, next.player), static_cast<int32_t>(nodes.size()));
-            if (added) {
-                nodes.push_back({nextBoard, current, static_cast<uint8_t>(next.player),
-                                 static_cast<uint8_t>(from), move, goal, false, nextPushes, nextMoves});
-            } else {
-                PushNode& seen = nodes[slot->second];
-                if (seen.expanded || std::tie(seen.pushes, seen.moves) <= std::tie(nextPushes, nextMoves))
+            int32_t seen = index.Find(nodes, nextBoard, static_cast<uint8_t>(next.player));
+            if (seen == NO_NODE) {
+                const int estimate = informed && !goal ? PushesAtLeast(next.cells, next.player) : 0;
+                if (estimate == SOLVER_HOPELESS)
                     return;
-                seen.parent = current;
-                seen.pushFrom = static_cast<uint8_t>(from);
-                seen.move = move;
-                seen.pushes = nextPushes;
-                seen.moves = nextMoves;
+                SearchNode added = MakeNode(nextBoard, current, next.player, next.player, from, move);
+                added.pushes = static_cast<int16_t>(nextPushes);
+                added.moves = nextMoves;
+                added.estimate = static_cast<uint8_t>(estimate);
+                added.flags = goal ? NODE_GOAL : 0;
+                seen = nodes.Add(added);
+                index.Insert(nodes, seen);
+            } else {
+                SearchNode& known = nodes[seen];
+                if ((known.flags & NODE_EXPANDED) || std::tie(known.pushes, known.moves) <= std::tie(nextPushes, nextMoves))
+                    return;
+                known.parent = current;
+                known.pushFrom = static_cast<uint8_t>(from);
+                known.move = move;
+                known.pushes = static_cast<int16_t>(nextPushes);
+                known.moves = nextMoves;
             }
-            queue.emplace(nextPushes, nextMoves, slot->second);
+            enqueue(seen);
         });
     }
-    result.seconds = SecondsSince(began);
+    result.statesKept = nodes.Size();
+    result.peakBytes = meter.PeakBytes();
+    result.seconds = meter.Seconds();
     return result;
 }
 
-SolverDeadEnds SolverFindDeadEnds(const SolverPosition& start, const SolverLimits& limits)
+SolverDeadEnds SolverFindDeadEnds(const SolverPosition& start, const SolverBudget& budget,
+                                  const std::atomic<bool>* cancel)
 {
-    const auto began = std::chrono::steady_clock::now();
+    BudgetMeter meter(budget, cancel);
     SolverDeadEnds report;
-    BoardTable boards;
-    std::vector<PushNode> nodes;
-    std::unordered_map<uint64_t, int32_t> index;   // (board, first cell of the player's region)
+    const Cells& fixed = start.cells;
+    NodeStore nodes;
+    NodeIndex index;
     std::vector<std::pair<int32_t, int32_t>> edges;   // (from, to)
-    SolverWalk walk;
-
-    auto regionKey = [&](int32_t board, int player) {
-        WalkFrom(*boards.storage[board], player, walk);
-        int first = player;
-        for (int i = 0; i < walk.count; ++i)
-            first = std::min<int>(first, walk.order[i]);
-        return NodeKey(board, first);
-    };
+    Walk walk;
+    Walk region;
+    Cells cells;
 
     // Breadth-first by pushes over every board and region the player can reach;
     // positions that differ only by walking are one node.
-    const int32_t startBoard = BoardIntern(boards, start.cells);
-    nodes.push_back({startBoard, NO_PARENT, static_cast<uint8_t>(start.player), 0, 0, false, false, 0, 0});
-    index.emplace(regionKey(startBoard, start.player), 0);
-    for (size_t current = 0; current < nodes.size(); ++current) {
-        if (static_cast<long>(current) >= limits.maxStates) {
+    index.Insert(nodes, nodes.Add(MakeNode(PackBoard(start.cells), NO_NODE, RegionPlace(start.cells, start.player, region),
+                                           start.player, 0, 0)));
+    for (int32_t current = 0; current < nodes.Size(); ++current) {
+        report.stop = meter.Check(nodes.Size(), nodes.Bytes() + index.Bytes() + edges.capacity() * sizeof(edges[0]));
+        if (report.stop != SOLVER_STOP_NONE) {
             report.complete = false;
             break;
         }
-        const int32_t boardId = nodes[current].board;
-        const Cells cells = *boards.storage[boardId];
+        UnpackBoard(nodes[current].board, fixed, cells);
         WalkFrom(cells, nodes[current].player, walk);
         std::vector<std::tuple<int, char, SolverPosition>> pushes;
         bool exitInReach = false;
@@ -357,27 +318,29 @@ SolverDeadEnds SolverFindDeadEnds(const SolverPosition& start, const SolverLimit
                 pushes.emplace_back(from, move, next);
         });
         if (exitInReach) {
-            nodes[current].goal = true;
+            nodes[current].flags |= NODE_GOAL;
             continue;
         }
         for (const auto& [from, move, next] : pushes) {
-            const int32_t nextBoard = BoardIntern(boards, next.cells);
-            const auto [slot, added] =
-                index.emplace(regionKey(nextBoard, next.player), static_cast<int32_t>(nodes.size()));
-            if (added)
-                nodes.push_back({nextBoard, static_cast<int32_t>(current), static_cast<uint8_t>(next.player),
-                                 static_cast<uint8_t>(from), move, false, false, 0, 0});
-            edges.emplace_back(static_cast<int32_t>(current), slot->second);
+            const PackedBoard nextBoard = PackBoard(next.cells);
+            const int place = RegionPlace(next.cells, next.player, region);
+            int32_t seen = index.Find(nodes, nextBoard, static_cast<uint8_t>(place));
+            if (seen == NO_NODE) {
+                seen = nodes.Add(MakeNode(nextBoard, current, place, next.player, from, move));
+                index.Insert(nodes, seen);
+            }
+            edges.emplace_back(current, seen);
         }
     }
-    report.reachable = static_cast<long>(nodes.size());
+    report.reachable = nodes.Size();
     if (!report.complete) {
-        report.seconds = SecondsSince(began);
+        report.seconds = meter.Seconds();
         return report;
     }
 
     // Backward from the exits along reversed edges: what is reached can still win.
-    std::vector<int32_t> firstEdge(nodes.size() + 1, 0);
+    const size_t count = static_cast<size_t>(nodes.Size());
+    std::vector<int32_t> firstEdge(count + 1, 0);
     for (const auto& edge : edges)
         ++firstEdge[edge.second + 1];
     for (size_t i = 1; i < firstEdge.size(); ++i)
@@ -387,10 +350,10 @@ SolverDeadEnds SolverFindDeadEnds(const SolverPosition& start, const SolverLimit
     for (const auto& edge : edges)
         predecessors[fill[edge.second]++] = edge.first;
 
-    std::vector<bool> alive(nodes.size(), false);
+    std::vector<bool> alive(count, false);
     std::vector<int32_t> pending;
-    for (size_t i = 0; i < nodes.size(); ++i) {
-        if (nodes[i].goal) {
+    for (size_t i = 0; i < count; ++i) {
+        if (nodes[static_cast<int32_t>(i)].flags & NODE_GOAL) {
             alive[i] = true;
             pending.push_back(static_cast<int32_t>(i));
         }
@@ -407,21 +370,33 @@ SolverDeadEnds SolverFindDeadEnds(const SolverPosition& start, const SolverLimit
         }
     }
 
-    std::vector<bool> boardAlive(boards.storage.size(), false);
-    int32_t firstDead = NO_PARENT;
-    for (size_t i = 0; i < nodes.size(); ++i) {
-        if (alive[i]) {
-            boardAlive[nodes[i].board] = true;
-        } else {
+    // Nodes grouped by board: a board is dead when none of its nodes is alive.
+    std::vector<int32_t> byBoard(count);
+    for (size_t i = 0; i < count; ++i)
+        byBoard[i] = static_cast<int32_t>(i);
+    auto boardOrder = [&](int32_t a, int32_t b) {
+        return std::tie(nodes[a].board.water, nodes[a].board.piles) < std::tie(nodes[b].board.water, nodes[b].board.piles);
+    };
+    std::sort(byBoard.begin(), byBoard.end(), boardOrder);
+    for (size_t i = 0; i < count;) {
+        bool boardAlive = false;
+        size_t j = i;
+        for (; j < count && nodes[byBoard[j]].board == nodes[byBoard[i]].board; ++j)
+            boardAlive = boardAlive || alive[byBoard[j]];
+        report.deadBoards += boardAlive ? 0 : 1;
+        i = j;
+    }
+
+    int32_t firstDead = NO_NODE;
+    for (size_t i = 0; i < count; ++i) {
+        if (!alive[i]) {
             ++report.dead;
-            if (firstDead == NO_PARENT)
+            if (firstDead == NO_NODE)
                 firstDead = static_cast<int32_t>(i);
         }
     }
-    for (bool a : boardAlive)
-        report.deadBoards += a ? 0 : 1;
-    if (firstDead != NO_PARENT)
-        report.example = PushPath(boards, nodes, firstDead);
-    report.seconds = SecondsSince(began);
+    if (firstDead != NO_NODE)
+        report.example = PushPath(fixed, nodes, firstDead);
+    report.seconds = meter.Seconds();
     return report;
 }

@@ -5,6 +5,8 @@
 #include "tools/level/level_map.h"
 
 #include <array>
+#include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -40,26 +42,64 @@ SolverStepResult SolverStep(SolverPosition& position, char direction);
 // Blocked steps are played as standing still; `pushes` counts the pushes.
 int SolverReplay(SolverPosition& position, const std::string& moves, bool& reachedExit, int& pushes);
 
-struct SolverLimits {
-    long maxStates = 5'000'000;   // give up (result incomplete) after this many positions
+// What one search may spend. Past any of these the answer is undecided.
+struct SolverBudget {
+    long maxStates = 5'000'000;              // positions the search holds at once
+    double maxSeconds = 60;                  // wall-clock time
+    size_t maxBytes = size_t{768} << 20;     // memory of the search's tables
 };
 
+enum SolverOutcome {
+    SOLVER_SOLVED,
+    SOLVER_UNSOLVABLE,     // every position reachable was searched: no way to the exit
+    SOLVER_UNDECIDED,      // the budget ran out or the search was cancelled first
+};
+
+// Why an undecided search stopped.
+enum SolverStop {
+    SOLVER_STOP_NONE,
+    SOLVER_STOP_STATES,
+    SOLVER_STOP_MEMORY,
+    SOLVER_STOP_TIME,
+    SOLVER_STOP_CANCELLED,
+};
+
+// How the solver searches. Informed search leaves out positions that can no
+// longer be won and looks first where the fewest pushes may still do; the
+// exhaustive search looks at every position in order of pushes and moves. Both
+// give a solution of the same pushes and moves.
+enum SolverMethod { SOLVER_INFORMED, SOLVER_EXHAUSTIVE };
+
 struct SolverResult {
-    bool solved = false;
-    bool complete = true;      // false when the state limit stopped the search
+    SolverOutcome outcome = SOLVER_UNDECIDED;
+    SolverStop stop = SOLVER_STOP_NONE;
     std::string moves;         // L, U, R, D
     int pushes = 0;
     long statesSearched = 0;   // positions after a push (board and player) taken from the queue
+    long statesKept = 0;       // positions held when the search ended
+    size_t peakBytes = 0;      // the most memory the search's tables took
     double seconds = 0;
 };
 
-SolverResult SolverSolve(const SolverPosition& start, const SolverLimits& limits = {});
+// Searches for the solution with the fewest pushes and, among those, the
+// fewest moves. `cancel`, when given, is polled: once it holds true the search
+// stops undecided. It may be set from another thread.
+SolverResult SolverSolve(const SolverPosition& start, const SolverBudget& budget = {},
+                         const std::atomic<bool>* cancel = nullptr, SolverMethod method = SOLVER_INFORMED);
+
+// A bound from below on the pushes any solution from `position` takes, or
+// SOLVER_HOPELESS when none can exist: a pile that no push can ever move again
+// is a wall for good, water that no movable pile can ever reach stays water,
+// and every water cell on the way to the exit takes a pile of its own.
+enum { SOLVER_HOPELESS = -1 };
+int SolverPushesAtLeast(const SolverPosition& position);
 
 // Every position reachable from the start, split into those from which the exit
 // can still be reached and dead ends, from which it can't. A position here is a
 // board and the region the player can walk in: walking never makes a dead end.
 struct SolverDeadEnds {
-    bool complete = true;          // false when the state limit stopped the search
+    bool complete = true;          // false when the budget stopped the search
+    SolverStop stop = SOLVER_STOP_NONE;
     long reachable = 0;            // positions reachable from the start, exits included
     long dead = 0;                 // of those, positions from which the exit can't be reached
     long deadBoards = 0;           // boards (ignoring the player) on which every position is dead
@@ -69,4 +109,5 @@ struct SolverDeadEnds {
     double seconds = 0;
 };
 
-SolverDeadEnds SolverFindDeadEnds(const SolverPosition& start, const SolverLimits& limits = {});
+SolverDeadEnds SolverFindDeadEnds(const SolverPosition& start, const SolverBudget& budget = {},
+                                  const std::atomic<bool>* cancel = nullptr);

@@ -1,0 +1,51 @@
+// The level tool's readers on any bytes, as level text and as a level file,
+// and the solver on whatever board comes of them, under a small budget.
+#include "fuzz/fuzz_support.h"
+#include "tools/level/level_map.h"
+#include "tools/level/level_solver.h"
+
+namespace {
+
+// Small enough that every input ends in a few milliseconds.
+SolverBudget FuzzBudget()
+{
+    SolverBudget budget;
+    budget.maxStates = 500;
+    budget.maxSeconds = 1;
+    budget.maxBytes = size_t{16} << 20;
+    return budget;
+}
+
+void CheckAndSolve(const LevelFile& file)
+{
+    LevelCheck(file);
+    LevelTextFormat(file);
+    SolverPosition start;
+    if (!SolverPositionFromLevel(file, start))
+        return;
+    SolverPushesAtLeast(start);
+    const SolverResult result = SolverSolve(start, FuzzBudget());
+    if (result.outcome == SOLVER_SOLVED) {
+        bool reached = false;
+        int pushes = 0;
+        SolverReplay(start, result.moves, reached, pushes);
+        if (!reached || pushes != result.pushes)
+            __builtin_trap();   // a solution that does not play out is a fault
+    }
+    SolverFindDeadEnds(start, FuzzBudget());
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    LevelFile parsed;
+    std::vector<LevelProblem> problems;
+    if (LevelTextParse(text, parsed, problems))
+        CheckAndSolve(parsed);
+    LevelFile bytes;
+    bytes.bytes.assign(data, data + size);
+    CheckAndSolve(bytes);
+    return 0;
+}

@@ -1,0 +1,168 @@
+// Writes the seed corpus of every fuzz target: small good inputs of each kind,
+// a few spoiled ones, and inputs that once found a fault. Usage:
+//   fuzz-seeds OUTPUT_DIR LEVEL_SOURCE_DIR
+// makes OUTPUT_DIR/<target>/<seed> for each target.
+#include "support/bmp.h"
+#include "support/wav.h"
+#include "tools/level/level_map.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Seed {
+    std::string name;
+    Bytes bytes;
+};
+
+Bytes FromText(const std::string& text)
+{
+    return {text.begin(), text.end()};
+}
+
+Bytes ReadText(const std::string& path)
+{
+    Bytes bytes = ReadFileBytes(path);
+    if (bytes.empty())
+        std::fprintf(stderr, "fuzz-seeds: can't read %s\n", path.c_str());
+    return bytes;
+}
+
+std::vector<Seed> BmpSeeds()
+{
+    auto colours = [](int x, int y) { return static_cast<uint32_t>((x * 40) << 16 | (y * 70) << 8 | 0x20); };
+    // Two cells of the sheet's grid: 50-pixel cells on a 51-pixel pitch.
+    auto grid = [](int x, int y) { return x % 51 == 0 || y % 51 == 0 ? 0x404040u : 0x30A0F0u; };
+    BmpOptions sheet{103, 52};
+    BmpOptions topDown{5, 3};
+    topDown.topDown = true;
+    BmpOptions noPadding{3, 2};
+    noPadding.lastRowPadding = false;
+    BmpOptions gap{2, 2};
+    gap.gapBeforePixels = 7;
+    BmpOptions eightBit{2, 2};
+    eightBit.bitCount = 8;
+    BmpOptions compressed{2, 2};
+    compressed.compression = 1;
+    return {
+        {"sheet.bmp", BmpEncode(sheet, grid)},
+        {"small.bmp", BmpEncode(BmpOptions{3, 2}, colours)},
+        {"top-down.bmp", BmpEncode(topDown, colours)},
+        {"no-padding.bmp", BmpEncode(noPadding, colours)},
+        {"gap.bmp", BmpEncode(gap, colours)},
+        {"eight-bit.bmp", BmpEncode(eightBit, colours)},
+        {"compressed.bmp", BmpEncode(compressed, colours)},
+    };
+}
+
+std::vector<Seed> WavSeeds()
+{
+    const Bytes samples{128, 140, 150, 140, 128, 116, 106, 116};
+    Bytes odd = samples;
+    odd.push_back(128);
+    return {
+        {"plain.wav", WavPlain(samples)},
+        {"stereo-16.wav", WavForm({WavChunk("fmt ", WavFormatBody(1, 2, 22050, 16)), WavChunk("data", samples)})},
+        {"chunks.wav", WavForm({WavChunk("LIST", FromText("INFOabc")), WavChunk("data", odd),
+                                WavChunk("fmt ", WavFormatBody(1, 1, 44100, 8))})},
+        {"not-pcm.wav", WavForm({WavChunk("fmt ", WavFormatBody(3, 1, 11025, 32)), WavChunk("data", samples)})},
+    };
+}
+
+// A level file with bytes past the board for the game target's steps.
+Bytes LevelWithSteps(const std::string& text, const Bytes& steps)
+{
+    LevelFile file;
+    std::vector<LevelProblem> problems;
+    if (!LevelTextParse(std::string(text.begin(), text.end()), file, problems))
+        std::fprintf(stderr, "fuzz-seeds: a level text does not parse\n");
+    file.bytes.insert(file.bytes.end(), steps.begin(), steps.end());
+    return file.bytes;
+}
+
+std::vector<Seed> LevelSeeds(const std::string& levelDir, bool asFiles)
+{
+    std::vector<Seed> seeds;
+    for (int level = 1; level <= LAST_LEVEL; ++level) {
+        const std::string name = "level" + std::to_string(level);
+        const Bytes text = ReadText(levelDir + "/" + name + ".txt");
+        if (asFiles) {
+            seeds.push_back({name + ".dat", LevelWithSteps(std::string(text.begin(), text.end()), {})});
+            seeds.push_back({name + "-steps.dat",
+                             LevelWithSteps(std::string(text.begin(), text.end()), {2, 2, 3, 3, 0, 1, 2, 3})});
+        } else {
+            seeds.push_back({name + ".txt", text});
+            if (level == 1)
+                seeds.push_back({name + ".dat", LevelWithSteps(std::string(text.begin(), text.end()), {})});
+        }
+    }
+    const std::string small = "@o~E~~~~~~~~\n" + std::string(11 * 13, '~');
+    if (asFiles) {
+        seeds.push_back({"short.dat", Bytes(150, TILE_LAND)});
+        seeds.push_back({"odd-bytes.dat", Bytes(300, 0xFF)});
+    } else {
+        std::string crlf;
+        for (char c : small)
+            crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        seeds.push_back({"crlf.txt", FromText(crlf)});
+        seeds.push_back({"short.txt", FromText("@o~E\n")});
+    }
+    return seeds;
+}
+
+std::vector<Seed> ProgressSeeds()
+{
+    return {
+        {"level7", FromText("Level=7\n")},
+        {"level255", FromText("Level=255\n")},
+        {"cr", FromText("Level=7\r\n")},
+        {"empty-number", FromText("Level=\n")},
+        {"other-key", FromText("Stage=3\n")},
+    };
+}
+
+std::vector<Seed> SimScriptSeeds()
+{
+    return {
+        {"play.sim", FromText("# walk and push\nhold right\nrun 20\nhold\nprint board\nprint state\n")},
+        {"editor.sim", FromText("hold d\nrun 1\nhold\nclick left 75 125\nclick right 10 10\nrun 2\n"
+                                "hold s\nrun 1\nhold enter\nrun 1\nprint saved\n")},
+        {"menu.sim", FromText("menu 21\nmenu 5\nfocus off\nrun 3\nfocus on\nclock 6000\nprint menu\nclose\n")},
+        {"shot.sim", FromText("run 1\nshot out.bmp\nHOLD Left UP\n")},
+        {"bad.sim", FromText("run -1\nclick middle 1 2\nmenu 70000\nfrob\n")},
+    };
+}
+
+bool WriteSeeds(const std::filesystem::path& directory, const std::vector<Seed>& seeds)
+{
+    std::error_code error;
+    std::filesystem::create_directories(directory, error);
+    for (const Seed& seed : seeds) {
+        if (!WriteFileBytes((directory / seed.name).string(), seed.bytes)) {
+            std::fprintf(stderr, "fuzz-seeds: can't write %s\n", (directory / seed.name).c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "Usage: fuzz-seeds OUTPUT_DIR LEVEL_SOURCE_DIR\n");
+        return 2;
+    }
+    const std::filesystem::path out = argv[1];
+    const std::string levels = argv[2];
+    const bool written = WriteSeeds(out / "bmp", BmpSeeds()) && WriteSeeds(out / "wav", WavSeeds()) &&
+                         WriteSeeds(out / "game_level", LevelSeeds(levels, true)) &&
+                         WriteSeeds(out / "level_text", LevelSeeds(levels, false)) &&
+                         WriteSeeds(out / "progress", ProgressSeeds()) &&
+                         WriteSeeds(out / "sim_script", SimScriptSeeds());
+    return written ? 0 : 1;
+}
