@@ -24,8 +24,9 @@ bool CellOpaque(int column, int row, int x, int y)
         return fromSide < TEST_CORNER_OPAQUE_SIZE && fromEnd < TEST_CORNER_OPAQUE_SIZE;
     }
     if (row == TEST_EXIT_ROW && (column == TEST_EXIT_COLUMN || column == TEST_EXIT_COLUMN + 1)) {
-        const int inset = TEST_EXIT_OPAQUE_INSET;
-        const auto inside = [inset](int v) { return v >= inset && v < TEST_CELL_SIZE - inset; };
+        const auto inside = [](int v) {
+            return v >= int{TEST_EXIT_OPAQUE_INSET} && v < int{TEST_CELL_SIZE} - int{TEST_EXIT_OPAQUE_INSET};
+        };
         return inside(x) && inside(y);
     }
     return true;
