@@ -1,8 +1,8 @@
 // The level tool's readers on any bytes, as level text and as a level file,
 // and the solver on whatever board comes of them, under a small budget.
 #include "fuzz/fuzz_support.h"
-#include "tools/level/level_map.h"
-#include "tools/level/level_solver.h"
+#include "format/level_text.h"
+#include "solver/solver.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // makes OUTPUT_DIR/<target>/<seed> for each target.
 #include "support/bmp.h"
 #include "support/wav.h"
-#include "tools/level/level_map.h"
+#include "format/level_text.h"
 
 #include <cstdio>
 #include <filesystem>

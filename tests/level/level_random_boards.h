@@ -2,7 +2,7 @@
 // on every machine: the generator is our own, not the library's distributions.
 #pragma once
 
-#include "tools/level/level_solver.h"
+#include "solver/solver.h"
 
 #include <cstdint>
 #include <string>

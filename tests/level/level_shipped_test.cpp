@@ -1,7 +1,7 @@
 // The twelve shipped levels: well formed, packed as written, solvable, never
 // solvable without a push, and from the third level on holding dead ends.
-#include "tools/level/level_map.h"
-#include "tools/level/level_solver.h"
+#include "format/level_text.h"
+#include "solver/solver.h"
 
 #include <gtest/gtest.h>
 

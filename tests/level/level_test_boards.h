@@ -1,7 +1,7 @@
 // Small boards for the level tests, written as rows of the text form.
 #pragma once
 
-#include "tools/level/level_solver.h"
+#include "solver/solver.h"
 
 #include <gtest/gtest.h>
 

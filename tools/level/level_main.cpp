@@ -1,6 +1,6 @@
 // quagmore-level: shows, converts, checks and solves Quagmore levels.
-#include "tools/level/level_map.h"
-#include "tools/level/level_solver.h"
+#include "format/level_text.h"
+#include "solver/solver.h"
 
 #include "quagmore_version.h"
 

@@ -1,6 +1,6 @@
 // The solver's inner parts: cells, the walk, packed boards, the node table and
 // the budget meter.
-#include "tools/level/level_solver_search.h"
+#include "solver/solver_search.h"
 
 namespace solver {
 

@@ -2,7 +2,7 @@
 // with the fewest pushes and, among those, the fewest moves.
 #pragma once
 
-#include "tools/level/level_map.h"
+#include "format/level_text.h"
 
 #include <array>
 #include <atomic>

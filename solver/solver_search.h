@@ -3,7 +3,7 @@
 // of positions met and the meter that holds a search to its budget.
 #pragma once
 
-#include "tools/level/level_solver.h"
+#include "solver/solver.h"
 
 #include <array>
 #include <atomic>

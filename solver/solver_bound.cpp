@@ -24,7 +24,7 @@
 // walls and piles that can never move only grow. So the informed search may
 // order positions by pushes made plus this bound and still meet the fewest
 // pushes first.
-#include "tools/level/level_solver_search.h"
+#include "solver/solver_search.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-// Level maps for the level tool: the 300-byte level file, the 12-line text
+// Levels as files: the 300-byte level file, the 12-line text
 // form that level authors write, conversion between them and their checks.
 #pragma once
 

@@ -1,5 +1,5 @@
 // Level files and their text form.
-#include "tools/level/level_map.h"
+#include "format/level_text.h"
 
 #include "platform/common/safe_file.h"
 

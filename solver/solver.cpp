@@ -3,10 +3,10 @@
 // way, so a search over (pushes, moves) in lexicographic order with a
 // breadth-first walk inside each node finds the fewest pushes, then moves. The
 // informed search orders by pushes made plus a bound from below on the pushes
-// still needed (level_solver_bound.cpp), which keeps that order exact while it
+// still needed (solver_bound.cpp), which keeps that order exact while it
 // leaves out positions that can't be won. Positions are packed into bitsets
 // and the search stops, undecided, at its budget of positions, memory and time.
-#include "tools/level/level_solver_search.h"
+#include "solver/solver_search.h"
 
 #include <algorithm>
 #include <string>
