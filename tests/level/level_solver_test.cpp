@@ -2,6 +2,8 @@
 #include "level_random_boards.h"
 #include "level_test_boards.h"
 
+#include "solver/solver_worker.h"
+
 #include <atomic>
 #include <chrono>
 #include <thread>
@@ -268,4 +270,43 @@ TEST(SolverBudget, StopsUndecidedAtEachLimit)
     const SolverDeadEnds counted = SolverFindDeadEnds(open, seconds);
     EXPECT_FALSE(counted.complete);
     EXPECT_EQ(counted.stop, SOLVER_STOP_TIME);
+}
+
+// The worker answers only the latest question: a long search asked first is
+// cancelled by the next question, and its answer never comes; dropping the
+// worker in the middle of a search does not wait for the search to end.
+TEST(SolverWorker, AnswersTheLatestQuestionOnly)
+{
+    const SolverPosition small = TestPosition({"@o~o~E", ".~~~~.", "..o~.."});
+    SolverBudget endless;
+    endless.maxSeconds = 600;
+    endless.maxStates = 1L << 40;
+    for (SolverWorkerKind kind : {SOLVER_WORKER_THREAD, SOLVER_WORKER_INLINE}) {
+        SolverWorker worker(kind);
+        if (kind == SOLVER_WORKER_THREAD)
+            worker.Ask(OpenLandBoard(), endless);
+        const uint64_t id = worker.Ask(small, {});
+        std::optional<SolverAnswer> answer;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while (!(answer = worker.Take()) && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        ASSERT_TRUE(answer.has_value());
+        EXPECT_EQ(answer->id, id);
+        EXPECT_EQ(answer->result.moves, "DDRRRRRUU");
+        EXPECT_FALSE(worker.Take().has_value());
+        EXPECT_FALSE(worker.Busy());
+        // A cancelled question leaves nothing to take.
+        worker.Ask(small, {});
+        worker.Cancel();
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        EXPECT_FALSE(worker.Take().has_value());
+    }
+    const auto before = std::chrono::steady_clock::now();
+    {
+        SolverWorker worker(SOLVER_WORKER_THREAD);
+        worker.Ask(OpenLandBoard(), endless);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        EXPECT_TRUE(worker.Busy());
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(5));
 }
