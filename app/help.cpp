@@ -1,18 +1,68 @@
-// The help panel: every key of play, the editor and the view.
+// The help panel: every key of play, the editor and the view, as the player
+// has bound them, and the gamepad's buttons when there can be one.
 #include "app/app.h"
+
+#include <string>
+
+namespace {
+
+// Key names as the panel shows them: SDL's, with Escape short.
+std::string ShownName(const std::string& name)
+{
+    return name == "Escape" ? "Esc" : name;
+}
+
+std::string KeysOf(PlatformAction action)
+{
+    std::string text;
+    for (const std::string& name : PlatformActionKeyNames(action))
+        text += (text.empty() ? "" : ", ") + ShownName(name);
+    return text.empty() ? "No key" : text;
+}
+
+// One row for the arrow keys while they alone walk, else a row a direction.
+void AddWalkRows(std::vector<PlatformHelpRow>& rows)
+{
+    const struct {
+        PlatformAction action;
+        const char* arrow;
+        const char* what;
+    } walks[] = {{PLATFORM_ACTION_LEFT, "Left", "Walk left"},
+                 {PLATFORM_ACTION_UP, "Up", "Walk up"},
+                 {PLATFORM_ACTION_RIGHT, "Right", "Walk right"},
+                 {PLATFORM_ACTION_DOWN, "Down", "Walk down"}};
+    bool arrowsOnly = true;
+    for (const auto& walk : walks)
+        arrowsOnly = arrowsOnly && KeysOf(walk.action) == walk.arrow;
+    if (arrowsOnly) {
+        rows.push_back({"Arrow keys", "Walk one cell; walk into a pile to push it"});
+        return;
+    }
+    for (const auto& walk : walks)
+        rows.push_back({KeysOf(walk.action), walk.what});
+}
+
+} // namespace
 
 PlatformHelpText HelpText()
 {
     PlatformHelpText help;
     help.title = "Quagmore keys";
-    help.rows = {
-        {"", "Play"},
-        {"Arrow keys", "Walk one cell; walk into a pile to push it"},
-        {"Z, Backspace, U", "Take back the last step (hold to go on)"},
-        {"R", "Restart the level (Z takes the restart back)"},
+    help.rows = {{"", "Play"}};
+    AddWalkRows(help.rows);
+    help.rows.insert(help.rows.end(), {
+        {KeysOf(PLATFORM_ACTION_UNDO), "Take back the last step (hold to go on)"},
+        {KeysOf(PLATFORM_ACTION_RESTART), "Restart the level (undo takes the restart back)"},
         {"Space", "Once WELL DONE! shows: the next level at once"},
-        {"D", "Open the level editor"},
-        {"Esc", "Quit"},
+        {KeysOf(PLATFORM_ACTION_EDITOR), "Open the level editor"},
+        {KeysOf(PLATFORM_ACTION_QUIT), "Quit"},
+    });
+    std::vector<PlatformHelpRow> pad = PlatformGamepadHelp();
+    if (!pad.empty()) {
+        help.rows.push_back({"", "Gamepad"});
+        help.rows.insert(help.rows.end(), pad.begin(), pad.end());
+    }
+    help.rows.insert(help.rows.end(), {
         {"", "Editor"},
         {"Left click", "Water to land, land to water"},
         {"Right click", "Land, pile, exit, start, land again"},
@@ -24,7 +74,7 @@ PlatformHelpText HelpText()
         {"F11, Alt+Enter", "Switch between the window and fullscreen"},
         {"View > Zoom", "Draw the picture 1, 2, 3 or 4 times as large"},
         {"Alt+F, Alt+V, Alt+H", "Open the File, the View or the Help menu"},
-    };
+    });
     return help;
 }
 

@@ -16,8 +16,9 @@ std::vector<PlatformMenuItem> AppMenu()
 
     PlatformMenuItem view{"&View", 0, true, {}};
     for (int zoom = 1; zoom <= PLATFORM_ZOOM_MAX; ++zoom)
-        view.items.push_back({"Zoom &" + std::to_string(zoom) + "\u00d7", static_cast<uint32_t>(IDM_ZOOM_1 + zoom - 1), zoom == 1, {}});
-    view.items.push_back({"&Fullscreen (F11)", IDM_FULLSCREEN, true, {}});
+        view.items.push_back({"Zoom &" + std::to_string(zoom) + "\u00d7", static_cast<uint32_t>(IDM_ZOOM_1 + zoom - 1),
+                              zoom == 1, {}, PLATFORM_CHECK_ZOOM, zoom});
+    view.items.push_back({"&Fullscreen (F11)", IDM_FULLSCREEN, true, {}, PLATFORM_CHECK_FULLSCREEN, 0});
 
     PlatformMenuItem help{"&Help", 0, true, {}};
     help.items.push_back({"&About Quagmore", IDM_ABOUT, true, {}});

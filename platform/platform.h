@@ -37,11 +37,18 @@ struct PlatformEvent {
 
 // ---------------------------------------------------------------------------
 // Menu: data the application hands over; the platform draws it.
+// What a menu item's check mark shows: none, the zoom the picture is drawn
+// at (the item's checkValue), or fullscreen. The platform, which owns the
+// view, keeps the marks true through resizes and key presses.
+enum PlatformMenuCheck : uint8_t { PLATFORM_CHECK_NONE, PLATFORM_CHECK_ZOOM, PLATFORM_CHECK_FULLSCREEN };
+
 struct PlatformMenuItem {
     std::string text;                      // '&' marks a mnemonic and is not shown
     uint32_t command = 0;                  // 0 for a popup
     bool enabled = true;
     std::vector<PlatformMenuItem> items;   // children of a popup
+    PlatformMenuCheck check = PLATFORM_CHECK_NONE;
+    int checkValue = 0;                    // PLATFORM_CHECK_ZOOM: the item's zoom
 };
 
 struct PlatformAboutText {
@@ -154,7 +161,29 @@ struct PlatformKeys {
 
 // The keys held now. Returns 1, or 0 when there is no keyboard to read; Escape
 // and Enter are filled in either way, as the window system tells of them.
+// A gamepad's d-pad, stick and buttons read as the keys they stand for.
 int PlatformKeyboardRead(PlatformKeys* keys);
+
+// The actions the player may give keys of their own in the settings
+// ("left=A"). A key given to an action does that action instead of its own;
+// the action's default keys keep working unless given to another action.
+enum PlatformAction : uint8_t {
+    PLATFORM_ACTION_LEFT,
+    PLATFORM_ACTION_UP,
+    PLATFORM_ACTION_RIGHT,
+    PLATFORM_ACTION_DOWN,
+    PLATFORM_ACTION_RESTART,
+    PLATFORM_ACTION_EDITOR,
+    PLATFORM_ACTION_QUIT,
+    PLATFORM_ACTION_UNDO,
+    PLATFORM_ACTION_HINT,
+    PLATFORM_ACTIONS,
+};
+// The names of the keys that do the action now, its default keys first.
+std::vector<std::string> PlatformActionKeyNames(PlatformAction action);
+// The gamepad's buttons and the keys they press, for the help panel; empty
+// where there are no gamepads.
+std::vector<PlatformHelpRow> PlatformGamepadHelp();
 
 // ---------------------------------------------------------------------------
 // Clock

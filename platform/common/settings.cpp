@@ -118,7 +118,7 @@ Settings SettingsRead()
     if (!SafeFileRead(SettingsPath(), SETTINGS_MAX_BYTES, &text, &why)) {
         // A missing file is the usual first start; anything else is said.
         if (errno != ENOENT)
-            std::fprintf(stderr, "Quagmore: %s: %s; using the default view\n", SettingsPath().c_str(), why.c_str());
+            std::fprintf(stderr, "Quagmore: %s: %s; using the default view and keys\n", SettingsPath().c_str(), why.c_str());
         return {};
     }
     return SettingsParse(text);
@@ -130,7 +130,7 @@ bool SettingsWrite(const Settings& settings)
     if (!PlatformUserDirUsable(PlatformUserConfigDir(), &why))
         return false;
     if (!SafeFileWrite(SettingsPath(), SettingsFormat(settings), SETTINGS_MODE, &why)) {
-        std::fprintf(stderr, "Quagmore: the view could not be saved to %s: %s\n", SettingsPath().c_str(), why.c_str());
+        std::fprintf(stderr, "Quagmore: the settings could not be saved to %s: %s\n", SettingsPath().c_str(), why.c_str());
         return false;
     }
     return true;

@@ -2,6 +2,7 @@
 // Everything the game asks of them is simulated and recorded.
 #include "platform/headless/headless.h"
 #include "platform/common/common.h"
+#include "platform/common/key_actions.h"
 
 #include <deque>
 #include <map>
@@ -362,6 +363,17 @@ int PlatformKeyboardRead(PlatformKeys* keys)
     for (int key = 0; key < PLATFORM_KEYS; ++key)
         keys->down[key] = keys->down[key] && !Headless.swallowed.down[key];
     return Headless.keyboardPresent ? 1 : 0;
+}
+
+// Scripted keys are the game's keys themselves: every action keeps its defaults.
+std::vector<std::string> PlatformActionKeyNames(PlatformAction action)
+{
+    return KeyActionDefaultNames(action);
+}
+
+std::vector<PlatformHelpRow> PlatformGamepadHelp()
+{
+    return {};
 }
 
 // ---------------------------------------------------------------------------

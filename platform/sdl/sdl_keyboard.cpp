@@ -22,7 +22,7 @@ const KeyMapping KEY_MAP[] = {
 };
 
 // The game's state: SDL's, less the keys that closed a menu or a box and are
-// still held.
+// still held, each key acting as the player bound it, and the gamepads' keys.
 bool ReadState(PlatformKeys* state)
 {
     int count = 0;
@@ -31,12 +31,15 @@ bool ReadState(PlatformKeys* state)
         *state = PlatformKeys();
         return false;
     }
-    uint8_t keys[SDL_NUM_SCANCODES] = {};
+    uint8_t pressed[SDL_NUM_SCANCODES] = {};
     for (int code = 0; code < count && code < SDL_NUM_SCANCODES; ++code) {
         if (Sdl.swallowedKeys[code] && sdlState[code] == 0)
             Sdl.swallowedKeys[code] = false;
-        keys[code] = Sdl.swallowedKeys[code] ? 0 : sdlState[code];
+        pressed[code] = Sdl.swallowedKeys[code] ? 0 : sdlState[code];
     }
+    uint8_t keys[SDL_NUM_SCANCODES] = {};
+    SdlKeyboardBind(Sdl.bindings, pressed, SDL_NUM_SCANCODES, keys);
+    SdlGamepadPressKeys(keys, SDL_NUM_SCANCODES);
     SdlKeyboardMap(keys, SDL_NUM_SCANCODES, state);
     return true;
 }
@@ -50,6 +53,13 @@ void SdlKeyboardMap(const uint8_t* sdlState, int sdlCount, PlatformKeys* keys)
         if (mapping.scancode < sdlCount && sdlState[mapping.scancode] != 0)
             keys->down[mapping.key] = true;
     }
+}
+
+void SdlKeyboardBind(const SdlKeyBindings& bindings, const uint8_t* pressed, int count, uint8_t* acting)
+{
+    for (int code = 0; code < count && code < SDL_NUM_SCANCODES; ++code)
+        if (pressed[code] != 0)
+            acting[bindings.actsAs[code]] = 1;
 }
 
 void SdlSwallowKey(SDL_Scancode scancode)

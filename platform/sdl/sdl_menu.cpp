@@ -43,6 +43,21 @@ bool HasMnemonic(const std::vector<PlatformMenuItem>& items, char key, int depth
     return false;
 }
 
+bool IsChecked(const PlatformMenuItem& item)
+{
+    switch (item.check) {
+    case PLATFORM_CHECK_ZOOM:
+        // The zoom the picture shows at, in window coordinates.
+        return Sdl.pictureZoom > 0 &&
+               Sdl.pictureZoom == static_cast<int>(static_cast<float>(item.checkValue) * Sdl.displayScale + 0.5f);
+    case PLATFORM_CHECK_FULLSCREEN:
+        return Sdl.fullscreen;
+    case PLATFORM_CHECK_NONE:
+        break;
+    }
+    return false;
+}
+
 // Draws a menu's items. key is a mnemonic pressed while this menu is open: the
 // enabled item it marks is chosen, or its submenu opened.
 void DrawItems(const std::vector<PlatformMenuItem>& items, char key)
@@ -61,7 +76,7 @@ void DrawItems(const std::vector<PlatformMenuItem>& items, char key)
         }
         // The command keeps items of the same text apart.
         label += "##" + std::to_string(item.command);
-        if (ImGui::MenuItem(label.c_str(), nullptr, false, item.enabled) || chosen) {
+        if (ImGui::MenuItem(label.c_str(), nullptr, IsChecked(item), item.enabled) || chosen) {
             PostCommand(item.command);
             if (chosen)
                 Sdl.closeMenus = true;
@@ -115,14 +130,44 @@ bool SdlMenuTakesKey(char key, bool menuOpen)
     return key != 0 && HasMnemonic(Sdl.menu, key, menuOpen ? ALL_LEVELS : BAR_ONLY);
 }
 
-int SdlMenuBarHeight()
+float SdlMenuFontPixels(int zoom)
 {
-    // The height BeginMainMenuBar gives its bar: one line of the default font
-    // with frame padding, moved down by what the safe area asks beyond it.
+    const float GROWTH_PER_ZOOM = 0.5f;
+    int steps = std::clamp(zoom, 1, static_cast<int>(PLATFORM_ZOOM_MAX)) - 1;
+    return static_cast<float>(MENU_FONT_PIXELS) * (1.0f + GROWTH_PER_ZOOM * static_cast<float>(steps));
+}
+
+int SdlMenuBarHeight(int zoom)
+{
+    // The height BeginMainMenuBar gives its bar: one line of the font with
+    // frame padding, moved down by what the safe area asks beyond it.
     const ImGuiStyle& style = ImGui::GetStyle();
-    float fontSize = static_cast<float>(MENU_FONT_PIXELS);
     float offset = std::max(style.DisplaySafeAreaPadding.y - style.FramePadding.y, 0.0f);
-    return static_cast<int>(fontSize + style.FramePadding.y * 2.0f + offset + 0.5f);
+    return static_cast<int>(SdlMenuFontPixels(zoom) + style.FramePadding.y * 2.0f + offset + 0.5f);
+}
+
+void SdlMenuLoadFonts()
+{
+    // The glyphs are drawn at the display's scale and shown at 1/scale, so a
+    // high-DPI display gets sharp text of the same size on the desktop.
+    ImGuiIO& io = ImGui::GetIO();
+    float scale = std::max(Sdl.displayScale, 1.0f);
+    io.Fonts->Clear();
+    for (int zoom = 1; zoom <= PLATFORM_ZOOM_MAX; ++zoom) {
+        ImFontConfig font;
+        font.SizePixels = SdlMenuFontPixels(zoom) * scale;
+        io.Fonts->AddFontDefault(&font);
+    }
+    io.FontGlobalScale = 1.0f / scale;
+    SdlMenuUseZoomFont();
+}
+
+void SdlMenuUseZoomFont()
+{
+    ImGuiIO& io = ImGui::GetIO();
+    int at = std::clamp(Sdl.zoom, 1, static_cast<int>(PLATFORM_ZOOM_MAX)) - 1;
+    if (at < io.Fonts->Fonts.Size)
+        io.FontDefault = io.Fonts->Fonts[at];
 }
 
 void SdlDrawMenuBar()

@@ -3,9 +3,11 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "platform/common/settings.h"
 
 #include <SDL.h>
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <string>
@@ -17,6 +19,33 @@ enum {
 };
 
 enum class SdlDialog { None, Message, About, Help };
+
+// The key each key of the keyboard acts as: itself, or the first default key
+// of the action the player bound it to.
+struct SdlKeyBindings {
+    std::array<SDL_Scancode, SDL_NUM_SCANCODES> actsAs{};
+};
+
+// The stick's four directions, held or not: left, up, right, down.
+enum SdlStickDirection { SDL_STICK_LEFT, SDL_STICK_UP, SDL_STICK_RIGHT, SDL_STICK_DOWN, SDL_STICK_DIRECTIONS };
+using SdlStickHeld = std::array<bool, SDL_STICK_DIRECTIONS>;
+
+struct SdlGamepad {
+    SDL_GameController* controller = nullptr;
+    SDL_JoystickID id = -1;
+    SdlStickHeld stick{};
+};
+
+// The window's size in window coordinates and in drawable pixels, and the
+// menu bar's height in window coordinates.
+struct SdlViewGeometry {
+    SDL_Point window = {0, 0};
+    SDL_Point drawable = {0, 0};
+    int menuBarHeight = 0;
+};
+
+// sdl_bindings.cpp: every key acting as itself.
+SdlKeyBindings SdlBindingsDefault();
 
 struct SdlDialogState {
     SdlDialog kind = SdlDialog::None;
@@ -36,7 +65,9 @@ struct SdlPlatform {
     SDL_Texture* icon = nullptr;         // the window icon, shown in the About box
     int pictureSourceWidth = PICTURE_SOURCE_SIZE;
     int pictureSourceHeight = PICTURE_SOURCE_SIZE;
-    SDL_Rect pictureRect = {0, 0, 0, 0}; // where the picture lies in the window
+    SDL_Rect pictureRect = {0, 0, 0, 0}; // where the picture lies in the window, in drawable pixels
+    SdlViewGeometry geometry;            // the window's sizes when the picture was laid out
+    int pictureZoom = 0;                 // drawable pixels per picture pixel; 0 when shrunk
     std::vector<uint32_t> shown;         // the picture in the texture, row after row
     bool shownValid = false;             // shown and the texture hold the last picture
     int redrawFrames = 0;                // frames still to present although the picture is unchanged
@@ -55,6 +86,10 @@ struct SdlPlatform {
     std::string status;                  // the status line, as the game last set it
     std::deque<PlatformEvent> queue;
     SdlDialogState dialog;
+    SdlKeyBindings bindings = SdlBindingsDefault();
+    std::vector<SdlGamepad> gamepads;
+    bool gamepadsReady = false;          // the game controller subsystem is up
+    float displayScale = 1.0f;           // drawable pixels per window coordinate
     // Keys that closed a menu or a box read as up until they are released, so
     // the Escape that closes the About box does not also reach the game.
     bool swallowedKeys[SDL_NUM_SCANCODES] = {};
@@ -77,7 +112,7 @@ bool SdlVideoDriverShows(std::string* why);
 void SdlPumpEvents();
 // Waits up to timeoutMs for an SDL event, then handles all that are waiting.
 void SdlWaitEvents(int timeoutMs);
-// Maps a window position to picture pixels (the inverse of the stretch).
+// Maps a drawable position to picture pixels (the inverse of the stretch).
 // False when the position lies outside the picture area.
 bool SdlPictureFromWindow(const SDL_Rect& picture, int sourceWidth, int sourceHeight,
                           int x, int y, int* pictureX, int* pictureY);
@@ -93,8 +128,18 @@ void SdlDrawMenuBar();
 // True when a mnemonic letter (lower case) belongs to the menus: to the bar's
 // items with no menu open, to any item with one open.
 bool SdlMenuTakesKey(char key, bool menuOpen);
-// Height in pixels of the ImGui menu bar (the ImGui context must exist).
-int SdlMenuBarHeight();
+// The menu font's size in window coordinates at a zoom: 13 pixels at 1x,
+// half as large again for each step of zoom, so the bar keeps its share of
+// the window and stays readable at 3x and 4x.
+float SdlMenuFontPixels(int zoom);
+// Height in window coordinates of the ImGui menu bar at a zoom (the ImGui
+// context must exist).
+int SdlMenuBarHeight(int zoom);
+// Adds the menu font of every zoom, drawn at the display's scale, and
+// makes the font of Sdl.zoom the one in use.
+void SdlMenuLoadFonts();
+// Makes the font of Sdl.zoom the one in use.
+void SdlMenuUseZoomFont();
 
 // ---------------------------------------------------------------------------
 // sdl_dialogs.cpp
@@ -132,10 +177,15 @@ SDL_Point SdlViewWindowSize(int zoom, int menuBarHeight, int sourceWidth, int so
 // True when the window at the zoom fits within percent of the usable area.
 bool SdlViewZoomFits(int zoom, const SDL_Rect& usable, int menuBarHeight, int sourceWidth, int sourceHeight,
                      int percent);
-// The largest zoom whose window fits 90% of the usable area; at least 1.
-int SdlViewFirstZoom(const SDL_Rect& usable, int menuBarHeight, int sourceWidth, int sourceHeight);
+// The largest zoom whose window, with the menu bar of its zoom, fits 90% of
+// the usable area; at least 1.
+int SdlViewFirstZoom(const SDL_Rect& usable, int (*menuBarHeight)(int zoom), int sourceWidth, int sourceHeight);
 // The preferred place when the window fits there, else centred in the usable area.
 SDL_Point SdlViewFirstPosition(const SDL_Rect& usable, SDL_Point size, SDL_Point preferred);
+// The area under the menu bar, in drawable pixels.
+SDL_Rect SdlViewArea(const SdlViewGeometry& geometry);
+// The drawable pixel under a window position.
+SDL_Point SdlViewDrawableFromWindow(const SdlViewGeometry& geometry, int x, int y);
 // Lays the picture out in the window's present size (after a resize, a zoom,
 // fullscreen) and has the next frames presented.
 void SdlViewUpdate();
@@ -155,5 +205,40 @@ int SdlPresentUpload(const uint32_t* pixels, int pitch, int width, int height);
 // sdl_keyboard.cpp
 // The game's keys from SDL's keyboard state array.
 void SdlKeyboardMap(const uint8_t* sdlState, int sdlCount, PlatformKeys* keys);
+// Marks in acting (indexed by scancode, SDL_NUM_SCANCODES long) the key each
+// pressed key acts as under the bindings.
+void SdlKeyboardBind(const SdlKeyBindings& bindings, const uint8_t* pressed, int count, uint8_t* acting);
 // Makes the key read as up until it is released.
 void SdlSwallowKey(SDL_Scancode scancode);
+
+// ---------------------------------------------------------------------------
+// sdl_bindings.cpp
+// The key of an SDL key name on the player's layout (case does not matter),
+// or SDL_SCANCODE_UNKNOWN.
+SDL_Scancode SdlBindingsScancodeFromName(const std::string& name);
+// The name SDL gives the key on the player's layout.
+std::string SdlBindingsKeyName(SDL_Scancode key);
+// The bindings of the settings. Each binding that names no key, or a key
+// bound to an earlier action, is ignored and told in *problems.
+SdlKeyBindings SdlBindingsFromSettings(const Settings& settings, std::vector<std::string>* problems);
+// The keys that do the action: its default keys still doing it, then the
+// keys bound to it.
+std::vector<SDL_Scancode> SdlBindingsKeysOf(const SdlKeyBindings& bindings, PlatformAction action);
+// Takes the player's bindings from the settings; problems go to stderr.
+void SdlBindingsLoad(const Settings& settings);
+
+// ---------------------------------------------------------------------------
+// sdl_gamepad.cpp
+// Starts the game controller subsystem; pads plugged in now arrive as
+// SDL_CONTROLLERDEVICEADDED events. Without it the game has no gamepads.
+void SdlGamepadStart();
+void SdlGamepadStop();
+// Opens a pad that was plugged in, closes one that was pulled out.
+void SdlGamepadHandleEvent(const SDL_Event& event);
+// The stick's directions after a move: a direction is taken when the stick
+// is pushed past the press threshold, and let go only when it comes back
+// inside the release threshold, so a stick resting near the edge of the
+// dead zone does not flicker.
+SdlStickHeld SdlGamepadStick(SdlStickHeld held, int x, int y);
+// Marks in keys (indexed by scancode) the keys the open pads hold down.
+void SdlGamepadPressKeys(uint8_t* keys, int count);

@@ -1,7 +1,13 @@
 // Where the picture lies in the window: at the largest whole number of
-// window pixels per picture pixel that fits, centred with black bars, or
+// drawable pixels per picture pixel that fits, centred with black bars, or
 // scaled down smoothly when even one to one does not fit; and the window's
 // first size and place on the display.
+//
+// Window sizes, the menu bar and mouse positions are in window coordinates;
+// the picture is placed in drawable pixels, which a high-DPI display has more
+// of (two per coordinate at a scale of 2). A zoom is picture pixels per
+// window coordinate, so the picture has the same size on the desktop at
+// every scale, and a whole-number scale keeps it sharp.
 #include "platform/sdl/sdl_platform.h"
 
 #include <algorithm>
@@ -52,11 +58,11 @@ bool SdlViewZoomFits(int zoom, const SDL_Rect& usable, int menuBarHeight, int so
            static_cast<int64_t>(size.y) * PERCENT <= static_cast<int64_t>(usable.h) * percent;
 }
 
-int SdlViewFirstZoom(const SDL_Rect& usable, int menuBarHeight, int sourceWidth, int sourceHeight)
+int SdlViewFirstZoom(const SDL_Rect& usable, int (*menuBarHeight)(int zoom), int sourceWidth, int sourceHeight)
 {
     int zoom = PLATFORM_ZOOM_MAX;
-    while (zoom > 1 &&
-           !SdlViewZoomFits(zoom, usable, menuBarHeight, sourceWidth, sourceHeight, FIRST_SIZE_PERCENT))
+    while (zoom > 1 && !SdlViewZoomFits(zoom, usable, menuBarHeight(zoom), sourceWidth, sourceHeight,
+                                        FIRST_SIZE_PERCENT))
         --zoom;
     return zoom;
 }
@@ -68,4 +74,24 @@ SDL_Point SdlViewFirstPosition(const SDL_Rect& usable, SDL_Point size, SDL_Point
     if (fits)
         return preferred;
     return SDL_Point{usable.x + (usable.w - size.x) / 2, usable.y + (usable.h - size.y) / 2};
+}
+
+SDL_Rect SdlViewArea(const SdlViewGeometry& geometry)
+{
+    if (geometry.window.y <= 0)
+        return SDL_Rect{0, 0, 0, 0};
+    // The bar's last coordinate row ends at a drawable row rounded up, so
+    // the picture never overlaps it.
+    int bar = static_cast<int>((static_cast<int64_t>(geometry.menuBarHeight) * geometry.drawable.y +
+                                geometry.window.y - 1) /
+                               geometry.window.y);
+    return SDL_Rect{0, bar, geometry.drawable.x, std::max(geometry.drawable.y - bar, 0)};
+}
+
+SDL_Point SdlViewDrawableFromWindow(const SdlViewGeometry& geometry, int x, int y)
+{
+    if (geometry.window.x <= 0 || geometry.window.y <= 0)
+        return SDL_Point{x, y};
+    return SDL_Point{static_cast<int>(static_cast<int64_t>(x) * geometry.drawable.x / geometry.window.x),
+                     static_cast<int>(static_cast<int64_t>(y) * geometry.drawable.y / geometry.window.y)};
 }

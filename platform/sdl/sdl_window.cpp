@@ -47,8 +47,9 @@ void HandleMousePress(const SDL_MouseButtonEvent& press)
         return;
     int x = 0;
     int y = 0;
-    if (!SdlPictureFromWindow(Sdl.pictureRect, Sdl.pictureSourceWidth, Sdl.pictureSourceHeight,
-                              press.x, press.y, &x, &y))
+    SDL_Point drawable = SdlViewDrawableFromWindow(Sdl.geometry, press.x, press.y);
+    if (!SdlPictureFromWindow(Sdl.pictureRect, Sdl.pictureSourceWidth, Sdl.pictureSourceHeight, drawable.x,
+                              drawable.y, &x, &y))
         return;
     PlatformEvent event;
     event.kind = PLATFORM_EVENT_MOUSE_PRESS;
@@ -173,14 +174,25 @@ void StartImGui()
     ImGuiIO& io = ImGui::GetIO();
     io.IniFilename = nullptr;   // nothing to remember between runs
     io.LogFilename = nullptr;
-    ImFontConfig font;
-    font.SizePixels = static_cast<float>(MENU_FONT_PIXELS);
-    io.Fonts->AddFontDefault(&font);
     ImGui::StyleColorsLight();
     ImGuiStyle& style = ImGui::GetStyle();
     style.WindowRounding = 0.0f;
     style.PopupRounding = 0.0f;
     style.FrameRounding = 0.0f;
+}
+
+// Drawable pixels per window coordinate: 1, or more on a high-DPI display.
+float DisplayScale()
+{
+    int windowWidth = 0;
+    int windowHeight = 0;
+    int drawableWidth = 0;
+    int drawableHeight = 0;
+    SDL_GetWindowSize(Sdl.window, &windowWidth, &windowHeight);
+    if (windowWidth <= 0 || SDL_GetRendererOutputSize(Sdl.renderer, &drawableWidth, &drawableHeight) != 0 ||
+        drawableWidth <= 0)
+        return 1.0f;
+    return static_cast<float>(drawableWidth) / static_cast<float>(windowWidth);
 }
 
 void ReleaseWindow()
@@ -192,6 +204,7 @@ void ReleaseWindow()
     }
     if (ImGui::GetCurrentContext() != nullptr)
         ImGui::DestroyContext();
+    SdlGamepadStop();
     SdlDisplayRelease();
     if (Sdl.icon != nullptr)
         SDL_DestroyTexture(Sdl.icon);
@@ -231,11 +244,15 @@ void SdlViewUpdate()
     Sdl.redrawFrames = EVENT_REDRAW_FRAMES;
     if (Sdl.window == nullptr)
         return;
-    int width = 0;
-    int height = 0;
-    SDL_GetWindowSize(Sdl.window, &width, &height);
-    SDL_Rect area{0, Sdl.menuBarHeight, width, height - Sdl.menuBarHeight};
-    Sdl.pictureRect = SdlViewLayout(area, Sdl.pictureSourceWidth, Sdl.pictureSourceHeight).picture;
+    SdlViewGeometry geometry;
+    SDL_GetWindowSize(Sdl.window, &geometry.window.x, &geometry.window.y);
+    if (Sdl.renderer == nullptr || SDL_GetRendererOutputSize(Sdl.renderer, &geometry.drawable.x, &geometry.drawable.y) != 0)
+        geometry.drawable = geometry.window;
+    geometry.menuBarHeight = Sdl.menuBarHeight;
+    Sdl.geometry = geometry;
+    SdlViewFit fit = SdlViewLayout(SdlViewArea(geometry), Sdl.pictureSourceWidth, Sdl.pictureSourceHeight);
+    Sdl.pictureRect = fit.picture;
+    Sdl.pictureZoom = fit.zoom;
 }
 
 void SdlHandleEvent(const SDL_Event& event)
@@ -245,7 +262,9 @@ void SdlHandleEvent(const SDL_Event& event)
     // The picture is presented only when it changes; what an event changes
     // in the menu bar, a box or the window is presented over the next frames.
     bool keyRepeat = (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) && event.key.repeat != 0;
-    if (!keyRepeat)
+    // A pad's stick sends a stream of small moves; the frames read the pads.
+    bool fromPad = event.type >= SDL_JOYAXISMOTION && event.type < SDL_FINGERDOWN;
+    if (!keyRepeat && !fromPad)
         Sdl.redrawFrames = EVENT_REDRAW_FRAMES;
     switch (event.type) {
     case SDL_QUIT:
@@ -263,6 +282,10 @@ void SdlHandleEvent(const SDL_Event& event)
         break;
     case SDL_KEYDOWN:
         HandleKeyPress(event.key);
+        break;
+    case SDL_CONTROLLERDEVICEADDED:
+    case SDL_CONTROLLERDEVICEREMOVED:
+        SdlGamepadHandleEvent(event);
         break;
     case SDL_KEYUP:
         if (event.key.keysym.scancode < SDL_NUM_SCANCODES)
@@ -313,7 +336,6 @@ int PlatformCreateWindow(const PlatformWindowDesc& desc)
     }
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
     StartImGui();
-    Sdl.menuBarHeight = SdlMenuBarHeight();
     Sdl.pictureSourceWidth = desc.width;
     Sdl.pictureSourceHeight = desc.height;
 
@@ -321,14 +343,18 @@ int PlatformCreateWindow(const PlatformWindowDesc& desc)
     // that fits comfortably.
     SDL_Rect usable = UsableArea();
     Settings settings = SettingsRead();
-    int firstZoom = SdlViewFirstZoom(usable, Sdl.menuBarHeight, desc.width, desc.height);
+    int firstZoom = SdlViewFirstZoom(usable, SdlMenuBarHeight, desc.width, desc.height);
     Sdl.zoom = SettingsInt(settings, SETTING_ZOOM, 1, PLATFORM_ZOOM_MAX, firstZoom);
-    if (!SdlViewZoomFits(Sdl.zoom, usable, Sdl.menuBarHeight, desc.width, desc.height, ALL_OF_THE_AREA))
+    if (!SdlViewZoomFits(Sdl.zoom, usable, SdlMenuBarHeight(Sdl.zoom), desc.width, desc.height, ALL_OF_THE_AREA))
         Sdl.zoom = firstZoom;
+    Sdl.menuBarHeight = SdlMenuBarHeight(Sdl.zoom);
     Sdl.fullscreen = SettingsInt(settings, SETTING_FULLSCREEN, 0, 1, 0) == 1;
+    // Key names are read on the keyboard layout, known once video is up.
+    SdlBindingsLoad(settings);
     SDL_Point size = SdlViewWindowSize(Sdl.zoom, Sdl.menuBarHeight, desc.width, desc.height);
     SDL_Point place = SdlViewFirstPosition(usable, size, SDL_Point{desc.x, desc.y});
-    uint32_t flags = SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE | (Sdl.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    uint32_t flags = SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI |
+                     (Sdl.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
 
     Sdl.window = SDL_CreateWindow(desc.title.c_str(), place.x, place.y, size.x, size.y, flags);
     if (Sdl.window != nullptr)
@@ -338,10 +364,13 @@ int PlatformCreateWindow(const PlatformWindowDesc& desc)
         ReleaseWindow();
         return 0;
     }
+    Sdl.displayScale = DisplayScale();
+    SdlMenuLoadFonts();
     ImGui_ImplSDL2_InitForSDLRenderer(Sdl.window);
     ImGui_ImplSDLRenderer_Init(Sdl.renderer);
     Sdl.imguiReady = true;
     LoadIcon(desc.iconFile);
+    SdlGamepadStart();
 
     Sdl.menu = desc.menu;
     Sdl.destroying = false;
@@ -399,8 +428,8 @@ int PlatformViewZoomFits(int zoom)
 {
     if (Sdl.window == nullptr || zoom < 1 || zoom > PLATFORM_ZOOM_MAX)
         return 0;
-    return SdlViewZoomFits(zoom, UsableArea(), Sdl.menuBarHeight, Sdl.pictureSourceWidth, Sdl.pictureSourceHeight,
-                           ALL_OF_THE_AREA)
+    return SdlViewZoomFits(zoom, UsableArea(), SdlMenuBarHeight(zoom), Sdl.pictureSourceWidth,
+                           Sdl.pictureSourceHeight, ALL_OF_THE_AREA)
                ? 1
                : 0;
 }
@@ -413,6 +442,8 @@ void PlatformViewSetZoom(int zoom)
         SDL_SetWindowFullscreen(Sdl.window, 0);
     Sdl.fullscreen = false;
     Sdl.zoom = zoom;
+    Sdl.menuBarHeight = SdlMenuBarHeight(zoom);
+    SdlMenuUseZoomFont();
     SDL_Point size = SdlViewWindowSize(zoom, Sdl.menuBarHeight, Sdl.pictureSourceWidth, Sdl.pictureSourceHeight);
     SDL_SetWindowSize(Sdl.window, size.x, size.y);
     SaveView();

@@ -90,6 +90,43 @@ TEST(SdlView, PressesThroughTheZoom)
     EXPECT_EQ(y, 598);
 }
 
+// On a display of two drawable pixels per window coordinate the picture is
+// placed in drawable pixels below the bar's rows, at twice the zoom, and a
+// press at a window position lands on the picture pixel drawn under it.
+TEST(SdlView, HighDpiPlacesAndMapsInDrawablePixels)
+{
+    SdlViewGeometry geometry;
+    geometry.window = {600, 619};
+    geometry.drawable = {1200, 1238};
+    geometry.menuBarHeight = 19;
+    const SDL_Rect area = SdlViewArea(geometry);
+    const SDL_Rect expectedArea{0, 38, 1200, 1200};
+    EXPECT_TRUE(SDL_RectEquals(&area, &expectedArea)) << area.y << " " << area.w << "x" << area.h;
+    SdlViewFit fit = SdlViewLayout(area, 600, 600);
+    EXPECT_EQ(fit.zoom, 2);
+    int x = -1, y = -1;
+    for (SDL_Point press : {SDL_Point{0, 19}, SDL_Point{300, 169}, SDL_Point{599, 618}}) {
+        SDL_Point drawable = SdlViewDrawableFromWindow(geometry, press.x, press.y);
+        ASSERT_TRUE(SdlPictureFromWindow(fit.picture, 600, 600, drawable.x, drawable.y, &x, &y)) << press.x;
+        EXPECT_EQ(x, press.x);
+        EXPECT_EQ(y, press.y - 19);
+    }
+    SDL_Point onBar = SdlViewDrawableFromWindow(geometry, 300, 18);
+    EXPECT_FALSE(SdlPictureFromWindow(fit.picture, 600, 600, onBar.x, onBar.y, &x, &y));
+
+    // Widened by 200 coordinates: 400 drawable pixels of bars, 200 each side,
+    // and the press 100 coordinates in is on the bar, 101 on the picture.
+    geometry.window.x = 800;
+    geometry.drawable.x = 1600;
+    fit = SdlViewLayout(SdlViewArea(geometry), 600, 600);
+    EXPECT_EQ(fit.picture.x, 200);
+    SDL_Point left = SdlViewDrawableFromWindow(geometry, 99, 300);
+    EXPECT_FALSE(SdlPictureFromWindow(fit.picture, 600, 600, left.x, left.y, &x, &y));
+    SDL_Point inside = SdlViewDrawableFromWindow(geometry, 101, 300);
+    ASSERT_TRUE(SdlPictureFromWindow(fit.picture, 600, 600, inside.x, inside.y, &x, &y));
+    EXPECT_EQ(x, 1);
+}
+
 // The first window: the largest zoom within 90% of the usable area, at the
 // preferred place when it fits there, else centred.
 TEST(SdlView, FirstSizeAndPlace)
@@ -101,7 +138,9 @@ TEST(SdlView, FirstSizeAndPlace)
     } screens[] = {{{0, 0, 1280, 1024}, 1}, {{0, 0, 1920, 1080}, 1}, {{0, 0, 2560, 1440}, 2},
                    {{0, 0, 3840, 2160}, 3}, {{0, 0, 7680, 4320}, PLATFORM_ZOOM_MAX}, {{0, 0, 640, 480}, 1}};
     for (const auto& screen : screens)
-        EXPECT_EQ(SdlViewFirstZoom(screen.usable, menu, 600, 600), screen.zoom) << screen.usable.w;
+        EXPECT_EQ(SdlViewFirstZoom(screen.usable, [](int) { return 19; }, 600, 600), screen.zoom) << screen.usable.w;
+    // A bar that grows with the zoom can keep a zoom from fitting.
+    EXPECT_EQ(SdlViewFirstZoom(SDL_Rect{0, 0, 1920, 1380}, [](int zoom) { return zoom * 50; }, 600, 600), 1);
     EXPECT_TRUE(SdlViewZoomFits(2, SDL_Rect{0, 0, 1280, 1300}, menu, 600, 600, 100));
     EXPECT_FALSE(SdlViewZoomFits(2, SDL_Rect{0, 0, 1280, 1218}, menu, 600, 600, 100));
 
@@ -120,6 +159,77 @@ TEST(SdlView, FirstSizeAndPlace)
     place = SdlViewFirstPosition(SDL_Rect{0, 0, 1400, 1220}, size, preferred);
     EXPECT_EQ(place.x, 100);
     EXPECT_EQ(place.y, 0);
+}
+
+// The player's keys: WASD walks, and D no longer opens the editor; the arrows
+// still walk; F5 restarts; names are read whatever their case; a name of no
+// key and a key given to two actions are each told once and ignored.
+TEST(SdlBindings, BoundKeysLeaveTheirOwnActions)
+{
+    const Settings settings = SettingsParse("zoom=2\nleft=A\nup=w\nright=D\ndown=S\nrestart=F5\n"
+                                            "quit=Nonsense\nundo=a\neditor=\n");
+    std::vector<std::string> problems;
+    const SdlKeyBindings bindings = SdlBindingsFromSettings(settings, &problems);
+    ASSERT_EQ(problems.size(), 2u);
+    EXPECT_NE(problems[0].find("quit=Nonsense"), std::string::npos) << problems[0];
+    EXPECT_NE(problems[1].find("undo=a"), std::string::npos) << problems[1];
+    EXPECT_NE(problems[1].find("left"), std::string::npos) << problems[1];
+
+    auto keysFor = [&](SDL_Scancode pressedKey) {
+        uint8_t pressed[SDL_NUM_SCANCODES] = {};
+        uint8_t acting[SDL_NUM_SCANCODES] = {};
+        pressed[pressedKey] = 1;
+        SdlKeyboardBind(bindings, pressed, SDL_NUM_SCANCODES, acting);
+        PlatformKeys keys;
+        SdlKeyboardMap(acting, SDL_NUM_SCANCODES, &keys);
+        int down = -1;
+        for (int key = 0; key < PLATFORM_KEYS; ++key)
+            if (keys.down[key])
+                down = down == -1 ? key : -2;   // -2: more than one
+        return down;
+    };
+    EXPECT_EQ(keysFor(SDL_SCANCODE_A), PLATFORM_KEY_LEFT);
+    EXPECT_EQ(keysFor(SDL_SCANCODE_W), PLATFORM_KEY_UP);
+    EXPECT_EQ(keysFor(SDL_SCANCODE_D), PLATFORM_KEY_RIGHT);
+    EXPECT_EQ(keysFor(SDL_SCANCODE_S), PLATFORM_KEY_DOWN);
+    EXPECT_EQ(keysFor(SDL_SCANCODE_F5), PLATFORM_KEY_R);
+    EXPECT_EQ(keysFor(SDL_SCANCODE_LEFT), PLATFORM_KEY_LEFT);
+    EXPECT_EQ(keysFor(SDL_SCANCODE_R), PLATFORM_KEY_R);
+    EXPECT_EQ(keysFor(SDL_SCANCODE_ESCAPE), PLATFORM_KEY_ESCAPE);
+    EXPECT_EQ(keysFor(SDL_SCANCODE_Q), -1);
+
+    // The keys in force, defaults first, for the help panel.
+    auto names = [&](PlatformAction action) {
+        std::string text;
+        for (SDL_Scancode key : SdlBindingsKeysOf(bindings, action))
+            text += std::string(SDL_GetScancodeName(key)) + ";";
+        return text;
+    };
+    EXPECT_EQ(names(PLATFORM_ACTION_RIGHT), "Right;D;");
+    EXPECT_EQ(names(PLATFORM_ACTION_EDITOR), "");
+    EXPECT_EQ(names(PLATFORM_ACTION_RESTART), "R;F5;");
+    EXPECT_EQ(names(PLATFORM_ACTION_UNDO), "Z;Backspace;U;");
+    EXPECT_EQ(names(PLATFORM_ACTION_QUIT), "Escape;");
+}
+
+// The stick takes a direction past half way and keeps it down to a quarter;
+// the two axes are read apart, so diagonals hold two directions.
+TEST(SdlGamepad, StickDeadZoneWithHysteresis)
+{
+    const struct {
+        int x, y;
+        const char* held;   // L, U, R, D
+    } moves[] = {{8000, 0, "----"},  {16000, 0, "----"}, {20000, 0, "--R-"}, {9000, 0, "--R-"},
+                 {8000, 0, "----"},  {-32768, 0, "L---"}, {-9000, -30000, "LU--"}, {0, 32767, "---D"},
+                 {0, 8193, "---D"}, {0, -8193, "----"}};
+    SdlStickHeld held{};
+    for (const auto& move : moves) {
+        held = SdlGamepadStick(held, move.x, move.y);
+        std::string shown;
+        for (int direction = 0; direction < SDL_STICK_DIRECTIONS; ++direction)
+            shown += held[direction] ? "LURD"[direction] : '-';
+        EXPECT_EQ(shown, move.held) << move.x << "," << move.y;
+    }
 }
 
 // Changed blocks become one rectangle per band, from the first changed block

@@ -79,7 +79,7 @@ echo "Xvfb on $DISPLAY"
 home=$work/home
 settings=$home/config/quagmore/settings
 mkdir -p "$home/config/quagmore"
-printf 'volume=7\n' >"$settings"
+printf 'volume=7\nleft=A\n' >"$settings"
 # QUAGMORE_TEST_GL_LIBRARIES, a colon-separated list of GL libraries (the
 # leak-checking build sets it), is loaded with the program from its start.
 # Loaded on demand, they are unloaded when the window closes, before the leak
@@ -195,6 +195,7 @@ until_true 50 fail "fullscreen was not remembered" has_setting fullscreen=1
 xdotool key F11
 until_true 50 fail "F11 did not leave fullscreen" has_setting fullscreen=0
 has_setting volume=7 || fail "the settings lost a key the program does not know: $(cat "$settings")"
+has_setting left=A || fail "the settings lost the player's key binding: $(cat "$settings")"
 has_setting zoom=1 || fail "zoom 1 not written: $(cat "$settings")"
 press_key Escape
 wait_for "^exit"
@@ -239,22 +240,26 @@ stop
 # On 2560 x 1440: 2x. A press lands on the picture pixel under it.
 rm -f "$settings"
 start_on 2560x1440
-expect_geometry $((2 * PICTURE))x$((menu + 2 * PICTURE)) 100,10
-click $((2 * 175 + 1)) $((menu + 2 * 225 + 1)) 1 0
+# The menu bar's font grows with the zoom: at 2x the bar is taller.
+menu2=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')
+menu2=$((menu2 - 2 * PICTURE))
+[ "$menu2" -gt "$menu" ] || fail "the menu bar at 2x ($menu2 rows) is no taller than at 1x ($menu)"
+expect_geometry $((2 * PICTURE))x$((menu2 + 2 * PICTURE)) 100,10
+click $((2 * 175 + 1)) $((menu2 + 2 * 225 + 1)) 1 0
 wait_for "^left 175 225$"
 # Resized larger, the picture stays at 2x, centred with black bars; a press on
 # a bar is no press on the picture.
 xdotool windowsize "$window" 1500 1400
-picture_centred() { grep -q "^view: window 1500x1400 picture 150,$((menu + (1400 - menu - 1200) / 2)) 1200x1200 " "$work/out"; }
+picture_centred() { grep -q "^view: window 1500x1400 picture 150,$((menu2 + (1400 - menu2 - 1200) / 2)) 1200x1200 " "$work/out"; }
 until_true 50 fail "the resized window's picture is not centred at 2x" picture_centred
 sleep 0.6
 click 60 700 1 0.6
-click $((150 + 2 * 10)) $((menu + (1400 - menu - 1200) / 2 + 2 * 20)) 1 0
+click $((150 + 2 * 10)) $((menu2 + (1400 - menu2 - 1200) / 2 + 2 * 20)) 1 0
 wait_for "^left 10 20$"
 count_is '^left ' 2 || fail "a press on the bar was handed on"
 # Smaller than the picture: shrunk to fit, keeping its shape.
 xdotool windowsize "$window" 400 500
-shrunk() { grep -q "^view: window 400x500 picture 0,$((menu + (500 - menu - 400) / 2)) 400x400 " "$work/out"; }
+shrunk() { grep -q "^view: window 400x500 picture 0,$((menu2 + (500 - menu2 - 400) / 2)) 400x400 " "$work/out"; }
 until_true 50 fail "the small window's picture is not shrunk to 400x400" shrunk
 # View > Zoom 1x is remembered and used at the next start.
 xdotool key alt+v; sleep 0.4; xdotool key 1
@@ -267,6 +272,6 @@ stop
 # A damaged settings file: the defaults, and the program runs.
 printf 'zoom=banana\nfullscreen=7\n\377\000\001garbage\n' >"$settings"
 start_on 2560x1440
-expect_geometry $((2 * PICTURE))x$((menu + 2 * PICTURE)) 100,10
+expect_geometry $((2 * PICTURE))x$((menu2 + 2 * PICTURE)) 100,10
 stop
 echo "window smoke test passed"
