@@ -52,6 +52,8 @@ void LayLayers(GameModel& model)
 
 void PlayStep(GameModel& model, const GameInput& input, uint32_t now, GameLevelStore& store, GameEffects& effects)
 {
+    // P acts when it goes down in the editor: one held through play is no new press.
+    model.edit.playHeld = input.play;
     // D or Escape in a play-test: back to the editor, the board as drawn.
     if (model.edit.playTest && (input.editor || input.escape)) {
         PlayTestReturn(model);
