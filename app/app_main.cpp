@@ -1,6 +1,7 @@
 // The main function and the main loop: one event per pass, then one frame
 // of play or of the editor while the game window is active.
 #include "app/app.h"
+#include "app/editor_verdict.h"
 
 namespace {
 
@@ -60,6 +61,7 @@ int AppMain()
     ShowProgressNotice();
     AppStartLevel();
     RunMainLoop();
+    EditorVerdictStop();
     GameShutdown();
     return EXIT_CODE;
 }

@@ -1,6 +1,7 @@
 // The shell around the game's steps: the level files, the keys of a frame,
 // and the effects a step returns, carried out in their order.
 #include "app/app.h"
+#include "app/editor_verdict.h"
 
 #include "game/render.h"
 
@@ -18,6 +19,8 @@ int32_t SoundIds[GAME_SOUNDS] = {SOUND_NONE, SOUND_NONE, SOUND_NONE, SOUND_NONE}
 
 namespace {
 
+// Between the status line's parts.
+const char* const STATUS_GAP = "   ";
 // A level file is 300 bytes; one far longer is no level file.
 const uint64_t LEVEL_FILE_MAX_BYTES = 64 * 1024;
 
@@ -104,6 +107,8 @@ GameInput AppReadInput()
         input.undo = keys.down[PLATFORM_KEY_Z] || keys.down[PLATFORM_KEY_BACKSPACE] || keys.down[PLATFORM_KEY_U];
         input.skip = keys.down[PLATFORM_KEY_SPACE];
         input.help = keys.down[PLATFORM_KEY_F1];
+        input.play = keys.down[PLATFORM_KEY_P];
+        input.grid = keys.down[PLATFORM_KEY_G];
     }
     return input;
 }
@@ -133,7 +138,9 @@ void AppApplyEffects(const GameEffects& effects)
             EnableLevelMenu(effect.value);
             break;
         case EFFECT_PROGRESS:
-            StoreProgress(effect.value);
+            // A play-test's solve counts for nothing.
+            if (!Game.edit.playTest)
+                StoreProgress(effect.value);
             break;
         case EFFECT_PAUSE:
             Pause(static_cast<uint32_t>(effect.value));
@@ -153,6 +160,8 @@ void AppRunFrame()
     }
     GameEffects effects;
     GameStep(Game, input, ClockNow(), LevelFiles, effects);
+    // The verdict is sought while the effects (a press's pause) are carried out.
+    EditorVerdictAsk(Game);
     AppApplyEffects(effects);
     GameRender(Game, Sprites, MainDisplay.backSurface);
     DisplayPresent();
@@ -161,7 +170,12 @@ void AppRunFrame()
 
 void AppUpdateStatus()
 {
-    PlatformSetStatus(GameStatusLine(Game));
+    std::string line = GameStatusLine(Game);
+    EditorVerdictAsk(Game);
+    const std::string verdict = EditorVerdictText();
+    if (!verdict.empty())
+        line += STATUS_GAP + verdict;
+    PlatformSetStatus(line);
 }
 
 void AppStartLevel()

@@ -1,6 +1,13 @@
 // The level editor. Presses are kept in the model between frames and applied
-// here, one per button and frame, each followed by a short pause.
+// here, one per button and frame, each followed by a short pause. Every
+// change of the board (a press, a load) keeps the board before it for undo.
 #include "game/editor.h"
+
+#include "game/play.h"
+#include "game/play_test.h"
+#include "game/undo.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -45,8 +52,14 @@ void ApplyPress(GameModel& model, int32_t (*result)(int32_t), GameEffects& effec
 {
     int32_t column = 0;
     int32_t row = 0;
-    if (CellUnderPointer(model.press.x, model.press.y, column, row))
+    if (CellUnderPointer(model.press.x, model.press.y, column, row)) {
+        const GameEditorBoard before = EditorBoardOf(model);
         model.board[column][row] = result(model.board[column][row]);
+        EditorKeepIfChanged(model, before);
+        model.edit.pressedColumn = column;
+        model.edit.pressedRow = row;
+        model.edit.pressedFrames = EDITOR_PRESS_HIGHLIGHT_FRAMES;
+    }
     effects.Add(EFFECT_PAUSE, EDITOR_CLICK_PAUSE_MS);
 }
 
@@ -62,16 +75,35 @@ void SaveBoardToLevelFile(GameModel& model, GameLevelStore& store, GameEffects& 
 // The raw copy: start cells stay start cells and any byte comes through.
 void LoadBoardFromLevelFile(GameModel& model, GameLevelStore& store, GameEffects& effects)
 {
+    const GameEditorBoard before = EditorBoardOf(model);
     if (!store.LevelRead(EDITOR_LEVEL, model.levelBuffer, LEVEL_FILE_SIZE))
         effects.Add(EFFECT_MESSAGE, 0, FILE_OPEN_FAILED);
     for (int32_t column = 0; column < BOARD_SIZE; ++column)
         for (int32_t row = 0; row < BOARD_SIZE; ++row)
             model.board[column][row] = model.levelBuffer[LevelByteIndex(column, row)];
+    EditorKeepIfChanged(model, before);
 }
 
-// The editor lays piles, exits and the player on their cells; each keeps the
-// position of the last cell it was laid on, as it does in play.
-void LayEditorBoard(GameModel& model)
+// A key that acts once per press: true in the frame it goes down.
+bool KeyGoesDown(bool down, uint8_t& held)
+{
+    bool pressed = down && !held;
+    held = down;
+    return pressed;
+}
+
+void TakeBackChange(GameModel& model)
+{
+    if (model.edit.undo.empty())
+        return;
+    const GameEditorBoard& last = model.edit.undo.back();
+    std::copy(&last.board[0][0], &last.board[0][0] + LEVEL_TILE_BYTES, &model.board[0][0]);
+    model.edit.undo.pop_back();
+}
+
+} // namespace
+
+void EditorLay(GameModel& model)
 {
     for (int32_t column = 0; column < BOARD_SIZE; ++column)
         for (int32_t row = 0; row < BOARD_SIZE; ++row) {
@@ -94,9 +126,26 @@ void LayEditorBoard(GameModel& model)
                 break;
             }
         }
+    model.view.kind = VIEW_EDITOR;
 }
 
-} // namespace
+GameEditorBoard EditorBoardOf(const GameModel& model)
+{
+    GameEditorBoard board;
+    std::copy(&model.board[0][0], &model.board[0][0] + LEVEL_TILE_BYTES, &board.board[0][0]);
+    return board;
+}
+
+void EditorKeepIfChanged(GameModel& model, const GameEditorBoard& before)
+{
+    if (model.editor && !(EditorBoardOf(model) == before))
+        model.edit.undo.push_back(before);
+}
+
+bool EditorBoardTouched(const GameModel& model)
+{
+    return !model.edit.undo.empty();
+}
 
 void GamePressRecord(GameModel& model, GameButton button, int32_t x, int32_t y)
 {
@@ -108,8 +157,10 @@ void GamePressRecord(GameModel& model, GameButton button, int32_t x, int32_t y)
     model.press.y = y;
 }
 
-void EditorStep(GameModel& model, const GameInput& input, GameLevelStore& store, GameEffects& effects)
+void EditorStep(GameModel& model, const GameInput& input, uint32_t now, GameLevelStore& store, GameEffects& effects)
 {
+    if (model.edit.pressedFrames > 0)
+        --model.edit.pressedFrames;
     if (input.save)
         SaveBoardToLevelFile(model, store, effects);
     if (input.load)
@@ -130,6 +181,15 @@ void EditorStep(GameModel& model, const GameInput& input, GameLevelStore& store,
         ApplyPress(model, RightPressResult, effects);
         model.press.rightPending = 0;
     }
-    LayEditorBoard(model);
-    model.view.kind = VIEW_EDITOR;
+    // Z takes the changes back one at a time, held as in play.
+    if (UndoKeyFires(model, input.undo, now) && model.editor)
+        TakeBackChange(model);
+    if (KeyGoesDown(input.grid, model.edit.gridHeld))
+        model.edit.grid = !model.edit.grid;
+    // P plays the board at once: this frame is the play-test's first.
+    if (KeyGoesDown(input.play, model.edit.playHeld) && model.editor && PlayTestStart(model)) {
+        PlayStep(model, GameInput(), now, store, effects);
+        return;
+    }
+    EditorLay(model);
 }

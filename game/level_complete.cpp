@@ -1,8 +1,10 @@
 // The level-complete sequence: the player shrinks, land rises over the exit,
 // the banner shows after a second, and the next level starts after six, or
 // at once when Space is down once the banner shows.
-// Progress is recorded in every frame of the sequence.
+// Progress is recorded in every frame of the sequence. A play-test's
+// sequence goes back to the editor instead and records nothing.
 #include "game/play.h"
+#include "game/play_test.h"
 
 #include "format/sheet_layout.h"
 
@@ -58,7 +60,14 @@ void SequenceTimers(GameModel& model, bool skip, uint32_t now, GameLevelStore& s
     }
     // Space skips the rest of the wait once the banner is up.
     bool skipped = skip && model.view.bannerShown;
-    if ((elapsed > NEXT_LEVEL_AFTER_MS || skipped) && !model.allFinished)
+    bool over = elapsed > NEXT_LEVEL_AFTER_MS || skipped;
+    // A play-test's solve counts for nothing: back to the editor.
+    if (model.edit.playTest) {
+        if (over)
+            PlayTestReturn(model);
+        return;
+    }
+    if (over && !model.allFinished)
         GameStartLevel(model, store, effects);
     effects.Add(EFFECT_PROGRESS, model.currentLevel);
 }

@@ -1,4 +1,6 @@
 // Starting and restarting a level: the board is rebuilt from the level file.
+#include "game/editor.h"
+#include "game/play_test.h"
 #include "game/step.h"
 
 namespace {
@@ -8,14 +10,14 @@ const char* const FILE_OPEN_FAILED = "INVALID_HANDLE_VALUE";
 const int32_t FULL_PLAYER_SIZE = CELL_SIZE;
 const int32_t FIRST_LEVEL = 1;
 
-// Onto a cleared board: land, piles and exits come over from the level
-// buffer, start cells become land with the player on the last one scanned,
+// Onto a cleared board: land, piles and exits come over from the level's
+// bytes, start cells become land with the player on the last one scanned,
 // and every other cell stays water.
-void CopyLevelToBoard(GameModel& model)
+void CopyLevelToBoard(GameModel& model, const int8_t* bytes)
 {
     for (int32_t column = 0; column < BOARD_SIZE; ++column)
         for (int32_t row = 0; row < BOARD_SIZE; ++row) {
-            int32_t code = model.levelBuffer[LevelByteIndex(column, row)];
+            int32_t code = bytes[LevelByteIndex(column, row)];
             if (code == TILE_LAND || code == TILE_PILE || code == TILE_EXIT) {
                 model.board[column][row] = code;
             } else if (code == TILE_START) {
@@ -43,7 +45,11 @@ void GameStartLevel(GameModel& model, GameLevelStore& store, GameEffects& effect
     if (!store.LevelRead(model.currentLevel, model.levelBuffer, LEVEL_FILE_SIZE))
         effects.Add(EFFECT_MESSAGE, 0, FILE_OPEN_FAILED);
     model.resetLevel = model.currentLevel;
+    GameStartBoard(model, model.levelBuffer);
+}
 
+void GameStartBoard(GameModel& model, const int8_t* bytes)
+{
     model.landRiseWidth = 0;
     model.playerGone = 0;
     model.drawnWidth = FULL_PLAYER_SIZE;
@@ -52,7 +58,7 @@ void GameStartLevel(GameModel& model, GameLevelStore& store, GameEffects& effect
     model.allFinished = 0;
 
     BoardClear(model.board);
-    CopyLevelToBoard(model);
+    CopyLevelToBoard(model, bytes);
     model.exitFrame = 0;
     model.walk.frame = 0;
     model.moves = 0;
@@ -62,12 +68,22 @@ void GameStartLevel(GameModel& model, GameLevelStore& store, GameEffects& effect
 
 void GameResetLevel(GameModel& model, GameLevelStore& store, GameEffects& effects)
 {
+    // A play-test restarts the board as drawn.
+    if (model.edit.playTest) {
+        PlayTestRestart(model);
+        return;
+    }
     model.currentLevel = static_cast<uint8_t>(model.resetLevel);
     GameStartLevel(model, store, effects);
 }
 
 void GameChooseLevel(GameModel& model, int32_t level, GameLevelStore& store, GameEffects& effects)
 {
+    // A level chosen during a play-test is played for real; in the editor it
+    // is a load that undo can take back.
+    model.edit.playTest = 0;
+    const GameEditorBoard before = EditorBoardOf(model);
     model.currentLevel = static_cast<uint8_t>(level);
     GameStartLevel(model, store, effects);
+    EditorKeepIfChanged(model, before);
 }

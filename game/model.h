@@ -43,6 +43,31 @@ struct GameUndoStep {
     bool operator==(const GameUndoStep&) const = default;
 };
 
+// A board of the editor as undo and the play-test keep it: the codes exactly
+// as drawn or loaded, start cells and unknown bytes included.
+struct GameEditorBoard {
+    int32_t board[BOARD_SIZE][BOARD_SIZE] = {};  // [column][row]
+    bool operator==(const GameEditorBoard&) const = default;
+};
+
+// What the editor keeps besides its board: the boards before each change,
+// the grid, the cell a press acted on, and the board a play-test plays.
+struct GameEditorState {
+    std::vector<GameEditorBoard> undo;  // the latest last; D starts it anew
+    uint8_t grid = 0;                   // G: the cells outlined, presses highlighted
+    uint8_t gridHeld = 0;               // G was down in the last editor frame
+    uint8_t playHeld = 0;               // P was down in the last editor frame
+    int32_t pressedColumn = 0;          // the cell the latest press acted on...
+    int32_t pressedRow = 0;
+    int32_t pressedFrames = 0;          // ...highlighted for this many more frames
+    // The play-test: P plays the drawn board; the editor gets it back as it was.
+    uint8_t playTest = 0;               // play frames play the drawn board; a solve counts for nothing
+    GameEditorBoard drawn;
+    int32_t drawnExitFrame = 0;         // the exit and player pictures the editor showed
+    GameAnim drawnWalk;
+    bool operator==(const GameEditorState&) const = default;
+};
+
 enum GameViewKind : uint8_t { VIEW_NONE, VIEW_PLAY, VIEW_EDITOR };
 enum GamePlayerShown : uint8_t { PLAYER_HIDDEN, PLAYER_WHOLE, PLAYER_SHRUNK };
 
@@ -94,8 +119,8 @@ struct GameModel {
     int32_t exitX = 0;
     int32_t exitY = 0;
     int32_t exitFrame = 0;         // 1 once an exit is reached: the open exit
-    // The land picture last laid; the editor shows all land with it, so it
-    // carries over from the last play frame.
+    // The land picture last laid (the land of the last pile, else of the
+    // last land cell); during the sequence the covering land's.
     int32_t landFrame = 0;
 
     // The level-complete sequence.
@@ -125,6 +150,7 @@ struct GameModel {
     uint32_t undoRepeatAt = 0;     // clock at which a held undo key takes the next step back
 
     GamePress press;
+    GameEditorState edit;
     GameRandom random;
     GameView view;
     bool operator==(const GameModel&) const = default;

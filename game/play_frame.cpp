@@ -3,6 +3,7 @@
 #include "game/play.h"
 
 #include "game/editor.h"
+#include "game/play_test.h"
 #include "game/render.h"
 #include "game/shore_pieces.h"
 #include "game/undo.h"
@@ -51,6 +52,13 @@ void LayLayers(GameModel& model)
 
 void PlayStep(GameModel& model, const GameInput& input, uint32_t now, GameLevelStore& store, GameEffects& effects)
 {
+    // P acts when it goes down in the editor: one held through play is no new press.
+    model.edit.playHeld = input.play;
+    // D or Escape in a play-test: back to the editor, the board as drawn.
+    if (model.edit.playTest && (input.editor || input.escape)) {
+        PlayTestReturn(model);
+        return;
+    }
     GameView& view = model.view;
     view.kind = VIEW_PLAY;
     view.pileShown = 0;
@@ -70,6 +78,8 @@ void PlayStep(GameModel& model, const GameInput& input, uint32_t now, GameLevelS
     if (input.editor) {
         model.editor = 1;
         model.clearBoard = 1;
+        model.edit.undo.clear();
+        model.edit.pressedFrames = 0;
     }
 
     // The undo key takes a step back, and the arrows start none in its frame.
@@ -122,7 +132,7 @@ void PlayStep(GameModel& model, const GameInput& input, uint32_t now, GameLevelS
 void GameStep(GameModel& model, const GameInput& input, uint32_t now, GameLevelStore& store, GameEffects& effects)
 {
     if (model.editor)
-        EditorStep(model, input, store, effects);
+        EditorStep(model, input, now, store, effects);
     else
         PlayStep(model, input, now, store, effects);
 }

@@ -44,6 +44,11 @@ int32_t CellOrNone(const GameModel& model, int32_t column, int32_t row)
 void SolveLevel(GameModel& model, GameEffects& effects)
 {
     model.levelComplete = 1;
+    model.exitFrame = 1;
+    effects.Add(EFFECT_SOUND, SOUND_APPLAUSE);
+    // A play-test's solve moves no level on.
+    if (model.edit.playTest)
+        return;
     if (model.currentLevel == LAST_LEVEL) {
         model.finishedSound = 1;
         model.allFinished = 1;
@@ -52,8 +57,6 @@ void SolveLevel(GameModel& model, GameEffects& effects)
     model.currentLevel = static_cast<uint8_t>(model.currentLevel + 1);
     if (model.currentLevel > LAST_LEVEL)
         model.currentLevel = LAST_LEVEL;
-    effects.Add(EFFECT_SOUND, SOUND_APPLAUSE);
-    model.exitFrame = 1;
 }
 
 } // namespace

@@ -1,14 +1,23 @@
 // The layers of the picture, drawn from the model: water, the sparkle, land
 // with its shores, piles, exits on their land, the pile in transit, the player, and during
 // the level-complete sequence the covering land and the banner. The editor
-// shows its board plainly.
+// shows its board with the same layers, and the grid when asked.
 #include "game/render.h"
 
 #include "game/sprites.h"
 
+#include <SDL.h>
+
 #include "format/sheet_layout.h"
 
 namespace {
+
+// The editor's grid: dark lines a pixel wide, and the pressed cell framed in
+// a light yellow.
+const int32_t EDITOR_GRID_LINE = 1;
+const uint32_t EDITOR_GRID_RGB = 0x203040;
+const int32_t EDITOR_PRESS_FRAME = 3;
+const uint32_t EDITOR_PRESS_RGB = 0xFFE060;
 
 void DrawAtCell(BOB* sprite, int32_t frame, int32_t column, int32_t row, SDL_Surface* dest)
 {
@@ -88,36 +97,63 @@ void RenderPlay(const GameModel& model, GameSprites& sprites, SDL_Surface* dest)
         DrawBanner(sprites, dest);
 }
 
-// Land shows the land picture the last play frame laid; no shores, sparkle
-// or animation here.
-void RenderEditor(const GameModel& model, GameSprites& sprites, SDL_Surface* dest)
+// The board as play would lay it: start cells are land, and a code that is
+// no tile is water.
+void PlayBoardOf(const GameModel& model, GameBoard& board)
 {
     for (int32_t column = 0; column < BOARD_SIZE; ++column)
         for (int32_t row = 0; row < BOARD_SIZE; ++row) {
-            DrawAtCell(&sprites.water, 0, column, row, dest);
-            BOB* onLand = nullptr;
-            int32_t frame = 0;
-            switch (model.board[column][row]) {
-            case TILE_LAND:
-                break;
-            case TILE_PILE:
-                onLand = &sprites.pile;
-                break;
-            case TILE_EXIT:
-                onLand = &sprites.exit;
-                frame = model.exitFrame;
-                break;
-            case TILE_START:
-                onLand = &sprites.player;
-                frame = model.walk.frame;
-                break;
-            default:
-                continue;
-            }
-            DrawAtCell(&sprites.land, model.landFrame, column, row, dest);
-            if (onLand != nullptr)
-                DrawAtCell(onLand, frame, column, row, dest);
+            int32_t code = model.board[column][row];
+            if (code == TILE_START)
+                code = TILE_LAND;
+            else if (code != TILE_LAND && code != TILE_PILE && code != TILE_EXIT)
+                code = TILE_WATER;
+            board[column][row] = code;
         }
+}
+
+void FillRect(SDL_Surface* dest, int32_t x, int32_t y, int32_t width, int32_t height, uint32_t rgb)
+{
+    SDL_Rect rect{x, y, width, height};
+    SDL_FillRect(dest, &rect, SDL_MapRGB(dest->format, (rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
+}
+
+// G: a line between the cells, and the cell of the latest press framed for
+// a moment.
+void DrawEditorGrid(const GameModel& model, SDL_Surface* dest)
+{
+    const int32_t picture = BOARD_SIZE * CELL_SIZE;
+    for (int32_t line = 1; line < BOARD_SIZE; ++line) {
+        FillRect(dest, line * CELL_SIZE, 0, EDITOR_GRID_LINE, picture, EDITOR_GRID_RGB);
+        FillRect(dest, 0, line * CELL_SIZE, picture, EDITOR_GRID_LINE, EDITOR_GRID_RGB);
+    }
+    if (model.edit.pressedFrames <= 0)
+        return;
+    const int32_t x = model.edit.pressedColumn * CELL_SIZE;
+    const int32_t y = model.edit.pressedRow * CELL_SIZE;
+    const int32_t edge = CELL_SIZE - EDITOR_PRESS_FRAME;
+    FillRect(dest, x, y, CELL_SIZE, EDITOR_PRESS_FRAME, EDITOR_PRESS_RGB);
+    FillRect(dest, x, y + edge, CELL_SIZE, EDITOR_PRESS_FRAME, EDITOR_PRESS_RGB);
+    FillRect(dest, x, y, EDITOR_PRESS_FRAME, CELL_SIZE, EDITOR_PRESS_RGB);
+    FillRect(dest, x + edge, y, EDITOR_PRESS_FRAME, CELL_SIZE, EDITOR_PRESS_RGB);
+}
+
+// The editor's board drawn as play draws it (water, land with its shores,
+// piles, exits on their land), the player on every start cell, without the
+// sparkle or any animation.
+void RenderEditor(const GameModel& model, GameSprites& sprites, SDL_Surface* dest)
+{
+    GameBoard board;
+    PlayBoardOf(model, board);
+    DrawWaterLayer(sprites, dest);
+    DrawLandLayers(board, sprites, dest);
+    DrawExitLayer(board, model.exitFrame, sprites, dest);
+    for (int32_t column = 0; column < BOARD_SIZE; ++column)
+        for (int32_t row = 0; row < BOARD_SIZE; ++row)
+            if (model.board[column][row] == TILE_START)
+                DrawAtCell(&sprites.player, model.walk.frame, column, row, dest);
+    if (model.edit.grid)
+        DrawEditorGrid(model, dest);
 }
 
 } // namespace

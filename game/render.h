@@ -1,6 +1,7 @@
 // The picture of the model: the play picture (the board's layers with their
 // shores, exits on land of their own, the sparkle, the pile in transit, the player, the covering land and
-// the banner) or the editor's plain board. Drawing reads the model only.
+// the banner) or the editor's board, drawn with the same layers. Drawing reads
+// the model only.
 #pragma once
 
 #include "game/model.h"

@@ -3,22 +3,32 @@
 
 namespace {
 
+// The empty board the editor opens with has nothing to play; from the first
+// change on, the line names P as well.
 const char* const EDITOR_STATUS = "Editor   S save   L load   Enter back";
+const char* const EDITOR_STATUS_TOUCHED = "Editor   S save   L load   P play   Enter back";
+const char* const PLAY_TEST_STATUS = "Play-test";
+const char* const PLAY_TEST_BACK = "D back";
 const char* const STATUS_GAP = "   ";
+
+std::string Counters(const GameModel& model)
+{
+    return "Moves " + std::to_string(model.moves) + STATUS_GAP + "Pushes " + std::to_string(model.pushes);
+}
 
 } // namespace
 
 std::string GameStatusLine(const GameModel& model)
 {
     if (model.editor)
-        return EDITOR_STATUS;
+        return EditorBoardTouched(model) ? EDITOR_STATUS_TOUCHED : EDITOR_STATUS;
+    if (model.edit.playTest)
+        return std::string(PLAY_TEST_STATUS) + STATUS_GAP + Counters(model) + STATUS_GAP + PLAY_TEST_BACK;
     // Once solved, the level number has moved on; the line names the level
     // the sequence belongs to until the next one starts.
     int32_t level = model.levelComplete ? model.resetLevel : model.currentLevel;
     std::string line = "Level " + std::to_string(level);
     line += STATUS_GAP;
-    line += "Moves " + std::to_string(model.moves);
-    line += STATUS_GAP;
-    line += "Pushes " + std::to_string(model.pushes);
+    line += Counters(model);
     return line;
 }

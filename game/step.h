@@ -22,6 +22,8 @@ struct GameInput {
     bool undo = false;      // Z, Backspace or U
     bool skip = false;      // Space
     bool help = false;      // F1: the shell opens the help panel; the rules never see it
+    bool play = false;      // P: the editor plays its board
+    bool grid = false;      // G: the editor's grid
 };
 
 enum GameSound : int32_t { SOUND_SPLASH = 0, SOUND_START = 1, SOUND_APPLAUSE = 2, SOUND_FINISHED = 3, GAME_SOUNDS = 4 };
@@ -33,6 +35,7 @@ enum GameEffectKind : uint8_t {
     EFFECT_LEVEL_STARTED,  // value: the level
     EFFECT_LEVELS_OPEN,    // value: levels 1 to value may be chosen from the menu
     EFFECT_PROGRESS,       // value: the level reached; opens it in the menu and saves it when higher
+                           // (never made in a play-test, whose solve counts for nothing)
     EFFECT_PAUSE,          // value: milliseconds the shell waits before the frame is shown
 };
 
@@ -71,7 +74,10 @@ enum GameButton : uint8_t { BUTTON_LEFT, BUTTON_RIGHT };
 void GameStep(GameModel& model, const GameInput& input, uint32_t now, GameLevelStore& store, GameEffects& effects);
 // Builds the board of the current level from its file.
 void GameStartLevel(GameModel& model, GameLevelStore& store, GameEffects& effects);
-// Starts the level a reset returns to.
+// The values every level start sets, and the board from a level's first 144
+// bytes: start cells become land with the player on the last one.
+void GameStartBoard(GameModel& model, const int8_t* bytes);
+// Starts the level a reset returns to (in a play-test, the drawn board).
 void GameResetLevel(GameModel& model, GameLevelStore& store, GameEffects& effects);
 // The level chosen from the menu.
 void GameChooseLevel(GameModel& model, int32_t level, GameLevelStore& store, GameEffects& effects);
@@ -82,5 +88,9 @@ void GameRestartLevel(GameModel& model, GameLevelStore& store, GameEffects& effe
 // The status line of the menu bar: the level and its counters in play, the
 // editor's keys in the editor.
 std::string GameStatusLine(const GameModel& model);
-// A mouse press on the picture, kept for the editor's next frame.
+// A mouse press on the picture, kept for the editor's next frame. Every
+// press counts, the second of a double click too.
 void GamePressRecord(GameModel& model, GameButton button, int32_t x, int32_t y);
+// The editor's board has changed since the editor opened on its empty board:
+// there is something to judge and to play.
+bool EditorBoardTouched(const GameModel& model);

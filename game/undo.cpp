@@ -2,6 +2,7 @@
 // that can itself be taken back.
 #include "game/undo.h"
 
+#include "game/editor.h"
 #include "game/play.h"
 
 #include <algorithm>
@@ -94,8 +95,11 @@ void GameRestartLevel(GameModel& model, GameLevelStore& store, GameEffects& effe
     bool keep = !model.editor && !model.levelComplete;
     bool midStep = !PlayerAligned(model);
     GameUndoStep before = UndoCapture(model);
+    const GameEditorBoard editorBefore = EditorBoardOf(model);
     std::vector<GameUndoStep> history = std::move(model.undo);
     GameResetLevel(model, store, effects);
+    // In the editor the reset is a load of the level's board.
+    EditorKeepIfChanged(model, editorBefore);
     if (!keep)
         return;
     model.undo = std::move(history);

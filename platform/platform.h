@@ -23,7 +23,7 @@ enum PlatformEventKind : uint8_t {
     PLATFORM_EVENT_CLOSE,        // the close box, or a request to end: the window should go
     PLATFORM_EVENT_QUIT,         // the window is gone: the main loop ends
     PLATFORM_EVENT_COMMAND,      // a menu command
-    PLATFORM_EVENT_MOUSE_PRESS,  // a button pressed on the picture (double presses are not handed on)
+    PLATFORM_EVENT_MOUSE_PRESS,  // a button pressed on the picture, every press of a double click too
 };
 
 enum PlatformMouseButton : uint8_t { PLATFORM_BUTTON_LEFT, PLATFORM_BUTTON_RIGHT };
@@ -33,6 +33,7 @@ struct PlatformEvent {
     uint32_t command = 0;                         // COMMAND: the item's command id
     PlatformMouseButton button = PLATFORM_BUTTON_LEFT;
     int32_t x = 0, y = 0;                         // MOUSE_PRESS: picture pixel
+    bool doubleClick = false;                     // MOUSE_PRESS: the second press of a double click
 };
 
 // ---------------------------------------------------------------------------
@@ -152,6 +153,8 @@ enum PlatformKey : uint8_t {
     PLATFORM_KEY_U,
     PLATFORM_KEY_SPACE,
     PLATFORM_KEY_F1,
+    PLATFORM_KEY_P,
+    PLATFORM_KEY_G,
     PLATFORM_KEYS,
 };
 
@@ -254,3 +257,4 @@ int PlatformAcquireInstanceLock();
 // ---------------------------------------------------------------------------
 // Trace points for the simulator; the real game ignores them.
 void PlatformTrace(const char* event, long value);
+void PlatformTraceText(const char* event, const std::string& text);

@@ -21,6 +21,7 @@ enum SimCommandKind {
     SIM_CLOCK,     // clock MS
     SIM_PRINT,     // print board|state|menu|saved|status
     SIM_SHOT,      // shot FILE
+    SIM_WATCH,     // watch verdict
 };
 
 enum SimPrintWhat { SIM_PRINT_BOARD, SIM_PRINT_STATE, SIM_PRINT_MENU, SIM_PRINT_SAVED, SIM_PRINT_STATUS };
@@ -30,6 +31,7 @@ struct SimCommand {
     std::vector<PlatformKey> keys; // hold: keys to hold down
     uint64_t frames = 0;           // run
     PlatformMouseButton button = PLATFORM_BUTTON_LEFT;  // click
+    bool doubleClick = false;      // click double: the second press of a double click
     int x = 0, y = 0;              // click: picture pixel
     uint32_t value = 0;            // menu: command id; clock: milliseconds
     bool on = false;               // focus
@@ -60,6 +62,7 @@ struct SimSession {
     bool homeIsTemporary = false;
     bool draining = false;         // a run with the focus off waits for the event queue to empty
     bool closePressed = false;     // the script has ended and the close box was pressed
+    bool watchVerdict = false;     // the editor's verdicts are printed as events
 };
 
 extern SimSession Sim;

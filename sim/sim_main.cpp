@@ -7,6 +7,7 @@
 #include "sim/sim.h"
 
 #include "app/app.h"
+#include "app/editor_verdict.h"
 #include "platform/headless/headless.h"
 
 #include "quagmore_version.h"
@@ -38,6 +39,8 @@ int main(int argc, char** argv)
     PlatformSetDirectories(Sim.options.dataDir, Sim.home);
     HeadlessReset();
     SimInstallHooks();
+    // The verdict is decided within the frame that asks: every run alike.
+    EditorVerdictUseInline();
     int code = AppMain();
     SimEvent("exit " + std::to_string(code));
 

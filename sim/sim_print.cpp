@@ -81,6 +81,9 @@ void SimPrintState()
     PrintValue("moves", s.moves);
     PrintValue("pushes", s.pushes);
     PrintValue("undo", static_cast<long long>(s.undo.size()));
+    PrintValue("editorundo", static_cast<long long>(s.edit.undo.size()));
+    PrintValue("grid", s.edit.grid);
+    PrintValue("playtest", s.edit.playTest);
     PrintValue("clock", ClockNow());
     PrintValue("frame", static_cast<long long>(HeadlessFramesBegun()));
 }

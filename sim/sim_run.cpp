@@ -39,6 +39,7 @@ bool Execute(const SimCommand& command)
         event.button = command.button;
         event.x = command.x;
         event.y = command.y;
+        event.doubleClick = command.doubleClick;
         HeadlessQueueEvent(event);
         return false;
     case SIM_MENU:
@@ -64,6 +65,9 @@ bool Execute(const SimCommand& command)
         case SIM_PRINT_SAVED: SimPrintSaved(); break;
         case SIM_PRINT_STATUS: SimPrintStatus(); break;
         }
+        return false;
+    case SIM_WATCH:
+        Sim.watchVerdict = true;
         return false;
     case SIM_SHOT:
         if (!SimWriteShot(command.file, &error))
@@ -156,6 +160,13 @@ void OnTrace(const char* event, long value)
     SimEvent(std::string(event) + " " + std::to_string(value));
 }
 
+// Only the verdict is traced as text; scripts ask for it with "watch verdict".
+void OnTraceText(const char* event, const char* text)
+{
+    if (Sim.watchVerdict)
+        SimEvent(std::string(event) + " " + text);
+}
+
 } // namespace
 
 void SimInstallHooks()
@@ -169,6 +180,7 @@ void SimInstallHooks()
     hooks.helpBox = OnHelpBox;
     hooks.beep = OnBeep;
     hooks.trace = OnTrace;
+    hooks.traceText = OnTraceText;
     HeadlessSetHooks(hooks);
 }
 

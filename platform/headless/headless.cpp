@@ -444,3 +444,9 @@ void PlatformTrace(const char* event, long value)
     if (Headless.hooks.trace != nullptr)
         Headless.hooks.trace(event, value);
 }
+
+void PlatformTraceText(const char* event, const std::string& text)
+{
+    if (Headless.hooks.traceText != nullptr)
+        Headless.hooks.traceText(event, text.c_str());
+}

@@ -21,6 +21,7 @@ struct HeadlessHooks {
     void (*helpBox)(bool open) = nullptr;               // the help panel opens, or closes
     void (*beep)() = nullptr;
     void (*trace)(const char* event, long value) = nullptr;
+    void (*traceText)(const char* event, const char* text) = nullptr;
 };
 
 enum HeadlessSoundAction { HEADLESS_SOUND_PLAY, HEADLESS_SOUND_STOP };

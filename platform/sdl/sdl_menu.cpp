@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 
 namespace {
 
@@ -84,12 +85,23 @@ void DrawItems(const std::vector<PlatformMenuItem>& items, char key)
     }
 }
 
-// The status line, right-aligned in the bar when there is room beside the menus.
+// The status line, right-aligned in the bar when there is room beside the
+// menus. A line too long for the bar loses its first parts (they are
+// separated by three blanks) until it fits: the end, where the editor's
+// verdict stands, stays.
 void DrawStatus()
 {
-    const std::string shown = PlatformStatusShown();
-    float width = ImGui::CalcTextSize(shown.c_str()).x;
-    float x = ImGui::GetWindowContentRegionMax().x - width - ImGui::GetStyle().ItemSpacing.x;
+    const char* const PART_GAP = "   ";
+    std::string shown = PlatformStatusShown();
+    float x = 0;
+    for (;;) {
+        float width = ImGui::CalcTextSize(shown.c_str()).x;
+        x = ImGui::GetWindowContentRegionMax().x - width - ImGui::GetStyle().ItemSpacing.x;
+        size_t gap = shown.find(PART_GAP);
+        if (x > ImGui::GetCursorPosX() || gap == std::string::npos)
+            break;
+        shown.erase(0, gap + std::strlen(PART_GAP));
+    }
     if (shown.empty() || x <= ImGui::GetCursorPosX())
         return;
     ImGui::SameLine(x);

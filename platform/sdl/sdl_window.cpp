@@ -33,17 +33,14 @@ bool IsPictureButton(uint8_t button)
     return button == SDL_BUTTON_LEFT || button == SDL_BUTTON_RIGHT;
 }
 
-// A press on the picture area becomes a press in picture pixels. An even
-// click count is the second press of a double click, which is not handed on.
+// A press on the picture area becomes a press in picture pixels. Every press
+// counts: an even click count marks the second press of a double click.
 void HandleMousePress(const SDL_MouseButtonEvent& press)
 {
     if (Sdl.window == nullptr || press.windowID != SDL_GetWindowID(Sdl.window))
         return;
     // The menu, an open popup or a modal box takes the press.
     if (Sdl.popupOpen || Sdl.dialog.kind != SdlDialog::None || !IsPictureButton(press.button))
-        return;
-    bool doubleClick = press.clicks >= 2 && press.clicks % 2 == 0;
-    if (doubleClick)
         return;
     int x = 0;
     int y = 0;
@@ -56,6 +53,7 @@ void HandleMousePress(const SDL_MouseButtonEvent& press)
     event.button = press.button == SDL_BUTTON_LEFT ? PLATFORM_BUTTON_LEFT : PLATFORM_BUTTON_RIGHT;
     event.x = x;
     event.y = y;
+    event.doubleClick = press.clicks >= 2 && press.clicks % 2 == 0;
     PlatformPostEvent(event);
 }
 

@@ -3,6 +3,8 @@
 // and two copies of a model stepped alike draw and do alike.
 #include "game_fixture.h"
 
+#include "game/editor.h"
+
 #include "support/tile_sheet.h"
 
 #include <SDL.h>
@@ -72,7 +74,7 @@ TEST_F(RenderTest, LayersFollowTheBoardAndDrawingChangesNothing)
     EXPECT_EQ(Pixel(picture, 6 * CELL_SIZE + 40, 3 * CELL_SIZE + 25), LandFrame(14));
     EXPECT_EQ(CellPixel(picture, 0, 0), WATER);
     EXPECT_EQ(Pixel(picture, 10 * CELL_SIZE + 49, 11 * CELL_SIZE + 49), WATER);
-    // The land picture of the last pile laid is what the editor shows land with.
+    // The land picture of the last pile laid is kept.
     EXPECT_EQ(model.landFrame, 14);
     EXPECT_EQ(model.exitX, 2 * CELL_SIZE);
 
@@ -80,10 +82,72 @@ TEST_F(RenderTest, LayersFollowTheBoardAndDrawingChangesNothing)
     model.clearBoard = 0;
     GameStep(model, GameInput(), 200, store, effects);
     GameRender(model, sprites, picture);
-    EXPECT_EQ(CellPixel(picture, 1, 1), LandFrame(14));
-    EXPECT_EQ(CellPixel(picture, 2, 5), LandFrame(14));   // the exit on land shows the land around it
+    // The editor draws each land cell with its own shore, as play does.
+    EXPECT_EQ(CellPixel(picture, 1, 1), LandFrame(10));
+    EXPECT_EQ(CellPixel(picture, 2, 5), ISLAND);   // the exit on its own island
     EXPECT_EQ(Pixel(picture, 2 * CELL_SIZE + 25, 5 * CELL_SIZE + 25), ExitOnLand(0));
-    EXPECT_EQ(CellPixel(picture, 11, 11), LandFrame(14));   // the start cell became land in play
+    EXPECT_EQ(CellPixel(picture, 11, 11), LandFrame(5));   // the start cell became land in play: water left and above
+}
+
+// The editor draws its board as play draws the same board: shores, corners,
+// piles, exits on their land, the player on the start cell; pixel for pixel.
+// G lays the grid over it and frames the cell just pressed, and nothing else.
+TEST_F(RenderTest, EditorDrawsTheBoardAsPlayDoesWithTheGridOnRequest)
+{
+    const Lines rows = {"~~~~~~~~~~~~", "~..o..~~.~~~", "~.~~~.~~..E~", "~.~@~.~~~~~~",
+                        "~.....~~~o~~", "~~~E~~~~.~~~", "~~~.~~~..~~~"};
+    MemoryLevelStore store;
+    store.levels[1] = LevelFromText(rows);
+    GameModel model = ModelOnLevel(store, 1);
+    model.newSparkle = 0;
+    model.sparkleTime = 0;
+    GameEffects effects;
+    GameStep(model, GameInput(), 100, store, effects);
+    GameRender(model, sprites, picture);
+    SDL_Surface* play = SDL_DuplicateSurface(picture);
+
+    // The board as the editor holds it: the start cell as drawn.
+    const std::vector<int8_t> drawn = LevelFromText(rows);
+    for (int column = 0; column < BOARD_SIZE; ++column)
+        for (int row = 0; row < BOARD_SIZE; ++row)
+            model.board[column][row] = drawn[LevelByteIndex(column, row)];
+    model.editor = 1;
+    model.clearBoard = 0;
+    GameStep(model, GameInput(), 200, store, effects);
+    GameRender(model, sprites, picture);
+    EXPECT_TRUE(SamePicture(play, picture));
+
+    GamePressRecord(model, BUTTON_LEFT, 7 * CELL_SIZE + 10, 9 * CELL_SIZE + 10);   // water to land at (7, 9)
+    GameStep(model, Holding(&GameInput::grid), 300, store, effects);
+    GameRender(model, sprites, picture);
+    SDL_Surface* grid = SDL_DuplicateSurface(picture);
+    GameStep(model, Holding(&GameInput::grid), 317, store, effects);   // held: no second toggle
+    EXPECT_EQ(model.edit.grid, 1);
+    for (int frame = 0; frame < EDITOR_PRESS_HIGHLIGHT_FRAMES; ++frame)
+        GameStep(model, GameInput(), 317, store, effects);
+    GameRender(model, sprites, picture);
+    SDL_Surface* gridOnly = SDL_DuplicateSurface(picture);
+    GameStep(model, Holding(&GameInput::grid), 400, store, effects);
+    EXPECT_EQ(model.edit.grid, 0);
+    GameRender(model, sprites, picture);
+    int lines = 0, frame = 0, other = 0;
+    for (int y = 0; y < picture->h; ++y)
+        for (int x = 0; x < picture->w; ++x) {
+            bool onLine = (x % CELL_SIZE == 0 && x > 0) || (y % CELL_SIZE == 0 && y > 0);
+            bool differs = Pixel(gridOnly, x, y) != Pixel(picture, x, y);
+            lines += onLine && differs;
+            other += !onLine && differs;
+            frame += Pixel(grid, x, y) != Pixel(gridOnly, x, y);
+        }
+    EXPECT_EQ(lines, 2 * (BOARD_SIZE - 1) * BOARD_SIZE * CELL_SIZE - (BOARD_SIZE - 1) * (BOARD_SIZE - 1));
+    EXPECT_EQ(other, 0);
+    // The pressed cell's frame lies within the cell.
+    EXPECT_GT(frame, 0);
+    EXPECT_NE(Pixel(grid, 7 * CELL_SIZE + 1, 9 * CELL_SIZE + 25), Pixel(gridOnly, 7 * CELL_SIZE + 1, 9 * CELL_SIZE + 25));
+    EXPECT_EQ(Pixel(grid, 6 * CELL_SIZE + 25, 9 * CELL_SIZE + 25), Pixel(gridOnly, 6 * CELL_SIZE + 25, 9 * CELL_SIZE + 25));
+    SDL_FreeSurface(play);
+    SDL_FreeSurface(grid);
+    SDL_FreeSurface(gridOnly);
 }
 
 // Over the land frames: a lone cell drawn as the island, a cell whose frame
@@ -108,7 +172,7 @@ TEST_F(RenderTest, ShorePiecesCompleteTheLandFrames)
 
     EXPECT_EQ(CellPixel(picture, 9, 1), ISLAND);
     EXPECT_EQ(CellPixel(picture, 9, 5), LandFrame(14));
-    EXPECT_EQ(model.landFrame, 3);   // the pile's own frame, water above, stays the editor's
+    EXPECT_EQ(model.landFrame, 3);   // the pile's own frame, water above
     const int x = 6 * CELL_SIZE, y = 7 * CELL_SIZE, far = CELL_SIZE - 3;
     EXPECT_EQ(Pixel(picture, x + 2, y + far), PILE);
     EXPECT_EQ(Pixel(picture, x + far, y + far), TestCellColour(TEST_CORNER_COLUMN + int{SHEET_CORNER_BOTTOM_RIGHT}, TEST_CORNER_ROW));

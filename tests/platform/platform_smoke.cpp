@@ -89,7 +89,10 @@ void HandleEvent(const PlatformEvent& event)
             PlatformViewSetZoom(static_cast<int>(event.command - COMMAND_ZOOM_1) + 1);
         break;
     case PLATFORM_EVENT_MOUSE_PRESS:
-        Report(event.button == PLATFORM_BUTTON_LEFT ? "left %ld %ld" : "right %ld %ld", event.x, event.y);
+        if (event.doubleClick)
+            Report(event.button == PLATFORM_BUTTON_LEFT ? "left %ld %ld double" : "right %ld %ld double", event.x, event.y);
+        else
+            Report(event.button == PLATFORM_BUTTON_LEFT ? "left %ld %ld" : "right %ld %ld", event.x, event.y);
         break;
     case PLATFORM_EVENT_QUIT:
         break;
