@@ -58,6 +58,7 @@ int AppMain()
 
     GameStartup();
     ShowProgressNotice();
+    RecordsShowInMenu();
     AppStartLevel();
     RunMainLoop();
     GameShutdown();

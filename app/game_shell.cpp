@@ -31,19 +31,11 @@ class FileLevelStore : public GameLevelStore {
 public:
     bool LevelRead(int32_t level, int8_t* bytes, size_t size) override
     {
-        std::string path = PlatformFindDataFile(LevelFileName(level));
         std::string why;
-        // Only a regular file of a sensible size is read: a FIFO or a device
-        // is never waited on.
-        std::FILE* file = PlatformOpenRegularFile(path, LEVEL_FILE_MAX_BYTES, &why);
-        if (file == nullptr) {
-            ReportFileProblem(path, why);
+        if (!AppReadLevelFile(level, bytes, size, &why)) {
+            ReportFileProblem(PlatformFindDataFile(LevelFileName(level)), why);
             return false;
         }
-        // A shorter file fills only the first bytes; the rest keep what they held.
-        size_t ignored = std::fread(bytes, 1, size, file);
-        (void)ignored;
-        std::fclose(file);
         return true;
     }
 
@@ -81,6 +73,25 @@ void StoreProgress(int32_t level)
 GameLevelStore& AppLevelStore()
 {
     return LevelFiles;
+}
+
+bool AppReadLevelFile(int32_t level, int8_t* bytes, size_t size, std::string* why)
+{
+    std::string path = PlatformFindDataFile(LevelFileName(level));
+    std::string problem;
+    // Only a regular file of a sensible size is read: a FIFO or a device is
+    // never waited on.
+    std::FILE* file = PlatformOpenRegularFile(path, LEVEL_FILE_MAX_BYTES, &problem);
+    if (file == nullptr) {
+        if (why != nullptr)
+            *why = problem;
+        return false;
+    }
+    // A shorter file fills only the first bytes; the rest keep what they held.
+    size_t ignored = std::fread(bytes, 1, size, file);
+    (void)ignored;
+    std::fclose(file);
+    return true;
 }
 
 GameInput AppReadInput()
@@ -128,6 +139,7 @@ void AppApplyEffects(const GameEffects& effects)
         }
         case EFFECT_LEVEL_STARTED:
             PlatformTrace("level", effect.value);
+            RecordsLevelStarted();
             break;
         case EFFECT_LEVELS_OPEN:
             EnableLevelMenu(effect.value);
@@ -137,6 +149,9 @@ void AppApplyEffects(const GameEffects& effects)
             break;
         case EFFECT_PAUSE:
             Pause(static_cast<uint32_t>(effect.value));
+            break;
+        case EFFECT_SOLVED:
+            RecordsSolved(Game.solved);
             break;
         }
     }
@@ -161,7 +176,7 @@ void AppRunFrame()
 
 void AppUpdateStatus()
 {
-    PlatformSetStatus(GameStatusLine(Game));
+    PlatformSetStatus(GameStatusLine(Game, RecordsStatusBest()));
 }
 
 void AppStartLevel()

@@ -57,6 +57,7 @@ void GameStartLevel(GameModel& model, GameLevelStore& store, GameEffects& effect
     model.walk.frame = 0;
     model.moves = 0;
     model.pushes = 0;
+    model.path.clear();
     model.undo.clear();
 }
 

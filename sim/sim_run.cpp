@@ -63,6 +63,8 @@ bool Execute(const SimCommand& command)
         case SIM_PRINT_MENU: SimPrintMenu(); break;
         case SIM_PRINT_SAVED: SimPrintSaved(); break;
         case SIM_PRINT_STATUS: SimPrintStatus(); break;
+        case SIM_PRINT_RECORDS: SimPrintRecords(); break;
+        case SIM_PRINT_MARKS: SimPrintMarks(); break;
         }
         return false;
     case SIM_SHOT:
@@ -151,9 +153,9 @@ void OnBeep()
     SimEvent("beep");
 }
 
-void OnTrace(const char* event, long value)
+void OnTrace(const char* event, const char* values)
 {
-    SimEvent(std::string(event) + " " + std::to_string(value));
+    SimEvent(std::string(event) + " " + values);
 }
 
 } // namespace

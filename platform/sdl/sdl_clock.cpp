@@ -15,3 +15,7 @@ void PlatformSleep(uint32_t ms)
 void PlatformTrace(const char*, long)
 {
 }
+
+void PlatformTraceText(const char*, const std::string&)
+{
+}
