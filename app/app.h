@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 enum : uint16_t {
@@ -58,11 +59,23 @@ void WriteSavedLevel(uint8_t level);
 // set aside), once.
 void ShowProgressNotice();
 void EnableLevelMenu(int32_t level);
+// Records: the Levels menu marked with each level's best result.
+void RecordsShowInMenu();
+// A level has started: the status line's best becomes that of its board.
+void RecordsLevelStarted();
+GameBest RecordsStatusBest();
+// A level solved in play: kept where it beats a record, and the file written
+// only then.
+void RecordsSolved(const GameSolve& solve);
 int GameStartup();
 int GameShutdown();
 
 // The level files of the data directories, as the game's steps ask for them.
 GameLevelStore& AppLevelStore();
+// Reads up to size bytes of a level's file into bytes; bytes past the file's
+// end keep what they held. False when it can't be opened, with *why (when
+// given) saying why.
+bool AppReadLevelFile(int32_t level, int8_t* bytes, size_t size, std::string* why);
 // The keys of this frame as the game's input.
 GameInput AppReadInput();
 // Carries out a step's effects in their order.

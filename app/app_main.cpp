@@ -59,6 +59,7 @@ int AppMain()
 
     GameStartup();
     ShowProgressNotice();
+    RecordsShowInMenu();
     AppStartLevel();
     RunMainLoop();
     EditorVerdictStop();

@@ -34,19 +34,11 @@ class FileLevelStore : public GameLevelStore {
 public:
     bool LevelRead(int32_t level, int8_t* bytes, size_t size) override
     {
-        std::string path = PlatformFindDataFile(LevelFileName(level));
         std::string why;
-        // Only a regular file of a sensible size is read: a FIFO or a device
-        // is never waited on.
-        std::FILE* file = PlatformOpenRegularFile(path, LEVEL_FILE_MAX_BYTES, &why);
-        if (file == nullptr) {
-            ReportFileProblem(path, why);
+        if (!AppReadLevelFile(level, bytes, size, &why)) {
+            ReportFileProblem(PlatformFindDataFile(LevelFileName(level)), why);
             return false;
         }
-        // A shorter file fills only the first bytes; the rest keep what they held.
-        size_t ignored = std::fread(bytes, 1, size, file);
-        (void)ignored;
-        std::fclose(file);
         return true;
     }
 
@@ -84,6 +76,25 @@ void StoreProgress(int32_t level)
 GameLevelStore& AppLevelStore()
 {
     return LevelFiles;
+}
+
+bool AppReadLevelFile(int32_t level, int8_t* bytes, size_t size, std::string* why)
+{
+    std::string path = PlatformFindDataFile(LevelFileName(level));
+    std::string problem;
+    // Only a regular file of a sensible size is read: a FIFO or a device is
+    // never waited on.
+    std::FILE* file = PlatformOpenRegularFile(path, LEVEL_FILE_MAX_BYTES, &problem);
+    if (file == nullptr) {
+        if (why != nullptr)
+            *why = problem;
+        return false;
+    }
+    // A shorter file fills only the first bytes; the rest keep what they held.
+    size_t ignored = std::fread(bytes, 1, size, file);
+    (void)ignored;
+    std::fclose(file);
+    return true;
 }
 
 GameInput AppReadInput()
@@ -133,6 +144,7 @@ void AppApplyEffects(const GameEffects& effects)
         }
         case EFFECT_LEVEL_STARTED:
             PlatformTrace("level", effect.value);
+            RecordsLevelStarted();
             break;
         case EFFECT_LEVELS_OPEN:
             EnableLevelMenu(effect.value);
@@ -144,6 +156,9 @@ void AppApplyEffects(const GameEffects& effects)
             break;
         case EFFECT_PAUSE:
             Pause(static_cast<uint32_t>(effect.value));
+            break;
+        case EFFECT_SOLVED:
+            RecordsSolved(Game.solved);
             break;
         }
     }
@@ -170,7 +185,7 @@ void AppRunFrame()
 
 void AppUpdateStatus()
 {
-    std::string line = GameStatusLine(Game);
+    std::string line = GameStatusLine(Game, RecordsStatusBest());
     EditorVerdictAsk(Game);
     const std::string verdict = EditorVerdictText();
     if (!verdict.empty())

@@ -124,6 +124,17 @@ std::vector<Seed> ProgressSeeds()
     };
 }
 
+std::vector<Seed> RecordsSeeds()
+{
+    return {
+        {"two", FromText("level=1 board=0123456789abcdef kind=moves moves=3 pushes=1 path=RDL\n"
+                         "level=1 board=0123456789abcdef kind=pushes moves=5 pushes=0 path=URRRD\n")},
+        {"kept", FromText("# notes\nlevel=2 board=00000000000000ff kind=moves moves=2 pushes=0 path=R\n\n")},
+        {"no-newline", FromText("level=12 board=ffffffffffffffff kind=pushes moves=0 pushes=0 path=")},
+        {"crlf", FromText("level=1 board=0123456789abcdef kind=moves moves=1 pushes=0 path=L\r\n")},
+    };
+}
+
 std::vector<Seed> SimScriptSeeds()
 {
     return {
@@ -163,6 +174,7 @@ int main(int argc, char** argv)
                          WriteSeeds(out / "game_level", LevelSeeds(levels, true)) &&
                          WriteSeeds(out / "level_text", LevelSeeds(levels, false)) &&
                          WriteSeeds(out / "progress", ProgressSeeds()) &&
+                         WriteSeeds(out / "records", RecordsSeeds()) &&
                          WriteSeeds(out / "sim_script", SimScriptSeeds());
     return written ? 0 : 1;
 }

@@ -63,6 +63,7 @@ void GameStartBoard(GameModel& model, const int8_t* bytes)
     model.walk.frame = 0;
     model.moves = 0;
     model.pushes = 0;
+    model.path.clear();
     model.undo.clear();
 }
 

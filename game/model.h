@@ -7,6 +7,7 @@
 #include "game/random.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // A walking or glinting picture: the frame shown and where its animation
@@ -40,6 +41,9 @@ struct GameUndoStep {
     GameAnim walk;
     int32_t moves = 0;
     int32_t pushes = 0;
+    // A restart's entry: the moves it took back, as letters. A step's entry
+    // leaves it empty; taking it back shortens the letters to its moves.
+    std::string path;
     bool operator==(const GameUndoStep&) const = default;
 };
 
@@ -66,6 +70,18 @@ struct GameEditorState {
     int32_t drawnExitFrame = 0;         // the exit and player pictures the editor showed
     GameAnim drawnWalk;
     bool operator==(const GameEditorState&) const = default;
+};
+
+// A level solved in play, kept for the shell, which reads it when the step
+// returns EFFECT_SOLVED: the level, the board it was played on (the cell
+// bytes of its file) and the attempt that solved it.
+struct GameSolve {
+    int32_t level = 0;
+    int8_t cells[LEVEL_TILE_BYTES] = {};
+    int32_t moves = 0;
+    int32_t pushes = 0;
+    std::string path;
+    bool operator==(const GameSolve&) const = default;
 };
 
 enum GameViewKind : uint8_t { VIEW_NONE, VIEW_PLAY, VIEW_EDITOR };
@@ -144,6 +160,11 @@ struct GameModel {
     // that pushed a pile.
     int32_t moves = 0;
     int32_t pushes = 0;
+    // The moves of the attempt as letters, one of L, U, R, D per move: they
+    // follow undo and restart as the counters do.
+    std::string path;
+    // The last level solved in play.
+    GameSolve solved;
     // The steps undo can take back, the latest last; a level start empties it.
     std::vector<GameUndoStep> undo;
     uint8_t undoHeld = 0;          // the undo key was down in the last play frame

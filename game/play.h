@@ -19,6 +19,8 @@ int32_t PlayerRow(const GameModel& model);
 bool PlayApplyExitRule(GameModel& model, GameEffects& effects);
 void PlayChooseDirection(GameModel& model, const GameInput& input, GameEffects& effects);
 void PlayDecideMovement(GameModel& model);
+// The letter of a move in a solve's path: L, U, R or D.
+char PlayDirectionLetter(int32_t direction);
 // Places the pile in transit one cell ahead of the player and lands it when
 // it is aligned on its target cell.
 void PlayMovePileInTransit(GameModel& model, GameEffects& effects);

@@ -99,6 +99,7 @@ void PlayStep(GameModel& model, const GameInput& input, uint32_t now, GameLevelS
         if (model.moving && !model.levelComplete) {
             model.undo.push_back(start);
             ++model.moves;
+            model.path += PlayDirectionLetter(model.direction);
             if (model.pushing)
                 ++model.pushes;
         }

@@ -4,21 +4,25 @@
 
 #include "game/anim.h"
 
+#include <algorithm>
+
 namespace {
 
 // What a direction means: the walking animation and the way to the next cell.
+// The letter names the move in a solve's path.
 struct DirectionRule {
     int32_t walkList;
     int32_t columnStep;
     int32_t rowStep;
+    char letter;
 };
 
 const DirectionRule DIRECTION_RULES[] = {
-    {0, 0, 0},    // none
-    {0, -1, 0},   // left
-    {2, 0, -1},   // up
-    {1, 1, 0},    // right
-    {3, 0, 1},    // down
+    {0, 0, 0, '?'},    // none
+    {0, -1, 0, 'L'},   // left
+    {2, 0, -1, 'U'},   // up
+    {1, 1, 0, 'R'},    // right
+    {3, 0, 1, 'D'},    // down
 };
 
 bool IsAligned(int32_t coordinate)
@@ -57,6 +61,14 @@ void SolveLevel(GameModel& model, GameEffects& effects)
     model.currentLevel = static_cast<uint8_t>(model.currentLevel + 1);
     if (model.currentLevel > LAST_LEVEL)
         model.currentLevel = LAST_LEVEL;
+
+    GameSolve& solved = model.solved;
+    solved.level = model.resetLevel;
+    std::copy(model.levelBuffer, model.levelBuffer + LEVEL_TILE_BYTES, solved.cells);
+    solved.moves = model.moves;
+    solved.pushes = model.pushes;
+    solved.path = model.path;
+    effects.Add(EFFECT_SOLVED, solved.level);
 }
 
 } // namespace
@@ -101,6 +113,13 @@ void PlayChooseDirection(GameModel& model, const GameInput& input, GameEffects& 
         model.direction = DIRECTION_RIGHT;
     if (input.down)
         model.direction = DIRECTION_DOWN;
+}
+
+char PlayDirectionLetter(int32_t direction)
+{
+    if (direction < DIRECTION_LEFT || direction > DIRECTION_DOWN)
+        direction = DIRECTION_NONE;
+    return DIRECTION_RULES[direction].letter;
 }
 
 void PlayDecideMovement(GameModel& model)

@@ -18,17 +18,25 @@ std::string Counters(const GameModel& model)
 
 } // namespace
 
-std::string GameStatusLine(const GameModel& model)
+int32_t GameStatusLevel(const GameModel& model)
+{
+    // Once solved, the level number has moved on; the line names the level
+    // the sequence belongs to until the next one starts.
+    return model.levelComplete ? model.resetLevel : model.currentLevel;
+}
+
+std::string GameStatusLine(const GameModel& model, const GameBest& best)
 {
     if (model.editor)
         return EditorBoardTouched(model) ? EDITOR_STATUS_TOUCHED : EDITOR_STATUS;
     if (model.edit.playTest)
         return std::string(PLAY_TEST_STATUS) + STATUS_GAP + Counters(model) + STATUS_GAP + PLAY_TEST_BACK;
-    // Once solved, the level number has moved on; the line names the level
-    // the sequence belongs to until the next one starts.
-    int32_t level = model.levelComplete ? model.resetLevel : model.currentLevel;
-    std::string line = "Level " + std::to_string(level);
+    std::string line = "Level " + std::to_string(GameStatusLevel(model));
     line += STATUS_GAP;
     line += Counters(model);
+    if (best.known) {
+        line += STATUS_GAP;
+        line += "Best " + std::to_string(best.moves) + " / " + std::to_string(best.pushes);
+    }
     return line;
 }

@@ -37,6 +37,7 @@ enum GameEffectKind : uint8_t {
     EFFECT_PROGRESS,       // value: the level reached; opens it in the menu and saves it when higher
                            // (never made in a play-test, whose solve counts for nothing)
     EFFECT_PAUSE,          // value: milliseconds the shell waits before the frame is shown
+    EFFECT_SOLVED,         // value: the level solved in play; the model's `solved` tells how
 };
 
 struct GameEffect {
@@ -85,9 +86,17 @@ void GameChooseLevel(GameModel& model, int32_t level, GameLevelStore& store, Gam
 // position before it returns with the next undo. In the editor and in the
 // level-complete sequence it is a plain level start.
 void GameRestartLevel(GameModel& model, GameLevelStore& store, GameEffects& effects);
-// The status line of the menu bar: the level and its counters in play, the
-// editor's keys in the editor.
-std::string GameStatusLine(const GameModel& model);
+// The best result of the level the status line names, as the shell knows it.
+struct GameBest {
+    bool known = false;
+    int32_t moves = 0;
+    int32_t pushes = 0;
+};
+// The status line of the menu bar: the level, its counters and, when known,
+// its best result in play; the editor's keys in the editor.
+std::string GameStatusLine(const GameModel& model, const GameBest& best = {});
+// The level the status line names.
+int32_t GameStatusLevel(const GameModel& model);
 // A mouse press on the picture, kept for the editor's next frame. Every
 // press counts, the second of a double click too.
 void GamePressRecord(GameModel& model, GameButton button, int32_t x, int32_t y);

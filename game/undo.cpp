@@ -52,6 +52,10 @@ void UndoRestore(GameModel& model, const GameUndoStep& step)
     model.walk = step.walk;
     model.moves = step.moves;
     model.pushes = step.pushes;
+    if (step.path.size() == static_cast<size_t>(step.moves))
+        model.path = step.path;
+    else
+        model.path.resize(static_cast<size_t>(step.moves));
     model.direction = DIRECTION_NONE;
     model.moving = 0;
     model.pushing = 0;
@@ -96,6 +100,7 @@ void GameRestartLevel(GameModel& model, GameLevelStore& store, GameEffects& effe
     bool midStep = !PlayerAligned(model);
     GameUndoStep before = UndoCapture(model);
     const GameEditorBoard editorBefore = EditorBoardOf(model);
+    before.path = model.path;
     std::vector<GameUndoStep> history = std::move(model.undo);
     GameResetLevel(model, store, effects);
     // In the editor the reset is a load of the level's board.
@@ -104,7 +109,10 @@ void GameRestartLevel(GameModel& model, GameLevelStore& store, GameEffects& effe
         return;
     model.undo = std::move(history);
     // In the middle of a step, the step's own entry already holds where it
-    // began; a restart on the start position (R held) adds nothing.
-    if (!midStep && !SamePosition(before, UndoCapture(model)))
+    // began, and now the moves before it as well; a restart on the start
+    // position (R held) adds nothing.
+    if (midStep && !model.undo.empty())
+        model.undo.back().path = before.path.substr(0, static_cast<size_t>(model.undo.back().moves));
+    else if (!midStep && !SamePosition(before, UndoCapture(model)))
         model.undo.push_back(before);
 }

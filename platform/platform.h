@@ -100,6 +100,11 @@ int PlatformWindowActive();
 void PlatformMenuEnable(uint32_t command, int enabled);
 // 1 when the command's item is enabled.
 int PlatformMenuIsEnabled(uint32_t command);
+// Sets the mark of one menu command: a check mark and the text at the
+// right of the item; an empty text takes both away.
+void PlatformMenuSetMark(uint32_t command, const std::string& mark);
+// The command item's mark, empty when it has none.
+std::string PlatformMenuMark(uint32_t command);
 // Modal message box with an empty title and an OK button.
 void PlatformMessageBox(const char* text);
 // Modal About box; returns when it is closed.
@@ -257,4 +262,5 @@ int PlatformAcquireInstanceLock();
 // ---------------------------------------------------------------------------
 // Trace points for the simulator; the real game ignores them.
 void PlatformTrace(const char* event, long value);
+// A trace point whose values are written as text.
 void PlatformTraceText(const char* event, const std::string& text);

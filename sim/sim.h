@@ -19,12 +19,20 @@ enum SimCommandKind {
     SIM_CLOSE,     // close
     SIM_FOCUS,     // focus off|on
     SIM_CLOCK,     // clock MS
-    SIM_PRINT,     // print board|state|menu|saved|status
+    SIM_PRINT,     // print board|state|menu|saved|status|records|marks
     SIM_SHOT,      // shot FILE
     SIM_WATCH,     // watch verdict
 };
 
-enum SimPrintWhat { SIM_PRINT_BOARD, SIM_PRINT_STATE, SIM_PRINT_MENU, SIM_PRINT_SAVED, SIM_PRINT_STATUS };
+enum SimPrintWhat {
+    SIM_PRINT_BOARD,
+    SIM_PRINT_STATE,
+    SIM_PRINT_MENU,
+    SIM_PRINT_SAVED,
+    SIM_PRINT_STATUS,
+    SIM_PRINT_RECORDS,
+    SIM_PRINT_MARKS,
+};
 
 struct SimCommand {
     SimCommandKind kind = SIM_CLOSE;
@@ -110,5 +118,11 @@ void SimPrintState();
 void SimPrintMenu();
 void SimPrintSaved();
 void SimPrintStatus();
+// "records=N" and the records file's N lines as they are; "records=none"
+// without a file, "records=unreadable" for one that can't be read.
+void SimPrintRecords();
+// "marks=" and the marks of the Levels menu: "N: TEXT" for each marked
+// level, joined by "; ".
+void SimPrintMarks();
 // Writes the back surface as a 24-bit BMP. False with *error when it can't.
 bool SimWriteShot(const std::string& path, std::string* error);

@@ -1,5 +1,6 @@
 // What the simulator prints: events as they happen, and the board, the game
-// state, the level menu, the saved progress and pictures on request.
+// state, the level menu and its marks, the saved progress, the records and
+// pictures on request.
 #include "sim/sim.h"
 
 #include "app/app.h"
@@ -7,6 +8,7 @@
 #include "engine/display.h"
 #include "format/bmp_file.h"
 #include "format/level_format.h"
+#include "platform/common/records.h"
 #include "platform/headless/headless.h"
 
 #include <SDL.h>
@@ -108,6 +110,34 @@ void SimPrintSaved()
 void SimPrintStatus()
 {
     SimOutput("status=" + PlatformStatusShown());
+}
+
+void SimPrintRecords()
+{
+    RecordsFile file = RecordsLoad(RecordsPath());
+    if (file.state == RecordsState::Missing) {
+        SimOutput("records=none");
+        return;
+    }
+    if (file.state == RecordsState::Unreadable) {
+        SimOutput("records=unreadable");
+        return;
+    }
+    SimOutput("records=" + std::to_string(file.lines.size()));
+    for (const RecordsLine& line : file.lines)
+        SimOutput(line.text);
+}
+
+void SimPrintMarks()
+{
+    std::string marks;
+    for (uint32_t command = IDM_LEVEL_1; command <= IDM_LEVEL_LAST; ++command) {
+        std::string mark = PlatformMenuMark(command);
+        if (mark.empty())
+            continue;
+        marks += (marks.empty() ? "" : "; ") + std::to_string(command - IDM_LEVEL_1 + 1) + ": " + mark;
+    }
+    SimOutput("marks=" + marks);
 }
 
 bool SimWriteShot(const std::string& path, std::string* error)

@@ -6,6 +6,7 @@
 #include "platform/headless/headless.h"
 
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -64,6 +65,8 @@ bool Execute(const SimCommand& command)
         case SIM_PRINT_MENU: SimPrintMenu(); break;
         case SIM_PRINT_SAVED: SimPrintSaved(); break;
         case SIM_PRINT_STATUS: SimPrintStatus(); break;
+        case SIM_PRINT_RECORDS: SimPrintRecords(); break;
+        case SIM_PRINT_MARKS: SimPrintMarks(); break;
         }
         return false;
     case SIM_WATCH:
@@ -155,16 +158,12 @@ void OnBeep()
     SimEvent("beep");
 }
 
-void OnTrace(const char* event, long value)
+// The verdict is printed only once a script asks for it with "watch verdict".
+void OnTrace(const char* event, const char* values)
 {
-    SimEvent(std::string(event) + " " + std::to_string(value));
-}
-
-// Only the verdict is traced as text; scripts ask for it with "watch verdict".
-void OnTraceText(const char* event, const char* text)
-{
-    if (Sim.watchVerdict)
-        SimEvent(std::string(event) + " " + text);
+    if (std::strcmp(event, "verdict") == 0 && !Sim.watchVerdict)
+        return;
+    SimEvent(std::string(event) + " " + values);
 }
 
 } // namespace
@@ -180,7 +179,6 @@ void SimInstallHooks()
     hooks.helpBox = OnHelpBox;
     hooks.beep = OnBeep;
     hooks.trace = OnTrace;
-    hooks.traceText = OnTraceText;
     HeadlessSetHooks(hooks);
 }
 

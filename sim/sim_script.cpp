@@ -126,7 +126,7 @@ bool ParseClick(std::vector<std::string> words, SimCommand* command, std::string
 
 bool ParsePrint(const std::vector<std::string>& words, SimCommand* command, std::string* error)
 {
-    const char* form = "print board|state|menu|saved|status";
+    const char* form = "print board|state|menu|saved|status|records|marks";
     if (!WantArguments(words, 1, form, error))
         return false;
     const std::string what = Lower(words[1]);
@@ -140,6 +140,10 @@ bool ParsePrint(const std::vector<std::string>& words, SimCommand* command, std:
         command->what = SIM_PRINT_SAVED;
     else if (what == "status")
         command->what = SIM_PRINT_STATUS;
+    else if (what == "records")
+        command->what = SIM_PRINT_RECORDS;
+    else if (what == "marks")
+        command->what = SIM_PRINT_MARKS;
     else {
         *error = std::string("expected \"") + form + "\"";
         return false;

@@ -22,5 +22,9 @@ int PlatformTakeEvent(std::deque<PlatformEvent>& queue, PlatformEvent* event);
 // Queues the event that ends the main loop.
 void PlatformPostQuitEvent();
 
+// The saved progress file; the files kept beside it (the records) take their
+// directory from it.
+std::string PlatformProgressPath();
+
 // What the status line shows: the text, or "Paused" while the window is inactive.
 std::string PlatformStatusFor(const std::string& text, bool active);

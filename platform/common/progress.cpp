@@ -45,11 +45,6 @@ struct ProgressNotes {
 
 ProgressNotes Notes;
 
-std::string ProgressPath()
-{
-    return PlatformUserConfigDir() + "/" + PROGRESS_FILE;
-}
-
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\r';
@@ -118,7 +113,7 @@ ProgressFile ProgressLoad()
     ProgressFile file;
     std::string text;
     std::string why;
-    if (!SafeFileRead(ProgressPath(), PROGRESS_MAX_BYTES, &text, &why)) {
+    if (!SafeFileRead(PlatformProgressPath(), PROGRESS_MAX_BYTES, &text, &why)) {
         if (errno != ENOENT) {
             file.state = ProgressState::Damaged;
             file.why = why;
@@ -139,7 +134,7 @@ ProgressFile ProgressLoad()
 // Moves a damaged file out of the way, unless an earlier one is there already.
 void SetAside(const ProgressFile& file)
 {
-    std::string path = ProgressPath();
+    std::string path = PlatformProgressPath();
     std::string aside = PlatformUserConfigDir() + "/" + PROGRESS_SET_ASIDE_FILE;
     struct stat info;
     bool moved = lstat(aside.c_str(), &info) != 0 && errno == ENOENT && std::rename(path.c_str(), aside.c_str()) == 0;
@@ -163,6 +158,11 @@ void SetAside(const ProgressFile& file)
 }
 
 } // namespace
+
+std::string PlatformProgressPath()
+{
+    return PlatformUserConfigDir() + "/" + PROGRESS_FILE;
+}
 
 int PlatformProgressRead(uint8_t* value)
 {
@@ -196,7 +196,7 @@ int PlatformProgressWrite(uint8_t value, std::string* why)
     }
     char text[64];
     int length = std::snprintf(text, sizeof text, "%s=%u\n", PROGRESS_KEY, static_cast<unsigned>(value));
-    if (!SafeFileWrite(ProgressPath(), std::string(text, static_cast<size_t>(length)), PROGRESS_MODE, &problem)) {
+    if (!SafeFileWrite(PlatformProgressPath(), std::string(text, static_cast<size_t>(length)), PROGRESS_MODE, &problem)) {
         if (why != nullptr)
             *why = problem;
         return 0;

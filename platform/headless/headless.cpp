@@ -36,6 +36,7 @@ struct HeadlessPlatform {
     uint64_t presents = 0;
     SDL_Surface* lastPresented = nullptr;
     std::map<uint32_t, bool> menu;
+    std::map<uint32_t, std::string> marks;
     std::map<int, HeadlessSound> sounds;
     int nextSoundHandle = 1;
     std::vector<HeadlessSoundEvent> soundEvents;
@@ -237,6 +238,18 @@ int PlatformMenuIsEnabled(uint32_t command)
 {
     auto item = Headless.menu.find(command);
     return item != Headless.menu.end() && item->second;
+}
+
+void PlatformMenuSetMark(uint32_t command, const std::string& mark)
+{
+    if (Headless.menu.count(command) != 0)
+        Headless.marks[command] = mark;
+}
+
+std::string PlatformMenuMark(uint32_t command)
+{
+    auto mark = Headless.marks.find(command);
+    return mark != Headless.marks.end() ? mark->second : std::string();
 }
 
 // The simulator has no screen: its picture is always shown one to one.
@@ -442,11 +455,11 @@ void PlatformSoundClose()
 void PlatformTrace(const char* event, long value)
 {
     if (Headless.hooks.trace != nullptr)
-        Headless.hooks.trace(event, value);
+        Headless.hooks.trace(event, std::to_string(value).c_str());
 }
 
 void PlatformTraceText(const char* event, const std::string& text)
 {
-    if (Headless.hooks.traceText != nullptr)
-        Headless.hooks.traceText(event, text.c_str());
+    if (Headless.hooks.trace != nullptr)
+        Headless.hooks.trace(event, text.c_str());
 }

@@ -20,8 +20,7 @@ struct HeadlessHooks {
     void (*aboutBox)() = nullptr;
     void (*helpBox)(bool open) = nullptr;               // the help panel opens, or closes
     void (*beep)() = nullptr;
-    void (*trace)(const char* event, long value) = nullptr;
-    void (*traceText)(const char* event, const char* text) = nullptr;
+    void (*trace)(const char* event, const char* values) = nullptr;
 };
 
 enum HeadlessSoundAction { HEADLESS_SOUND_PLAY, HEADLESS_SOUND_STOP };

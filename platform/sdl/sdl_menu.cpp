@@ -77,7 +77,10 @@ void DrawItems(const std::vector<PlatformMenuItem>& items, char key)
         }
         // The command keeps items of the same text apart.
         label += "##" + std::to_string(item.command);
-        if (ImGui::MenuItem(label.c_str(), nullptr, IsChecked(item), item.enabled) || chosen) {
+        // A mark stands where a shortcut would, beside ImGui's drawn check mark.
+        auto marked = Sdl.menuMarks.find(item.command);
+        const char* mark = marked != Sdl.menuMarks.end() && !marked->second.empty() ? marked->second.c_str() : nullptr;
+        if (ImGui::MenuItem(label.c_str(), mark, mark != nullptr || IsChecked(item), item.enabled) || chosen) {
             PostCommand(item.command);
             if (chosen)
                 Sdl.closeMenus = true;
@@ -227,6 +230,18 @@ int PlatformMenuIsEnabled(uint32_t command)
 {
     PlatformMenuItem* item = FindItem(Sdl.menu, command);
     return item != nullptr && item->enabled;
+}
+
+void PlatformMenuSetMark(uint32_t command, const std::string& mark)
+{
+    if (FindItem(Sdl.menu, command) != nullptr)
+        Sdl.menuMarks[command] = mark;
+}
+
+std::string PlatformMenuMark(uint32_t command)
+{
+    auto mark = Sdl.menuMarks.find(command);
+    return mark != Sdl.menuMarks.end() ? mark->second : std::string();
 }
 
 void PlatformSetStatus(const std::string& text)

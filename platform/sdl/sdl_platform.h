@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,7 @@ struct SdlPlatform {
     bool closeMenus = false;             // Escape asks the open menus to close
     char menuKey = 0;                    // a mnemonic key (lower case) waiting for the menus
     std::vector<PlatformMenuItem> menu;
+    std::map<uint32_t, std::string> menuMarks;   // by command: shown at the right with a check mark
     std::string status;                  // the status line, as the game last set it
     std::deque<PlatformEvent> queue;
     SdlDialogState dialog;

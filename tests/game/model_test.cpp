@@ -47,11 +47,17 @@ TEST_F(ModelTest, SolvesALevelAndStartsTheNextWithoutADisplay)
     EXPECT_EQ(model.walk.frame, 2);   // the walk to the right, back at its entry 0
     const uint32_t lastPlayTime = now - 17;
     effects = StepFrames(model, GameInput(), 1, &now, store);
-    ASSERT_EQ(effects.size(), 2u);
+    // The solve is reported with the moves that made it, for the records.
+    ASSERT_EQ(effects.size(), 3u);
     EXPECT_EQ(effects[0].kind, EFFECT_SOUND);
     EXPECT_EQ(effects[0].value, SOUND_APPLAUSE);
-    EXPECT_EQ(effects[1].kind, EFFECT_PROGRESS);
-    EXPECT_EQ(effects[1].value, 2);
+    EXPECT_EQ(effects[1].kind, EFFECT_SOLVED);
+    EXPECT_EQ(effects[1].value, 1);
+    EXPECT_EQ(model.solved.path, "R");
+    EXPECT_EQ(model.solved.moves, 1);
+    EXPECT_EQ(model.solved.pushes, 0);
+    EXPECT_EQ(effects[2].kind, EFFECT_PROGRESS);
+    EXPECT_EQ(effects[2].value, 2);
     EXPECT_EQ(model.completionTime, lastPlayTime);
     EXPECT_EQ(model.exitFrame, 1);
 

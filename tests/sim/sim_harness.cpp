@@ -152,7 +152,20 @@ SimResult SimTest::Run(const std::string& script, const std::string& runHome)
         const size_t equals = line.find('=');
         const std::string name = line.substr(0, equals);
         if (!line.empty() && std::isdigit(static_cast<unsigned char>(line[0]))) {
-            result.events.push_back(line);
+            const bool record = line.compare(line.find(' ') + 1, 7, "record ") == 0;
+            (record ? result.recordEvents : result.events).push_back(line);
+        } else if (name == "records") {
+            // The file's lines follow, as many as the header says.
+            const std::string count = line.substr(equals + 1);
+            Lines file;
+            if (count == "none" || count == "unreadable")
+                file.push_back(count);
+            size_t n = file.empty() ? std::stoul(count) : 0;
+            for (; n > 0 && at + 1 < lines.size(); --n)
+                file.push_back(lines[++at]);
+            result.records.push_back(file);
+        } else if (name == "marks") {
+            result.marks.push_back(line.substr(equals + 1));
         } else if (line.size() == BOARD_SIZE && line.find_first_not_of("~.oE@?") == std::string::npos &&
                    at + BOARD_SIZE <= lines.size()) {
             result.boards.emplace_back(lines.begin() + static_cast<long>(at), lines.begin() + static_cast<long>(at + BOARD_SIZE));

@@ -41,6 +41,11 @@ struct SimResult {
     Lines menus;            // the twelve digits after "levels="
     Lines saved;            // the text after "saved="
     Lines statuses;         // the text after "status="
+    Lines marks;            // the text after "marks="
+    std::vector<Lines> records;  // each `print records`: "none", "unreadable" or the file's lines
+    // The "F record LEVEL MOVES PUSHES" events, kept apart from the others:
+    // the events of the game as it was before records stay as they were.
+    Lines recordEvents;
     // The events whose text after the frame number starts with prefix.
     Lines EventsOf(const std::string& prefix) const;
     // Each state's named fields, as SimState joins them.
