@@ -31,6 +31,9 @@ class FileLevelStore : public GameLevelStore {
 public:
     bool LevelRead(int32_t level, int8_t* bytes, size_t size) override
     {
+        // A level file or pack brought by the player was read whole at the start.
+        if (level != EDITOR_LEVEL && Campaign.kind != CAMPAIGN_SHIPPED)
+            return AppCampaignLevelRead(level, bytes, size);
         std::string path = PlatformFindDataFile(LevelFileName(level));
         std::string why;
         // Only a regular file of a sensible size is read: a FIFO or a device

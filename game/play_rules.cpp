@@ -44,14 +44,14 @@ int32_t CellOrNone(const GameModel& model, int32_t column, int32_t row)
 void SolveLevel(GameModel& model, GameEffects& effects)
 {
     model.levelComplete = 1;
-    if (model.currentLevel == LAST_LEVEL) {
+    if (model.currentLevel == model.lastLevel) {
         model.finishedSound = 1;
         model.allFinished = 1;
     }
     model.resetLevel = model.currentLevel;
     model.currentLevel = static_cast<uint8_t>(model.currentLevel + 1);
-    if (model.currentLevel > LAST_LEVEL)
-        model.currentLevel = LAST_LEVEL;
+    if (model.currentLevel > model.lastLevel)
+        model.currentLevel = model.lastLevel;
     effects.Add(EFFECT_SOUND, SOUND_APPLAUSE);
     model.exitFrame = 1;
 }

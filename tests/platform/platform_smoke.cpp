@@ -91,6 +91,10 @@ void HandleEvent(const PlatformEvent& event)
     case PLATFORM_EVENT_MOUSE_PRESS:
         Report(event.button == PLATFORM_BUTTON_LEFT ? "left %ld %ld" : "right %ld %ld", event.x, event.y);
         break;
+    case PLATFORM_EVENT_DROP:
+        std::printf("drop %s\n", event.path.c_str());
+        std::fflush(stdout);
+        break;
     case PLATFORM_EVENT_QUIT:
         break;
     }
