@@ -27,7 +27,8 @@ const char* const HELP_TEXT =
     "\n"
     "Keys: the arrows walk and push, R restarts the level, D opens the editor\n"
     "(S saves, L loads, Enter leaves it), Esc quits.\n"
-    "Progress is kept in $XDG_CONFIG_HOME/quagmore/progress.\n"
+    "Progress is kept in $XDG_CONFIG_HOME/quagmore/progress, a pack's in\n"
+    "$XDG_CONFIG_HOME/quagmore/packs/NAME-HASH/progress.\n"
     "See quagmore(6) for everything else.\n";
 
 AppCommandLine Bad(const std::string& complaint)

@@ -145,3 +145,28 @@ TEST_F(SimTest, DroppedFilesPlayOrAreNamed)
     EXPECT_EQ(run.EventsOf("saved"), Lines{});
     EXPECT_EQ(ReadText(home + "/config/quagmore/progress"), "Level=2\n");
 }
+
+// A pack longer than the shipped twelve: every level has its menu command,
+// its last level ends the campaign, and a saved level past its end (an
+// edited file) starts that last level.
+TEST_F(SimTest, LongPackHasEveryLevelAndItsOwnLast)
+{
+    const std::string pack = root + "/long";
+    std::filesystem::create_directories(pack);
+    for (int level = 1; level <= 13; ++level)
+        WriteString(pack + "/level" + std::to_string(level), LevelText(ONE_STEP_LEVEL));
+    options = " --pack " + pack;
+    SimResult run = Run("print menu\nmenu 113\nrun 1\nhold right\nrun 11\nhold\nrun 400\nprint menu\nprint state\n");
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.EventsOf("level"), (Lines{"0 level 1", "0 level 13"}));
+    EXPECT_EQ(run.EventsOf("saved"), Lines{"12 saved 13"});
+    EXPECT_EQ(run.EventsOf("sound finished").size(), 1u);
+    EXPECT_EQ(run.menus, (Lines{"1000000000000", "1111111111111"}));
+    EXPECT_EQ(run.states.at(0)("level allfinished"), "13 1");
+
+    const std::vector<std::string> dirs = PackProgressDirs(home);
+    ASSERT_EQ(dirs.size(), 1u);
+    WriteString(home + "/config/quagmore/packs/" + dirs[0] + "/progress", "Level=50\n");
+    run = Run("");
+    EXPECT_EQ(run.EventsOf("level"), Lines{"0 level 13"});
+}
