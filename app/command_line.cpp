@@ -17,6 +17,7 @@ const char* const HELP_TEXT =
     "\n"
     "With FILE, plays that level: a 300-byte level file, or level text (12 lines\n"
     "of 12 of ~ water, . land, o pile, E exit, @ start); nothing is saved for it.\n"
+    "A level file dropped on the window is played the same way.\n"
     "\n"
     "Options:\n"
     "      --pack DIR  play the levels of DIR (level1 ... levelN, N up to 99, each\n"
