@@ -3,6 +3,7 @@
 // the carrying out of what the game's steps return.
 #pragma once
 
+#include "app/campaign.h"
 #include "game/model.h"
 #include "game/sprites.h"
 #include "game/step.h"
@@ -40,8 +41,8 @@ int AppMain();
 void AppHandleEvent(const PlatformEvent& event);
 void ShowMessage(const char* text);
 
-// The menu bar: File (Reset, Levels with Level 1 to Level 12 grayed, Exit),
-// View (Zoom 1x to 4x, Fullscreen) and Help (About).
+// The menu bar: File (Reset, Levels with a grayed Level item for each level
+// of the campaign, Exit), View (Zoom 1x to 4x, Fullscreen) and Help (About).
 std::vector<PlatformMenuItem> AppMenu();
 // Enables the zooms whose window fits the display.
 void EnableViewMenu();

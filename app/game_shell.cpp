@@ -80,6 +80,9 @@ GameLevelStore& AppLevelStore()
 
 bool AppReadLevelFile(int32_t level, int8_t* bytes, size_t size, std::string* why)
 {
+    // A level file or pack brought by the player was read whole at the start.
+    if (level != EDITOR_LEVEL && Campaign.kind != CAMPAIGN_SHIPPED)
+        return AppCampaignLevelRead(level, bytes, size);
     std::string path = PlatformFindDataFile(LevelFileName(level));
     std::string problem;
     // Only a regular file of a sensible size is read: a FIFO or a device is

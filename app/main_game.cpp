@@ -3,11 +3,21 @@
 #include "app/app.h"
 #include "app/command_line.h"
 
+#include <cstdio>
+#include <string>
+
 int main(int argc, char** argv)
 {
     const AppCommandLine commandLine = AppParseCommandLine(argc, argv);
     if (commandLine.action != APP_COMMAND_LINE_PLAY)
         return AppCommandLineReply(commandLine);
     PlatformSetDirectories("", "");
+    // A level file or pack that can't be played is refused before the game
+    // takes its lock or opens a window.
+    std::string why;
+    if (!AppCampaignChoose(commandLine.levelFile, commandLine.packDir, &why)) {
+        std::fprintf(stderr, "quagmore: %s\n", why.c_str());
+        return APP_EXIT_USAGE;
+    }
     return AppMain();
 }

@@ -1,13 +1,42 @@
 // The menu bar and its commands.
 #include "app/app.h"
 
+#include <algorithm>
 #include <string>
+
+namespace {
+
+PlatformMenuItem LevelItem(int32_t level)
+{
+    return {"Level " + std::to_string(level), AppLevelCommand(level), false, {}};
+}
+
+// Up to a dozen levels in a list; a longer campaign's in lists of a dozen,
+// "Levels 1-12", "Levels 13-24" and so on, so that every menu fits the window.
+PlatformMenuItem LevelsMenu()
+{
+    PlatformMenuItem levels{"Levels", 0, true, {}};
+    const int32_t count = AppCampaignLevelCount();
+    if (count <= LEVEL_COUNT) {
+        for (int32_t level = 1; level <= count; ++level)
+            levels.items.push_back(LevelItem(level));
+        return levels;
+    }
+    for (int32_t first = 1; first <= count; first += LEVEL_COUNT) {
+        const int32_t last = std::min(count, first + LEVEL_COUNT - 1);
+        PlatformMenuItem group{"Levels " + std::to_string(first) + "-" + std::to_string(last), 0, true, {}};
+        for (int32_t level = first; level <= last; ++level)
+            group.items.push_back(LevelItem(level));
+        levels.items.push_back(group);
+    }
+    return levels;
+}
+
+} // namespace
 
 std::vector<PlatformMenuItem> AppMenu()
 {
-    PlatformMenuItem levels{"Levels", 0, true, {}};
-    for (int level = 1; level <= LEVEL_COUNT; ++level)
-        levels.items.push_back({"Level " + std::to_string(level), static_cast<uint32_t>(IDM_LEVEL_1 + level - 1), false, {}});
+    PlatformMenuItem levels = LevelsMenu();
 
     PlatformMenuItem file{"&File", 0, true, {}};
     file.items.push_back({"Reset", IDM_RESET, true, {}});
@@ -28,8 +57,8 @@ std::vector<PlatformMenuItem> AppMenu()
 void HandleMenuCommand(uint32_t id)
 {
     GameEffects effects;
-    if (id >= IDM_LEVEL_1 && id <= IDM_LEVEL_LAST) {
-        GameChooseLevel(Game, static_cast<int32_t>(id - (IDM_LEVEL_1 - 1)), AppLevelStore(), effects);
+    if (AppCommandLevel(id) > 0) {
+        GameChooseLevel(Game, AppCommandLevel(id), AppLevelStore(), effects);
         AppApplyEffects(effects);
         AppUpdateStatus();
         return;
@@ -61,10 +90,10 @@ void HandleMenuCommand(uint32_t id)
 
 void EnableLevelMenu(int32_t level)
 {
-    if (level < 1 || level > LEVEL_COUNT)
+    if (level < 1 || level > AppCampaignLevelCount())
         return;
     for (int32_t reached = 1; reached <= level; ++reached)
-        PlatformMenuEnable(static_cast<uint32_t>(IDM_LEVEL_1 + reached - 1), 1);
+        PlatformMenuEnable(AppLevelCommand(reached), 1);
 }
 
 void EnableViewMenu()

@@ -6,6 +6,7 @@
 // save why it failed, and plays on.
 #include "app/app.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -33,8 +34,11 @@ bool AlreadyFailed(uint8_t level)
 uint8_t ReadSavedLevel()
 {
     uint8_t level = 0;
-    if (!PlatformProgressRead(&level))
+    if (!AppCampaignKeepsProgress() || !PlatformProgressRead(&level))
         return FIRST_RUN_LEVEL;
+    // A pack goes on from one of its own levels, whatever its file says.
+    if (Campaign.kind == CAMPAIGN_PACK)
+        return static_cast<uint8_t>(std::clamp<int32_t>(level, FIRST_RUN_LEVEL, AppCampaignLevelCount()));
     return level;
 }
 
@@ -47,7 +51,7 @@ void ShowProgressNotice()
 
 void WriteSavedLevel(uint8_t level)
 {
-    if (level > LEVEL_COUNT || AlreadyFailed(level))
+    if (!AppCampaignKeepsProgress() || level > AppCampaignLevelCount() || AlreadyFailed(level))
         return;
     std::string why;
     if (PlatformProgressWrite(level, &why)) {

@@ -3,6 +3,7 @@
 // one, and the status line the best to beat on the level being played: the
 // records as they stood when it started.
 #include "app/app.h"
+#include "app/campaign.h"
 
 #include "platform/common/records.h"
 
@@ -71,7 +72,7 @@ void MarkLevelMenu()
 {
     if (!HasRecords(Shell.file))
         return;
-    for (int32_t level = 1; level <= LEVEL_COUNT; ++level) {
+    for (int32_t level = 1; level <= AppCampaignLevelCount(); ++level) {
         int8_t bytes[LEVEL_FILE_SIZE] = {};
         std::string mark;
         if (AppReadLevelFile(level, bytes, sizeof bytes, nullptr)) {
@@ -79,7 +80,7 @@ void MarkLevelMenu()
             if (best.known)
                 mark = std::to_string(best.moves) + " / " + std::to_string(best.pushes);
         }
-        PlatformMenuSetMark(static_cast<uint32_t>(IDM_LEVEL_1 + level - 1), mark);
+        PlatformMenuSetMark(AppLevelCommand(level), mark);
     }
 }
 
@@ -106,6 +107,9 @@ GameBest RecordsStatusBest()
 
 void RecordsSolved(const GameSolve& solve)
 {
+    // A single level file brought by the player keeps nothing, like its progress.
+    if (!AppCampaignKeepsProgress())
+        return;
     // Read afresh, so that what changed in the file meanwhile is kept.
     std::string path = RecordsPath();
     RecordsFile file = RecordsLoad(path);

@@ -13,6 +13,9 @@ void AppHandleEvent(const PlatformEvent& event)
     case PLATFORM_EVENT_MOUSE_PRESS:
         GamePressRecord(Game, event.button == PLATFORM_BUTTON_LEFT ? BUTTON_LEFT : BUTTON_RIGHT, event.x, event.y);
         break;
+    case PLATFORM_EVENT_DROP:
+        AppPlayDroppedFile(event.path);
+        break;
     case PLATFORM_EVENT_QUIT:
         break;
     }

@@ -1,6 +1,8 @@
 // The level tool's readers on any bytes, as level text and as a level file,
-// and the solver on whatever board comes of them, under a small budget.
+// the game's reader of the player's own levels, and the solver on whatever
+// board comes of them, under a small budget.
 #include "fuzz/fuzz_support.h"
+#include "format/level_pack.h"
 #include "format/level_text.h"
 #include "solver/solver.h"
 
@@ -47,5 +49,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     LevelFile bytes;
     bytes.bytes.assign(data, data + size);
     CheckAndSolve(bytes);
+
+    // What the game accepts to play is a whole level with nothing to report.
+    for (const char* name : {"level1", "level1.dat"}) {
+        LevelFile played;
+        std::string why;
+        if (!LevelFromContent(name, text, played, why))
+            continue;
+        if (played.bytes.size() != LEVEL_FILE_SIZE || !LevelCheck(played).empty())
+            __builtin_trap();
+        LevelPackKey(name, {played, parsed});
+    }
     return 0;
 }

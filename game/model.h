@@ -112,6 +112,7 @@ struct GameModel {
     int8_t levelBuffer[LEVEL_FILE_SIZE] = {};    // byte column * 12 + row
 
     uint8_t currentLevel = 1;      // the level being played
+    uint8_t lastLevel = LAST_LEVEL;  // the campaign's last level: solving it ends the campaign
     int32_t resetLevel = -1;       // the level a reset returns to
     uint8_t editor = 0;            // frames run the editor
     uint8_t clearBoard = 0;        // the next editor frame empties the board

@@ -53,14 +53,14 @@ void SolveLevel(GameModel& model, GameEffects& effects)
     // A play-test's solve moves no level on.
     if (model.edit.playTest)
         return;
-    if (model.currentLevel == LAST_LEVEL) {
+    if (model.currentLevel == model.lastLevel) {
         model.finishedSound = 1;
         model.allFinished = 1;
     }
     model.resetLevel = model.currentLevel;
     model.currentLevel = static_cast<uint8_t>(model.currentLevel + 1);
-    if (model.currentLevel > LAST_LEVEL)
-        model.currentLevel = LAST_LEVEL;
+    if (model.currentLevel > model.lastLevel)
+        model.currentLevel = model.lastLevel;
 
     GameSolve& solved = model.solved;
     solved.level = model.resetLevel;

@@ -24,6 +24,7 @@ enum PlatformEventKind : uint8_t {
     PLATFORM_EVENT_QUIT,         // the window is gone: the main loop ends
     PLATFORM_EVENT_COMMAND,      // a menu command
     PLATFORM_EVENT_MOUSE_PRESS,  // a button pressed on the picture, every press of a double click too
+    PLATFORM_EVENT_DROP,         // a file dropped on the window
 };
 
 enum PlatformMouseButton : uint8_t { PLATFORM_BUTTON_LEFT, PLATFORM_BUTTON_RIGHT };
@@ -34,6 +35,7 @@ struct PlatformEvent {
     PlatformMouseButton button = PLATFORM_BUTTON_LEFT;
     int32_t x = 0, y = 0;                         // MOUSE_PRESS: picture pixel
     bool doubleClick = false;                     // MOUSE_PRESS: the second press of a double click
+    std::string path;                             // DROP: the file's path
 };
 
 // ---------------------------------------------------------------------------
@@ -96,6 +98,8 @@ void PlatformPostEvent(const PlatformEvent& event);
 // 1 while the game window is the one the user works in: it has the focus and
 // no menu, message box or About box is open.
 int PlatformWindowActive();
+// Puts a new menu bar in place of the window's (the levels of another campaign).
+void PlatformMenuReplace(const std::vector<PlatformMenuItem>& menu);
 // Enables or grays one menu command.
 void PlatformMenuEnable(uint32_t command, int enabled);
 // 1 when the command's item is enabled.
@@ -244,6 +248,13 @@ std::FILE* PlatformOpenRegularFile(const std::string& path, uint64_t maxBytes, s
 // replaced at once (a new file renamed over it), never followed through a
 // link. Returns 1, or 0 with *why saying why it failed.
 int PlatformSaveUserFile(const std::string& name, const void* head, size_t headSize, std::string* why);
+
+// The directory of the saved progress and of the files kept with it: the
+// user's config directory, or for a level pack a directory of its own below
+// it, "packs/NAME-HASH", so that a pack's progress never mixes with the
+// game's. An empty name is the config directory itself.
+void PlatformSetProgressSubdir(const std::string& relative);
+std::string PlatformProgressDir();
 
 // Saved progress: one byte. Returns 1 and sets *value when stored, 0 when
 // nothing is stored. A damaged file is set aside (see the notice below).

@@ -22,6 +22,7 @@ enum SimCommandKind {
     SIM_PRINT,     // print board|state|menu|saved|status|records|marks
     SIM_SHOT,      // shot FILE
     SIM_WATCH,     // watch verdict
+    SIM_DROP,      // drop FILE
 };
 
 enum SimPrintWhat {
@@ -44,13 +45,15 @@ struct SimCommand {
     uint32_t value = 0;            // menu: command id; clock: milliseconds
     bool on = false;               // focus
     SimPrintWhat what = SIM_PRINT_BOARD;
-    std::string file;              // shot
+    std::string file;              // shot, drop
 };
 
 struct SimOptions {
     std::string dataDir;           // empty: the built data directory
     std::string homeDir;           // empty: a temporary home removed at exit
     std::string scriptPath;        // empty or "-": standard input
+    std::string levelFile;         // --level: a level file played as the game plays it
+    std::string packDir;           // --pack: a pack of levels played as the game plays it
     bool help = false;
     bool version = false;
 };

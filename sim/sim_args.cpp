@@ -29,13 +29,15 @@ int TakeOption(int argc, char** argv, int* at, const char* name, std::string* va
 
 const char* SimUsage()
 {
-    return "usage: quagmore-sim [--data DIR] [--home DIR] [SCRIPT]\n"
-           "  --data DIR  the game's data directory (default: the one beside the program)\n"
-           "  --home DIR  holds the user's data, config and runtime directories\n"
-           "              (default: a new temporary directory, removed at exit)\n"
-           "  SCRIPT      the script to run; standard input when absent or \"-\"\n"
-           "  -h, --help  print this help and exit\n"
-           "  --version   print the version and exit\n"
+    return "usage: quagmore-sim [--data DIR] [--home DIR] [--level FILE | --pack DIR] [SCRIPT]\n"
+           "  --data DIR    the game's data directory (default: the one beside the program)\n"
+           "  --home DIR    holds the user's data, config and runtime directories\n"
+           "                (default: a new temporary directory, removed at exit)\n"
+           "  --level FILE  play the level file FILE, as 'quagmore FILE' does\n"
+           "  --pack DIR    play the pack of levels in DIR, as 'quagmore --pack DIR' does\n"
+           "  SCRIPT        the script to run; standard input when absent or \"-\"\n"
+           "  -h, --help    print this help and exit\n"
+           "  --version     print the version and exit\n"
            "See quagmore-sim(6) for the script commands.\n";
 }
 
@@ -61,8 +63,13 @@ bool SimParseArguments(int argc, char** argv, SimOptions* options, std::string* 
             int taken = TakeOption(argc, argv, &at, "--data", &options->dataDir);
             if (taken == 0)
                 taken = TakeOption(argc, argv, &at, "--home", &options->homeDir);
+            if (taken == 0)
+                taken = TakeOption(argc, argv, &at, "--pack", &options->packDir);
+            bool levelOption = taken == 0;
+            if (levelOption)
+                taken = TakeOption(argc, argv, &at, "--level", &options->levelFile);
             if (taken == -1) {
-                *error = "option " + arg.substr(0, arg.find('=')) + " needs a directory";
+                *error = "option " + arg.substr(0, arg.find('=')) + (levelOption ? " needs a file" : " needs a directory");
                 return false;
             }
             if (taken == 0) {
@@ -77,6 +84,10 @@ bool SimParseArguments(int argc, char** argv, SimOptions* options, std::string* 
         }
         options->scriptPath = arg;
         scriptGiven = true;
+    }
+    if (!options->levelFile.empty() && !options->packDir.empty()) {
+        *error = "a level file and a pack can't be played together";
+        return false;
     }
     return true;
 }

@@ -1,4 +1,4 @@
-// quagmore-sim [--data DIR] [--home DIR] [SCRIPT]
+// quagmore-sim [--data DIR] [--home DIR] [--level FILE | --pack DIR] [SCRIPT]
 //
 // Runs the real game (its main function, main loop, start-up, frames and
 // shutdown) over the headless platform. The script is read a line at a time
@@ -37,6 +37,12 @@ int main(int argc, char** argv)
 
     SimCatchSignals();
     PlatformSetDirectories(Sim.options.dataDir, Sim.home);
+    if (!AppCampaignChoose(Sim.options.levelFile, Sim.options.packDir, &error)) {
+        std::fprintf(stderr, "quagmore-sim: %s\n", error.c_str());
+        SimScriptClose(&Sim.script);
+        SimRemoveTemporaryHome();
+        return SIM_EXIT_ERROR;
+    }
     HeadlessReset();
     SimInstallHooks();
     // The verdict is decided within the frame that asks: every run alike.

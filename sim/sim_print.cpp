@@ -93,8 +93,8 @@ void SimPrintState()
 void SimPrintMenu()
 {
     std::string levels = "levels=";
-    for (uint32_t command = IDM_LEVEL_1; command <= IDM_LEVEL_LAST; ++command)
-        levels += PlatformMenuIsEnabled(command) ? '1' : '0';
+    for (int32_t level = 1; level <= AppCampaignLevelCount(); ++level)
+        levels += PlatformMenuIsEnabled(AppLevelCommand(level)) ? '1' : '0';
     SimOutput(levels);
 }
 

@@ -48,6 +48,11 @@ bool Execute(const SimCommand& command)
         event.command = command.value;
         HeadlessQueueEvent(event);
         return false;
+    case SIM_DROP:
+        event.kind = PLATFORM_EVENT_DROP;
+        event.path = command.file;
+        HeadlessQueueEvent(event);
+        return false;
     case SIM_CLOSE:
         event.kind = PLATFORM_EVENT_CLOSE;
         HeadlessQueueEvent(event);

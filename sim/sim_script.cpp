@@ -174,7 +174,8 @@ bool ParseCommand(const std::vector<std::string>& words, SimCommand* command, st
     if (name == "menu") {
         command->kind = SIM_MENU;
         if (!ParseOneNumber(words, SIM_COMMAND_MAX,
-                            "expected \"menu ID\" with ID a command number (2 Exit, 4 About, 5 Reset, 21 to 32 levels)",
+                            "expected \"menu ID\" with ID a command number (2 Exit, 4 About, 5 Reset, 21 to 32 levels, "
+                            "113 to 199 levels 13 to 99 of a pack)",
                             &number, error))
             return false;
         command->value = static_cast<uint32_t>(number);
@@ -214,9 +215,9 @@ bool ParseCommand(const std::vector<std::string>& words, SimCommand* command, st
         }
         return true;
     }
-    if (name == "shot") {
-        command->kind = SIM_SHOT;
-        if (!WantArguments(words, 1, "shot FILE", error))
+    if (name == "shot" || name == "drop") {
+        command->kind = name == "shot" ? SIM_SHOT : SIM_DROP;
+        if (!WantArguments(words, 1, name == "shot" ? "shot FILE" : "drop FILE", error))
             return false;
         command->file = words[1];
         return true;

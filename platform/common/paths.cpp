@@ -19,6 +19,7 @@ const char* const GAME_DIR_NAME = "quagmore";
 struct PlatformDirectories {
     std::string gameData;
     std::string home;   // empty: the real user's directories
+    std::string progressSubdir;   // below the config directory; empty: none
 };
 
 PlatformDirectories Directories;
@@ -133,6 +134,19 @@ std::string PlatformUserConfigDir()
     std::string base = Directories.home.empty() ? EnvOr("XDG_CONFIG_HOME", BelowHome("/.config"))
                                                 : Directories.home + "/config";
     return base.empty() ? "" : base + "/" + GAME_DIR_NAME;
+}
+
+void PlatformSetProgressSubdir(const std::string& relative)
+{
+    Directories.progressSubdir = relative;
+}
+
+std::string PlatformProgressDir()
+{
+    std::string config = PlatformUserConfigDir();
+    if (config.empty() || Directories.progressSubdir.empty())
+        return config;
+    return config + "/" + Directories.progressSubdir;
 }
 
 std::string PlatformUserRuntimeDir()

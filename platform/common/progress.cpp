@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <cstring>
 #include <sys/stat.h>
+#include <vector>
 
 namespace {
 
@@ -44,6 +45,16 @@ struct ProgressNotes {
 };
 
 ProgressNotes Notes;
+
+// The config directory and, for a pack, its directory below it: every one of
+// them must be the player's own before anything in them is trusted.
+std::vector<std::string> ProgressDirs()
+{
+    std::vector<std::string> dirs{PlatformUserConfigDir()};
+    if (PlatformProgressDir() != dirs.front())
+        dirs.push_back(PlatformProgressDir());
+    return dirs;
+}
 
 bool IsBlank(char c)
 {
@@ -135,7 +146,7 @@ ProgressFile ProgressLoad()
 void SetAside(const ProgressFile& file)
 {
     std::string path = PlatformProgressPath();
-    std::string aside = PlatformUserConfigDir() + "/" + PROGRESS_SET_ASIDE_FILE;
+    std::string aside = PlatformProgressDir() + "/" + PROGRESS_SET_ASIDE_FILE;
     struct stat info;
     bool moved = lstat(aside.c_str(), &info) != 0 && errno == ENOENT && std::rename(path.c_str(), aside.c_str()) == 0;
     // The player sees a short line; stderr has the whole path.
@@ -161,13 +172,14 @@ void SetAside(const ProgressFile& file)
 
 std::string PlatformProgressPath()
 {
-    return PlatformUserConfigDir() + "/" + PROGRESS_FILE;
+    return PlatformProgressDir() + "/" + PROGRESS_FILE;
 }
 
 int PlatformProgressRead(uint8_t* value)
 {
-    if (!PlatformUserDirTrusted(PlatformUserConfigDir()))
-        return 0;
+    for (const std::string& directory : ProgressDirs())
+        if (!PlatformUserDirTrusted(directory))
+            return 0;
     ProgressFile file = ProgressLoad();
     if (file.state == ProgressState::Damaged) {
         SetAside(file);
@@ -182,12 +194,13 @@ int PlatformProgressRead(uint8_t* value)
 
 int PlatformProgressWrite(uint8_t value, std::string* why)
 {
-    std::string directory = PlatformUserConfigDir();
     std::string problem;
-    if (!PlatformUserDirUsable(directory, &problem)) {
-        if (why != nullptr)
-            *why = problem;
-        return 0;
+    for (const std::string& directory : ProgressDirs()) {
+        if (!PlatformUserDirUsable(directory, &problem)) {
+            if (why != nullptr)
+                *why = problem;
+            return 0;
+        }
     }
     if (ProgressLoad().state == ProgressState::Damaged) {
         if (why != nullptr)

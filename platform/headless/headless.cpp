@@ -227,6 +227,12 @@ int PlatformWindowActive()
     return Headless.windowExists && Headless.focused;
 }
 
+void PlatformMenuReplace(const std::vector<PlatformMenuItem>& menu)
+{
+    Headless.menu.clear();
+    RecordMenu(menu);
+}
+
 void PlatformMenuEnable(uint32_t command, int enabled)
 {
     auto item = Headless.menu.find(command);

@@ -219,6 +219,11 @@ void SdlDrawMenuBar()
 
 // ---------------------------------------------------------------------------
 
+void PlatformMenuReplace(const std::vector<PlatformMenuItem>& menu)
+{
+    Sdl.menu = menu;
+}
+
 void PlatformMenuEnable(uint32_t command, int enabled)
 {
     PlatformMenuItem* item = FindItem(Sdl.menu, command);

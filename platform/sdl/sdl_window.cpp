@@ -134,6 +134,14 @@ void PostClose()
     PlatformPostEvent(close);
 }
 
+void PostDrop(const char* path)
+{
+    PlatformEvent drop;
+    drop.kind = PLATFORM_EVENT_DROP;
+    drop.path = path;
+    PlatformPostEvent(drop);
+}
+
 // The icon is optional: a missing or unreadable file leaves the default one.
 // It goes through the game's checked BMP loader, at most 256 x 256 pixels.
 void LoadIcon(const std::string& iconFile)
@@ -288,6 +296,15 @@ void SdlHandleEvent(const SDL_Event& event)
     case SDL_KEYUP:
         if (event.key.keysym.scancode < SDL_NUM_SCANCODES)
             Sdl.swallowedKeys[event.key.keysym.scancode] = false;
+        break;
+    case SDL_DROPFILE:
+    case SDL_DROPTEXT:
+        // SDL hands over the text of either; only a file is the game's.
+        if (event.drop.file != nullptr) {
+            if (event.type == SDL_DROPFILE)
+                PostDrop(event.drop.file);
+            SDL_free(event.drop.file);
+        }
         break;
     default:
         break;

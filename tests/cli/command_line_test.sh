@@ -71,9 +71,63 @@ home_untouched "quagmore --version"
 refuses quagmore "unknown option '--bogus'" "$game" --bogus
 home_untouched "quagmore --bogus"
 refuses quagmore "unknown option '-x'" "$game" -x --help
-refuses quagmore "unexpected argument 'level3.dat'" "$game" level3.dat
-refuses quagmore "unexpected argument '--help'" "$game" -- --help
-home_untouched "quagmore -- --help"
+refuses quagmore "more than one level file: 'a.txt' and 'b.txt'" "$game" a.txt b.txt
+refuses quagmore "option '--pack' needs a directory" "$game" --pack
+refuses quagmore "a level file and a pack can't be played together" "$game" --pack "$work" a.txt
+home_untouched "quagmore a.txt b.txt"
+
+# not_played PATTERN ARGUMENT...: the game refuses a level file or pack it
+# can't play before it takes its lock: status 2, and on standard error one
+# line naming it and PATTERN.
+not_played() {
+    pattern=$1
+    shift
+    run "$game" "$@"
+    [ "$status" -eq 2 ] || fail "quagmore $* exited $status, not 2"
+    [ ! -s "$work/out" ] || fail "quagmore $* wrote to standard output: $(cat "$work/out")"
+    [ "$(wc -l <"$work/err")" -eq 1 ] && grep -q -- "^quagmore: .*$pattern" "$work/err" ||
+        fail "quagmore $* did not say '$pattern' in one line: $(cat "$work/err")"
+    home_untouched "quagmore $*"
+}
+levels=$work/levels
+mkdir -p "$levels/directory" "$levels/empty" "$levels/gap" "$levels/twice" "$levels/badpack"
+mkfifo "$levels/fifo"
+row() { printf '%s\n' "$@"; }
+water='~~~~~~~~~~~~'
+good_level() { row "$water" '~@.E~~~~~~~~'; for i in 3 4 5 6 7 8 9 10 11 12; do row "$water"; done; }
+good_level >"$levels/good.txt"
+good_level | sed 's/E/~/' >"$levels/no-exit.txt"
+good_level | sed 's/@/x/' >"$levels/letters.txt"
+good_level | sed '3d' >"$levels/eleven-lines.txt"
+head -c 299 /dev/zero >"$levels/short.dat"
+head -c 100000 /dev/zero >"$levels/huge"
+not_played "missing: it can't be read: No such file or directory" "$levels/missing"
+not_played "directory: it is a directory" "$levels/directory"
+not_played "fifo: it is not a regular file" "$levels/fifo"
+not_played "huge: it is too large for a level" "$levels/huge"
+not_played "short.dat: it is 299 bytes long; a level file is 300" "$levels/short.dat"
+not_played "letters.txt: it is no level text: line 2, character 2: 'x' is no tile" "$levels/letters.txt"
+not_played "eleven-lines.txt: it is no level text: the text has 11 lines" "$levels/eleven-lines.txt"
+not_played "no-exit.txt: it can't be played: no exit" "$levels/no-exit.txt"
+not_played "pack .*/missing: it can't be read" --pack "$levels/missing"
+not_played "pack .*/good.txt: it is not a directory" --pack "$levels/good.txt"
+not_played "pack .*/empty: it holds no level1" --pack "$levels/empty"
+cp "$levels/good.txt" "$levels/gap/level1"
+cp "$levels/good.txt" "$levels/gap/level3.txt"
+not_played "level3.txt is there, but level2 is missing" --pack "$levels/gap"
+cp "$levels/good.txt" "$levels/twice/level1"
+cp "$levels/good.txt" "$levels/twice/level1.txt"
+not_played "level1 has 2 files (level1, level1.txt); keep one" --pack "$levels/twice"
+cp "$levels/good.txt" "$levels/badpack/level1"
+cp "$levels/no-exit.txt" "$levels/badpack/level2"
+not_played "pack .*/badpack: level2: it can't be played: no exit" --pack "$levels/badpack"
+# A good level and pack get past the checks to the lock and the window.
+mkdir "$levels/goodpack"
+cp "$levels/good.txt" "$levels/goodpack/level1"
+for arg in "$levels/good.txt" "--pack=$levels/goodpack"; do
+    run "$game" "$arg"
+    [ "$status" -eq 1 ] && [ -n "$(ls -A "$home")" ] || fail "quagmore $arg did not reach the window: $(cat "$work/err")"
+done
 # Help that cannot be written is no success.
 run sh -c '"$0" --help >/dev/full' "$game"
 [ "$status" -eq 1 ] || fail "quagmore --help into a full disk exited $status, not 1"

@@ -1,7 +1,7 @@
 #!/bin/sh
 # quagmore-level reads regular files only, and no more than a level could
-# need: a directory, a FIFO, /dev/zero and an oversized file are refused with
-# exit 1 and a reason, at once.
+# need: a directory (but as a pack to check), a FIFO, /dev/zero and an
+# oversized file are refused with exit 1 and a reason, at once.
 # Usage: level_input_test.sh QUAGMORE_LEVEL
 set -u
 tool=$1
@@ -14,24 +14,26 @@ fail() {
     failures=$((failures + 1))
 }
 
-# refused PATTERN FILE: check, show and unpack of FILE end with exit 1 within
-# 10 s and print PATTERN.
+# refused PATTERN FILE [COMMANDS]: check, show and unpack of FILE (or the
+# commands given) end with exit 1 within 10 s and print PATTERN.
 refused() {
-    for command in check show unpack; do
-        if [ $command = unpack ]; then set -- "$1" "$2" "$work/out.txt"; fi
-        timeout 10 "$tool" $command "$2" ${3:+"$3"} >"$work/out" 2>&1
+    for command in ${3:-check show unpack}; do
+        out=
+        if [ $command = unpack ]; then out=$work/out.txt; fi
+        timeout 10 "$tool" $command "$2" ${out:+"$out"} >"$work/out" 2>&1
         got=$?
         [ "$got" -eq 1 ] || fail "$command $2 exited $got, not 1: $(head -c 300 "$work/out")"
         grep -q -- "$1" "$work/out" || fail "$command $2 printed no '$1': $(head -c 300 "$work/out")"
-        set -- "$1" "$2"
     done
 }
 
 mkdir "$work/dir.dat" "$work/dir.txt"
 mkfifo "$work/fifo.dat"
 head -c 2000000 /dev/zero >"$work/big.dat"
-refused "not a regular file" "$work/dir.dat"
-refused "not a regular file" "$work/dir.txt"
+# A directory given to check is a pack, and an empty one holds no level.
+refused "not a regular file" "$work/dir.dat" "show unpack"
+refused "not a regular file" "$work/dir.txt" "show unpack"
+refused "holds no level1" "$work/dir.dat" check
 refused "not a regular file" "$work/fifo.dat"
 refused "not a regular file" /dev/zero
 refused "larger than" "$work/big.dat"

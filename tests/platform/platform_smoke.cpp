@@ -3,8 +3,11 @@
 // game's. It reports the events it takes on stdout, one line each, for the
 // window smoke test.
 //
-//   platform_smoke [--frames N] [--about] [--message TEXT] [--home DIR]
+//   platform_smoke [--frames N] [--about] [--message TEXT] [--home DIR] [--drop FILE]
 //
+// --drop hands SDL a text dropped on the window and then FILE dropped on it
+// after the first frame, as the window system does for a drag and drop; only
+// the file comes out as the platform's event.
 // Once a second it reports the window presents and picture uploads of that
 // second; R repaints a quarter of the picture. It ends on Escape, the close box or File > Exit, or by itself after N frames
 // (exit code 2 then, so a test that expected a close notices).
@@ -62,6 +65,17 @@ void ShowAbout()
                        " Use the arrowkeys to move."}});
 }
 
+// A drop of text or of a file, as SDL makes one: the event owns a copy of the text.
+void PushDrop(uint32_t type, const char* text)
+{
+    SDL_Event drop = {};
+    drop.type = type;
+    drop.drop.file = SDL_strdup(text);
+    drop.drop.windowID = SDL_GetWindowID(Sdl.window);
+    if (SDL_PushEvent(&drop) != 1)
+        SDL_free(drop.drop.file);
+}
+
 void PostClose()
 {
     PlatformEvent close;
@@ -93,6 +107,10 @@ void HandleEvent(const PlatformEvent& event)
             Report(event.button == PLATFORM_BUTTON_LEFT ? "left %ld %ld double" : "right %ld %ld double", event.x, event.y);
         else
             Report(event.button == PLATFORM_BUTTON_LEFT ? "left %ld %ld" : "right %ld %ld", event.x, event.y);
+        break;
+    case PLATFORM_EVENT_DROP:
+        std::printf("drop %s\n", event.path.c_str());
+        std::fflush(stdout);
         break;
     case PLATFORM_EVENT_QUIT:
         break;
@@ -136,6 +154,7 @@ int main(int argc, char** argv)
     long frameLimit = 0;   // 0: none
     bool about = false;
     const char* message = nullptr;
+    const char* dropped = nullptr;
     std::string home;
     for (int at = 1; at < argc; ++at) {
         if (std::strcmp(argv[at], "--frames") == 0 && at + 1 < argc)
@@ -144,6 +163,8 @@ int main(int argc, char** argv)
             message = argv[++at];
         else if (std::strcmp(argv[at], "--home") == 0 && at + 1 < argc)
             home = argv[++at];
+        else if (std::strcmp(argv[at], "--drop") == 0 && at + 1 < argc)
+            dropped = argv[++at];
         else
             about = about || std::strcmp(argv[at], "--about") == 0;
     }
@@ -206,6 +227,10 @@ int main(int argc, char** argv)
                 if (message != nullptr) {
                     PlatformMessageBox(message);
                     Report("message closed");
+                }
+                if (dropped != nullptr) {
+                    PushDrop(SDL_DROPTEXT, "dropped text");
+                    PushDrop(SDL_DROPFILE, dropped);
                 }
             }
             if (frames % FRAMES_PER_REPORT == 0) {

@@ -1,6 +1,7 @@
 #!/bin/sh
 # The SDL window under a private Xvfb: found by its title, placed and sized
-# right, a frame presented, a message box closed with Enter, mouse presses
+# right, a frame presented, a message box closed with Enter, a dropped file
+# handed on (SDL's drop events pushed by the program), mouse presses
 # mapped to picture pixels, menu commands chosen by mouse and by mnemonic,
 # Alt with another letter reaching the game, and closed with Escape through
 # the window's destruction. Then the view: nothing presented while nothing
@@ -94,7 +95,8 @@ run_program() {
         SDL_AUDIODRIVER=dummy exec "$program" "$@"
     fi
 }
-run_program --frames 3600 --home "$home" --message "Smoke test message" >"$work/out" 2>"$work/err" &
+dropped="$work/a dropped level.txt"
+run_program --frames 3600 --home "$home" --message "Smoke test message" --drop "$dropped" >"$work/out" 2>"$work/err" &
 program_pid=$!
 find_window() {
     kill -0 "$program_pid" 2>/dev/null || fail "the program ended before its window appeared"
@@ -109,6 +111,11 @@ sleep 0.5
 has_output "^message closed$" && fail "the message box closed by itself"
 press_key Return
 wait_for "^message closed$"
+
+# A file dropped on the window comes out as one event with its path; a text
+# dropped before it does not.
+wait_for "^drop $dropped\$"
+count_is '^drop ' 1 || fail "a dropped text was handed on as a file: $(grep '^drop ' "$work/out")"
 
 geometry=$(xdotool getwindowgeometry "$window")
 echo "$geometry"

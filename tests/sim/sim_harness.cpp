@@ -127,7 +127,7 @@ std::string SimTest::SimCommandLine(const std::string& runHome) const
         // nobody must reach the test's directories: open them to everyone first.
         line = "find " + root + " -type d -exec chmod a+rwx {} + && " + line + " setpriv --reuid=nobody --regid=nogroup --clear-groups";
     }
-    line += std::string(" ") + QUAGMORE_SIM_PATH + " --data " + data;
+    line += std::string(" ") + QUAGMORE_SIM_PATH + " --data " + data + options;
     return runHome.empty() ? line : line + " --home " + runHome;
 }
 

@@ -72,6 +72,8 @@ protected:
     TempDir dir{"quagmore-simtest"};
     const std::string root = dir.path;
     const std::string data = root + "/data", home = root + "/home", temp = root + "/tmp";
+    // More options of the simulator for the runs, e.g. " --pack DIR".
+    std::string options;
     // Run the simulator without root's rights (as "nobody" when the tests run
     // as root), so that file permissions apply to it.
     bool unprivileged = false;

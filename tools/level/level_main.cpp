@@ -1,4 +1,5 @@
 // quagmore-level: shows, converts, checks and solves Quagmore levels.
+#include "format/level_pack.h"
 #include "format/level_text.h"
 #include "solver/solver.h"
 
@@ -8,6 +9,7 @@
 #include <cstdio>
 #include <string>
 #include <vector>
+#include <sys/stat.h>
 
 namespace {
 
@@ -27,13 +29,15 @@ const char* const HELP_FORMAT =
     "  show FILE                    print a level as text\n"
     "  pack TEXT DAT                write the level file DAT from the level text TEXT\n"
     "  unpack DAT TEXT              write the level file DAT as level text TEXT\n"
-    "  check FILE...                report every problem of each level\n"
+    "  check [OPTIONS] FILE|DIR...  report every problem of each level; a DIR is a\n"
+    "                               pack (level1 ... levelN, N up to 99), each of\n"
+    "                               whose levels must also be solvable\n"
     "  solve [OPTIONS] FILE...      find the solution with the fewest pushes and,\n"
     "                               among those, the fewest moves\n"
     "  -h, --help                   print this help and exit\n"
     "  --version                    print the version and exit\n"
     "\n"
-    "Options of solve:\n"
+    "Options of solve (--max-states and --max-seconds also for check, per level):\n"
     "  --dead-ends                  also count the positions from which the exit can\n"
     "                               no longer be reached\n"
     "  --max-states N               hold at most N positions in a search (default %ld)\n"
@@ -41,7 +45,8 @@ const char* const HELP_FORMAT =
     "A search also stops when its tables reach %zu MiB. A level whose search\n"
     "stops before it is decided is reported as undecided.\n"
     "\n"
-    "A FILE whose name ends in .dat is a 300-byte level file; any other is level text:\n"
+    "A FILE whose name ends in .dat is a 300-byte level file; any other is level text\n"
+    "(in a pack, a level of exactly 300 bytes is a level file whatever its name):\n"
     "12 lines of 12 characters, the top row first, each line from the left:\n"
     "  ~ water   . land   o pile of dirt   E exit   @ start\n"
     "Solutions are strings of L, U, R and D, one letter per cell stepped.\n"
@@ -137,23 +142,6 @@ std::vector<LevelProblem> LoadAndCheck(const std::string& path, LevelFile& file)
     return problems;
 }
 
-int CommandCheck(const std::vector<std::string>& paths)
-{
-    int status = EXIT_OK;
-    for (const std::string& path : paths) {
-        LevelFile file;
-        std::vector<LevelProblem> problems = LoadAndCheck(path, file);
-        if (problems.empty()) {
-            std::printf("%s: ok\n", path.c_str());
-        } else {
-            for (const LevelProblem& problem : problems)
-                std::printf("%s: %s\n", path.c_str(), problem.text.c_str());
-            status = EXIT_PROBLEM;
-        }
-    }
-    return status;
-}
-
 const char* StopText(SolverStop stop)
 {
     switch (stop) {
@@ -210,6 +198,82 @@ int WorseStatus(int a, int b)
     if (a == EXIT_PROBLEM || b == EXIT_PROBLEM)
         return EXIT_PROBLEM;
     return a == EXIT_UNDECIDED || b == EXIT_UNDECIDED ? EXIT_UNDECIDED : EXIT_OK;
+}
+
+bool IsDirectory(const std::string& path)
+{
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// One line for one level of a pack: read and checked as the game reads it,
+// then solved within the budget.
+int CheckPackLevel(const std::string& path, const SolverBudget& budget)
+{
+    LevelFile file;
+    std::string why;
+    SolverPosition start;
+    if (!LevelReadPlayable(path, file, why) || !SolverPositionFromLevel(file, start)) {
+        std::printf("%s: %s\n", path.c_str(), why.empty() ? "no position to solve" : why.c_str());
+        return EXIT_PROBLEM;
+    }
+    const SolverResult result = SolverSolve(start, budget);
+    switch (result.outcome) {
+    case SOLVER_SOLVED:
+        std::printf("%s: ok, solvable: pushes %d, moves %zu\n", path.c_str(), result.pushes, result.moves.size());
+        return EXIT_OK;
+    case SOLVER_UNSOLVABLE:
+        std::printf("%s: unsolvable\n", path.c_str());
+        return EXIT_PROBLEM;
+    case SOLVER_UNDECIDED:
+        break;
+    }
+    std::printf("%s: undecided, the search stopped at %s\n", path.c_str(), StopText(result.stop));
+    return EXIT_UNDECIDED;
+}
+
+// Every level of a pack, one line each, then the pack's own line.
+int CheckPack(const std::string& directory, const SolverBudget& budget)
+{
+    std::vector<std::string> paths;
+    std::string why;
+    if (!LevelPackList(directory, paths, why)) {
+        std::printf("%s: %s\n", directory.c_str(), why.c_str());
+        return EXIT_PROBLEM;
+    }
+    int status = EXIT_OK;
+    size_t good = 0;
+    for (const std::string& path : paths) {
+        const int level = CheckPackLevel(path, budget);
+        good += level == EXIT_OK ? 1 : 0;
+        status = WorseStatus(status, level);
+    }
+    if (good == paths.size())
+        std::printf("%s: ok, %zu levels\n", directory.c_str(), paths.size());
+    else
+        std::printf("%s: %zu of %zu levels not ok\n", directory.c_str(), paths.size() - good, paths.size());
+    return status;
+}
+
+int CommandCheck(const std::vector<std::string>& paths, const SolverBudget& budget)
+{
+    int status = EXIT_OK;
+    for (const std::string& path : paths) {
+        if (IsDirectory(path)) {
+            status = WorseStatus(status, CheckPack(path, budget));
+            continue;
+        }
+        LevelFile file;
+        std::vector<LevelProblem> problems = LoadAndCheck(path, file);
+        if (problems.empty()) {
+            std::printf("%s: ok\n", path.c_str());
+        } else {
+            for (const LevelProblem& problem : problems)
+                std::printf("%s: %s\n", path.c_str(), problem.text.c_str());
+            status = EXIT_PROBLEM;
+        }
+    }
+    return status;
 }
 
 int CommandSolve(const std::vector<std::string>& paths, const SolverBudget& budget, bool deadEnds)
@@ -279,18 +343,15 @@ int main(int argc, char** argv)
             return Usage("unpack takes DAT and TEXT");
         return CommandUnpack(args[0], args[1]);
     }
-    if (command == "check") {
-        if (args.empty())
-            return Usage("check takes at least one FILE");
-        return CommandCheck(args);
-    }
-    if (command == "solve") {
+
+    if (command == "solve" || command == "check") {
+        const bool solve = command == "solve";
         bool deadEnds = false;
         SolverBudget budget;
         std::vector<std::string> paths;
         for (size_t i = 0; i < args.size(); ++i) {
             const std::string& arg = args[i];
-            if (arg == "--dead-ends") {
+            if (arg == "--dead-ends" && solve) {
                 deadEnds = true;
             } else if (arg == "--max-states" || arg == "--max-seconds") {
                 if (i + 1 == args.size())
@@ -301,14 +362,14 @@ int main(int argc, char** argv)
                 if (!good)
                     return Usage("bad number '" + number + "' for " + arg);
             } else if (arg.size() > 1 && arg[0] == '-') {
-                return Usage("unknown option '" + arg + "' for solve");
+                return Usage("unknown option '" + arg + "' for " + command);
             } else {
                 paths.push_back(arg);
             }
         }
         if (paths.empty())
-            return Usage("solve takes at least one FILE");
-        return CommandSolve(paths, budget, deadEnds);
+            return Usage(command + " takes at least one FILE");
+        return solve ? CommandSolve(paths, budget, deadEnds) : CommandCheck(paths, budget);
     }
     if (command.size() > 1 && command[0] == '-')
         return Usage("unknown option '" + command + "'");
