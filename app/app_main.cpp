@@ -60,6 +60,7 @@ int AppMain()
     ShowProgressNotice();
     AppStartLevel();
     RunMainLoop();
+    AppHintStop();
     GameShutdown();
     return EXIT_CODE;
 }

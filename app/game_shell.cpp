@@ -104,6 +104,7 @@ GameInput AppReadInput()
         input.undo = keys.down[PLATFORM_KEY_Z] || keys.down[PLATFORM_KEY_BACKSPACE] || keys.down[PLATFORM_KEY_U];
         input.skip = keys.down[PLATFORM_KEY_SPACE];
         input.help = keys.down[PLATFORM_KEY_F1];
+        input.hint = keys.down[PLATFORM_KEY_H];
     }
     return input;
 }
@@ -154,6 +155,7 @@ void AppRunFrame()
     GameEffects effects;
     GameStep(Game, input, ClockNow(), LevelFiles, effects);
     AppApplyEffects(effects);
+    AppHintFrame();
     GameRender(Game, Sprites, MainDisplay.backSurface);
     DisplayPresent();
     AppUpdateStatus();

@@ -10,6 +10,7 @@ PlatformHelpText HelpText()
         {"Arrow keys", "Walk one cell; walk into a pile to push it"},
         {"Z, Backspace, U", "Take back the last step (hold to go on)"},
         {"R", "Restart the level (Z takes the restart back)"},
+        {"H", "Show the next push toward the exit"},
         {"Space", "Once WELL DONE! shows: the next level at once"},
         {"D", "Open the level editor"},
         {"Esc", "Quit"},

@@ -1,5 +1,5 @@
 // Starting and restarting a level: the board is rebuilt from the level file.
-#include "game/step.h"
+#include "game/hint.h"
 
 namespace {
 
@@ -58,6 +58,7 @@ void GameStartLevel(GameModel& model, GameLevelStore& store, GameEffects& effect
     model.moves = 0;
     model.pushes = 0;
     model.undo.clear();
+    HintReset(model);
 }
 
 void GameResetLevel(GameModel& model, GameLevelStore& store, GameEffects& effects)

@@ -3,6 +3,7 @@
 #include "game/play.h"
 
 #include "game/editor.h"
+#include "game/hint.h"
 #include "game/render.h"
 #include "game/shore_pieces.h"
 #include "game/undo.h"
@@ -71,6 +72,7 @@ void PlayStep(GameModel& model, const GameInput& input, uint32_t now, GameLevelS
         model.editor = 1;
         model.clearBoard = 1;
     }
+    HintKey(model, input.hint);
 
     // The undo key takes a step back, and the arrows start none in its frame.
     // Nothing is taken back in the editor or once the level is solved, and a
@@ -91,6 +93,7 @@ void PlayStep(GameModel& model, const GameInput& input, uint32_t now, GameLevelS
             ++model.moves;
             if (model.pushing)
                 ++model.pushes;
+            HintStepBegun(model);
         }
     }
 

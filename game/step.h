@@ -22,6 +22,7 @@ struct GameInput {
     bool undo = false;      // Z, Backspace or U
     bool skip = false;      // Space
     bool help = false;      // F1: the shell opens the help panel; the rules never see it
+    bool hint = false;      // H
 };
 
 enum GameSound : int32_t { SOUND_SPLASH = 0, SOUND_START = 1, SOUND_APPLAUSE = 2, SOUND_FINISHED = 3, GAME_SOUNDS = 4 };

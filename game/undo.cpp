@@ -2,6 +2,7 @@
 // that can itself be taken back.
 #include "game/undo.h"
 
+#include "game/hint.h"
 #include "game/play.h"
 
 #include <algorithm>
@@ -84,8 +85,11 @@ bool UndoTakeBack(GameModel& model)
 {
     if (model.undo.empty())
         return false;
+    bool boardChanged = !std::equal(&model.board[0][0], &model.board[0][0] + LEVEL_TILE_BYTES,
+                                    &model.undo.back().board[0][0]);
     UndoRestore(model, model.undo.back());
     model.undo.pop_back();
+    HintUndone(model, boardChanged);
     return true;
 }
 

@@ -145,6 +145,7 @@ enum PlatformKey : uint8_t {
     PLATFORM_KEY_U,
     PLATFORM_KEY_SPACE,
     PLATFORM_KEY_F1,
+    PLATFORM_KEY_H,
     PLATFORM_KEYS,
 };
 

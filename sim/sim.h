@@ -21,6 +21,7 @@ enum SimCommandKind {
     SIM_CLOCK,     // clock MS
     SIM_PRINT,     // print board|state|menu|saved|status
     SIM_SHOT,      // shot FILE
+    SIM_WATCH,     // watch solver
 };
 
 enum SimPrintWhat { SIM_PRINT_BOARD, SIM_PRINT_STATE, SIM_PRINT_MENU, SIM_PRINT_SAVED, SIM_PRINT_STATUS };
@@ -60,6 +61,7 @@ struct SimSession {
     bool homeIsTemporary = false;
     bool draining = false;         // a run with the focus off waits for the event queue to empty
     bool closePressed = false;     // the script has ended and the close box was pressed
+    bool watchSolver = false;      // the solver's events are printed: once H is held or "watch solver" given
 };
 
 extern SimSession Sim;
@@ -80,6 +82,9 @@ int SimScriptNext(SimScript* script, SimCommand* command, std::string* error);
 
 // sim_run.cpp: the headless platform's hooks and the execution of commands.
 void SimInstallHooks();
+// Hears of the solver's events ("hint C R D", "stuck") and prints them once
+// they are watched.
+void SimSolverEvent(const std::string& event);
 // Stops the run with an error naming the current script line: exit code 2.
 [[noreturn]] void SimFail(const std::string& message);
 

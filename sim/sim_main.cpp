@@ -38,6 +38,8 @@ int main(int argc, char** argv)
     PlatformSetDirectories(Sim.options.dataDir, Sim.home);
     HeadlessReset();
     SimInstallHooks();
+    // Each answer comes in the frame after its question, whatever the machine.
+    AppHintSetup(SOLVER_WORKER_INLINE, AppExactSolverBudget(), SimSolverEvent);
     int code = AppMain();
     SimEvent("exit " + std::to_string(code));
 

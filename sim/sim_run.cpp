@@ -22,6 +22,9 @@ bool Execute(const SimCommand& command)
         for (PlatformKey key : command.keys)
             keys.down[key] = true;
         HeadlessSetKeys(keys);
+        // Asking for a hint is using the solver: its events are printed from now on.
+        if (keys.down[PLATFORM_KEY_H])
+            Sim.watchSolver = true;
         return false;
     }
     case SIM_RUN:
@@ -68,6 +71,9 @@ bool Execute(const SimCommand& command)
     case SIM_SHOT:
         if (!SimWriteShot(command.file, &error))
             SimFail(error);
+        return false;
+    case SIM_WATCH:
+        Sim.watchSolver = true;
         return false;
     }
     return false;
@@ -170,6 +176,12 @@ void SimInstallHooks()
     hooks.beep = OnBeep;
     hooks.trace = OnTrace;
     HeadlessSetHooks(hooks);
+}
+
+void SimSolverEvent(const std::string& event)
+{
+    if (Sim.watchSolver)
+        SimEvent(event);
 }
 
 void SimFail(const std::string& message)

@@ -21,6 +21,7 @@ const SimKeyName SIM_KEYS[] = {
     {"s", PLATFORM_KEY_S},         {"l", PLATFORM_KEY_L},         {"escape", PLATFORM_KEY_ESCAPE},
     {"enter", PLATFORM_KEY_ENTER}, {"z", PLATFORM_KEY_Z},         {"backspace", PLATFORM_KEY_BACKSPACE},
     {"u", PLATFORM_KEY_U},         {"space", PLATFORM_KEY_SPACE}, {"f1", PLATFORM_KEY_F1},
+    {"h", PLATFORM_KEY_H},
 };
 
 const int64_t SIM_MOUSE_MIN = -32768;    // picture coordinates of 16 bits, signed
@@ -92,7 +93,7 @@ bool ParseHold(const std::vector<std::string>& words, SimCommand* command, std::
             }
         }
         if (!found) {
-            *error = "unknown key \"" + words[at] + "\" (keys: LEFT RIGHT UP DOWN R D S L ESCAPE ENTER Z BACKSPACE U SPACE F1)";
+            *error = "unknown key \"" + words[at] + "\" (keys: LEFT RIGHT UP DOWN R D S L ESCAPE ENTER Z BACKSPACE U SPACE F1 H)";
             return false;
         }
     }
@@ -194,6 +195,14 @@ bool ParseCommand(const std::vector<std::string>& words, SimCommand* command, st
     if (name == "print") {
         command->kind = SIM_PRINT;
         return ParsePrint(words, command, error);
+    }
+    if (name == "watch") {
+        command->kind = SIM_WATCH;
+        if (words.size() != 2 || Lower(words[1]) != "solver") {
+            *error = "expected \"watch solver\"";
+            return false;
+        }
+        return true;
     }
     if (name == "shot") {
         command->kind = SIM_SHOT;
