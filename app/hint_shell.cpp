@@ -79,6 +79,10 @@ void AppHintFrame()
         return;
     if (Shell.worker == nullptr)
         Shell.worker = std::make_unique<SolverWorker>(Shell.kind);
+    // H pressed again while its search runs: let that search go on.
+    if (Shell.worker->Busy() && asked.question == Shell.asked.question &&
+        asked.positionCount == Shell.asked.positionCount && asked.resetCount == Shell.asked.resetCount)
+        return;
     Shell.asked = asked;
     Shell.askedId = Shell.worker->Ask(asked.position, Shell.budget);
 }
