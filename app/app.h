@@ -10,6 +10,7 @@
 
 #include "format/level_format.h"
 #include "platform/platform.h"
+#include "solver/solver_worker.h"
 
 #include <cstdint>
 #include <string>
@@ -87,3 +88,18 @@ void AppRunFrame();
 void AppUpdateStatus();
 // Starts the current level outside a frame (first level, menu choices).
 void AppStartLevel();
+
+// Hints and the dead-end warning (app/hint_shell.cpp). The game searches on a
+// thread of its own within AppGameSolverBudget; the simulator answers inline
+// within AppExactSolverBudget, which has no time limit, so its frames come out
+// the same on every machine.
+using AppHintReport = void (*)(const std::string& event);
+SolverBudget AppGameSolverBudget();
+SolverBudget AppExactSolverBudget();
+// How the solver runs, and who hears of a hint shown ("hint C R D") or the
+// warning ("stuck"). Set before the main loop.
+void AppHintSetup(SolverWorkerKind kind, const SolverBudget& budget, AppHintReport report);
+// After a frame's step: takes the answer that has come, then asks what is due.
+void AppHintFrame();
+// Ends a search under way, and the solver's thread.
+void AppHintStop();

@@ -63,6 +63,7 @@ int AppMain()
     AppStartLevel();
     RunMainLoop();
     EditorVerdictStop();
+    AppHintStop();
     GameShutdown();
     return EXIT_CODE;
 }

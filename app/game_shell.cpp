@@ -123,6 +123,7 @@ GameInput AppReadInput()
         input.help = keys.down[PLATFORM_KEY_F1];
         input.play = keys.down[PLATFORM_KEY_P];
         input.grid = keys.down[PLATFORM_KEY_G];
+        input.hint = keys.down[PLATFORM_KEY_H];
     }
     return input;
 }
@@ -181,6 +182,7 @@ void AppRunFrame()
     // The verdict is sought while the effects (a press's pause) are carried out.
     EditorVerdictAsk(Game);
     AppApplyEffects(effects);
+    AppHintFrame();
     GameRender(Game, Sprites, MainDisplay.backSurface);
     DisplayPresent();
     AppUpdateStatus();

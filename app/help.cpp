@@ -53,6 +53,7 @@ PlatformHelpText HelpText()
     help.rows.insert(help.rows.end(), {
         {KeysOf(PLATFORM_ACTION_UNDO), "Take back the last step (hold to go on)"},
         {KeysOf(PLATFORM_ACTION_RESTART), "Restart the level (undo takes the restart back)"},
+        {KeysOf(PLATFORM_ACTION_HINT), "Show the next push toward the exit"},
         {"Space", "Once WELL DONE! shows: the next level at once"},
         {KeysOf(PLATFORM_ACTION_EDITOR), "Open the level editor"},
         {KeysOf(PLATFORM_ACTION_QUIT), "Quit"},

@@ -1,5 +1,6 @@
 // Starting and restarting a level: the board is rebuilt from the level file.
 #include "game/editor.h"
+#include "game/hint.h"
 #include "game/play_test.h"
 #include "game/step.h"
 
@@ -65,6 +66,7 @@ void GameStartBoard(GameModel& model, const int8_t* bytes)
     model.pushes = 0;
     model.path.clear();
     model.undo.clear();
+    HintReset(model);
 }
 
 void GameResetLevel(GameModel& model, GameLevelStore& store, GameEffects& effects)

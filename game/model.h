@@ -84,6 +84,35 @@ struct GameSolve {
     bool operator==(const GameSolve&) const = default;
 };
 
+// What the status line says for the solver, besides the dead-end warning.
+enum GameHintNote : uint8_t {
+    HINT_NOTE_NONE,
+    HINT_NOTE_NOT_FOUND,     // the search for a hint ended undecided
+    HINT_NOTE_WALK,          // the exit can be reached without a push
+};
+
+// The solver's part of play: what is due to be asked about the position, and
+// what the answers said. The rules say when a question is due and when an
+// answer no longer holds; the shell asks a solver and writes the answers back.
+struct GameHint {
+    uint8_t keyHeld = 0;           // H was down in the last play frame
+    uint8_t hintDue = 0;           // H went down: the next push is wanted
+    uint8_t checkDue = 0;          // a push changed the board: can the level still be won?
+    // Counts that tell an answer to an older position from one to this
+    // position: every step, undo and level start changes the position; only
+    // undo, restart and level start can turn a lost position into one that
+    // is not (a push never can).
+    uint32_t positionCount = 0;
+    uint32_t resetCount = 0;
+    uint8_t stuck = 0;             // the position can't be won: the warning shows
+    uint8_t shown = 0;             // the next push is drawn over the picture
+    int32_t column = 0;            // ...the pile's cell
+    int32_t row = 0;
+    int32_t direction = 0;         // ...and the push's GameDirection
+    GameHintNote note = HINT_NOTE_NONE;
+    bool operator==(const GameHint&) const = default;
+};
+
 enum GameViewKind : uint8_t { VIEW_NONE, VIEW_PLAY, VIEW_EDITOR };
 enum GamePlayerShown : uint8_t { PLAYER_HIDDEN, PLAYER_WHOLE, PLAYER_SHRUNK };
 
@@ -171,6 +200,7 @@ struct GameModel {
     uint8_t undoHeld = 0;          // the undo key was down in the last play frame
     uint32_t undoRepeatAt = 0;     // clock at which a held undo key takes the next step back
 
+    GameHint hint;
     GamePress press;
     GameEditorState edit;
     GameRandom random;

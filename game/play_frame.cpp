@@ -3,6 +3,7 @@
 #include "game/play.h"
 
 #include "game/editor.h"
+#include "game/hint.h"
 #include "game/play_test.h"
 #include "game/render.h"
 #include "game/shore_pieces.h"
@@ -81,6 +82,7 @@ void PlayStep(GameModel& model, const GameInput& input, uint32_t now, GameLevelS
         model.edit.undo.clear();
         model.edit.pressedFrames = 0;
     }
+    HintKey(model, input.hint);
 
     // The undo key takes a step back, and the arrows start none in its frame.
     // Nothing is taken back in the editor or once the level is solved, and a
@@ -102,6 +104,7 @@ void PlayStep(GameModel& model, const GameInput& input, uint32_t now, GameLevelS
             model.path += PlayDirectionLetter(model.direction);
             if (model.pushing)
                 ++model.pushes;
+            HintStepBegun(model);
         }
     }
 

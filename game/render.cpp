@@ -85,8 +85,10 @@ void RenderPlay(const GameModel& model, GameSprites& sprites, SDL_Surface* dest)
     // Over water the pile casts no shadow.
     if (view.pileShown)
         BobDraw(view.pileOverWater ? &sprites.pileOverWater : &sprites.pile, 0, model.pileX, model.pileY, dest);
-    if (view.player == PLAYER_WHOLE)
+    if (view.player == PLAYER_WHOLE) {
         BobDraw(&sprites.player, view.playerFrame, view.playerX, view.playerY, dest);
+        DrawHint(model.hint, dest);
+    }
     else if (view.player == PLAYER_SHRUNK)
         BobDrawScaled(&sprites.player, view.playerFrame, view.playerX, view.playerY, view.playerWidth,
                       view.playerHeight, dest);

@@ -24,5 +24,8 @@ void DrawExitGround(const GameBoard& board, GameSprites& sprites, int32_t column
 void DrawRisenLand(const GameBoard& board, GameSprites& sprites, int32_t column, int32_t row, int32_t width,
                    SDL_Surface* dest);
 
+// The hint, when one is shown: the pile to push and the way it goes.
+void DrawHint(const GameHint& hint, SDL_Surface* dest);
+
 // Draws the last frame's picture onto dest.
 void GameRender(const GameModel& model, GameSprites& sprites, SDL_Surface* dest);

@@ -9,6 +9,10 @@ const char* const EDITOR_STATUS = "Editor   S save   L load   Enter back";
 const char* const EDITOR_STATUS_TOUCHED = "Editor   S save   L load   P play   Enter back";
 const char* const PLAY_TEST_STATUS = "Play-test";
 const char* const PLAY_TEST_BACK = "D back";
+// What the solver found, in place of the counters while it holds.
+const char* const STUCK_STATUS = "No way out: Z to undo, R to restart";
+const char* const NO_HINT_STATUS = "No hint found";
+const char* const WALK_STATUS = "No push needed: walk to the exit";
 const char* const STATUS_GAP = "   ";
 
 std::string Counters(const GameModel& model)
@@ -29,6 +33,14 @@ std::string GameStatusLine(const GameModel& model, const GameBest& best)
 {
     if (model.editor)
         return EditorBoardTouched(model) ? EDITOR_STATUS_TOUCHED : EDITOR_STATUS;
+    if (!model.levelComplete) {
+        if (model.hint.stuck)
+            return STUCK_STATUS;
+        if (model.hint.note == HINT_NOTE_NOT_FOUND)
+            return NO_HINT_STATUS;
+        if (model.hint.note == HINT_NOTE_WALK)
+            return WALK_STATUS;
+    }
     if (model.edit.playTest)
         return std::string(PLAY_TEST_STATUS) + STATUS_GAP + Counters(model) + STATUS_GAP + PLAY_TEST_BACK;
     std::string line = "Level " + std::to_string(GameStatusLevel(model));

@@ -24,6 +24,7 @@ struct GameInput {
     bool help = false;      // F1: the shell opens the help panel; the rules never see it
     bool play = false;      // P: the editor plays its board
     bool grid = false;      // G: the editor's grid
+    bool hint = false;      // H
 };
 
 enum GameSound : int32_t { SOUND_SPLASH = 0, SOUND_START = 1, SOUND_APPLAUSE = 2, SOUND_FINISHED = 3, GAME_SOUNDS = 4 };

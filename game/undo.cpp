@@ -3,6 +3,7 @@
 #include "game/undo.h"
 
 #include "game/editor.h"
+#include "game/hint.h"
 #include "game/play.h"
 
 #include <algorithm>
@@ -89,8 +90,11 @@ bool UndoTakeBack(GameModel& model)
 {
     if (model.undo.empty())
         return false;
+    bool boardChanged = !std::equal(&model.board[0][0], &model.board[0][0] + LEVEL_TILE_BYTES,
+                                    &model.undo.back().board[0][0]);
     UndoRestore(model, model.undo.back());
     model.undo.pop_back();
+    HintUndone(model, boardChanged);
     return true;
 }
 

@@ -164,6 +164,7 @@ enum PlatformKey : uint8_t {
     PLATFORM_KEY_F1,
     PLATFORM_KEY_P,
     PLATFORM_KEY_G,
+    PLATFORM_KEY_H,
     PLATFORM_KEYS,
 };
 

@@ -21,7 +21,7 @@ enum SimCommandKind {
     SIM_CLOCK,     // clock MS
     SIM_PRINT,     // print board|state|menu|saved|status|records|marks
     SIM_SHOT,      // shot FILE
-    SIM_WATCH,     // watch verdict
+    SIM_WATCH,     // watch verdict, watch solver
     SIM_DROP,      // drop FILE
 };
 
@@ -45,7 +45,7 @@ struct SimCommand {
     uint32_t value = 0;            // menu: command id; clock: milliseconds
     bool on = false;               // focus
     SimPrintWhat what = SIM_PRINT_BOARD;
-    std::string file;              // shot, drop
+    std::string file;              // shot, drop; watch: "verdict" or "solver"
 };
 
 struct SimOptions {
@@ -74,6 +74,7 @@ struct SimSession {
     bool draining = false;         // a run with the focus off waits for the event queue to empty
     bool closePressed = false;     // the script has ended and the close box was pressed
     bool watchVerdict = false;     // the editor's verdicts are printed as events
+    bool watchSolver = false;      // the solver's events are printed: once H is held or "watch solver" given
 };
 
 extern SimSession Sim;
@@ -94,6 +95,9 @@ int SimScriptNext(SimScript* script, SimCommand* command, std::string* error);
 
 // sim_run.cpp: the headless platform's hooks and the execution of commands.
 void SimInstallHooks();
+// Hears of the solver's events ("hint C R D", "stuck") and prints them once
+// they are watched.
+void SimSolverEvent(const std::string& event);
 // Stops the run with an error naming the current script line: exit code 2.
 [[noreturn]] void SimFail(const std::string& message);
 

@@ -47,6 +47,8 @@ int main(int argc, char** argv)
     SimInstallHooks();
     // The verdict is decided within the frame that asks: every run alike.
     EditorVerdictUseInline();
+    // Each answer comes in the frame after its question, whatever the machine.
+    AppHintSetup(SOLVER_WORKER_INLINE, AppExactSolverBudget(), SimSolverEvent);
     int code = AppMain();
     SimEvent("exit " + std::to_string(code));
 

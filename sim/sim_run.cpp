@@ -23,6 +23,9 @@ bool Execute(const SimCommand& command)
         for (PlatformKey key : command.keys)
             keys.down[key] = true;
         HeadlessSetKeys(keys);
+        // Asking for a hint is using the solver: its events are printed from now on.
+        if (keys.down[PLATFORM_KEY_H])
+            Sim.watchSolver = true;
         return false;
     }
     case SIM_RUN:
@@ -75,7 +78,10 @@ bool Execute(const SimCommand& command)
         }
         return false;
     case SIM_WATCH:
-        Sim.watchVerdict = true;
+        if (command.file == "verdict")
+            Sim.watchVerdict = true;
+        else
+            Sim.watchSolver = true;
         return false;
     case SIM_SHOT:
         if (!SimWriteShot(command.file, &error))
@@ -185,6 +191,12 @@ void SimInstallHooks()
     hooks.beep = OnBeep;
     hooks.trace = OnTrace;
     HeadlessSetHooks(hooks);
+}
+
+void SimSolverEvent(const std::string& event)
+{
+    if (Sim.watchSolver)
+        SimEvent(event);
 }
 
 void SimFail(const std::string& message)

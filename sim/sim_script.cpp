@@ -21,7 +21,7 @@ const SimKeyName SIM_KEYS[] = {
     {"s", PLATFORM_KEY_S},         {"l", PLATFORM_KEY_L},         {"escape", PLATFORM_KEY_ESCAPE},
     {"enter", PLATFORM_KEY_ENTER}, {"z", PLATFORM_KEY_Z},         {"backspace", PLATFORM_KEY_BACKSPACE},
     {"u", PLATFORM_KEY_U},         {"space", PLATFORM_KEY_SPACE}, {"f1", PLATFORM_KEY_F1},
-    {"p", PLATFORM_KEY_P},         {"g", PLATFORM_KEY_G},
+    {"p", PLATFORM_KEY_P},         {"g", PLATFORM_KEY_G},         {"h", PLATFORM_KEY_H},
 };
 
 const int64_t SIM_MOUSE_MIN = -32768;    // picture coordinates of 16 bits, signed
@@ -93,7 +93,7 @@ bool ParseHold(const std::vector<std::string>& words, SimCommand* command, std::
             }
         }
         if (!found) {
-            *error = "unknown key \"" + words[at] + "\" (keys: LEFT RIGHT UP DOWN R D S L ESCAPE ENTER Z BACKSPACE U SPACE F1 P G)";
+            *error = "unknown key \"" + words[at] + "\" (keys: LEFT RIGHT UP DOWN R D S L ESCAPE ENTER Z BACKSPACE U SPACE F1 P G H)";
             return false;
         }
     }
@@ -209,10 +209,12 @@ bool ParseCommand(const std::vector<std::string>& words, SimCommand* command, st
     }
     if (name == "watch") {
         command->kind = SIM_WATCH;
-        if (words.size() != 2 || Lower(words[1]) != "verdict") {
-            *error = "expected \"watch verdict\"";
+        const std::string what = words.size() == 2 ? Lower(words[1]) : "";
+        if (what != "verdict" && what != "solver") {
+            *error = "expected \"watch verdict\" or \"watch solver\"";
             return false;
         }
+        command->file = what;
         return true;
     }
     if (name == "shot" || name == "drop") {

@@ -20,6 +20,7 @@ const KeyMapping KEY_MAP[] = {
     {SDL_SCANCODE_BACKSPACE, PLATFORM_KEY_BACKSPACE}, {SDL_SCANCODE_U, PLATFORM_KEY_U},
     {SDL_SCANCODE_SPACE, PLATFORM_KEY_SPACE},  {SDL_SCANCODE_F1, PLATFORM_KEY_F1},
     {SDL_SCANCODE_P, PLATFORM_KEY_P},          {SDL_SCANCODE_G, PLATFORM_KEY_G},
+    {SDL_SCANCODE_H, PLATFORM_KEY_H},
 };
 
 // The game's state: SDL's, less the keys that closed a menu or a box and are
