@@ -97,5 +97,25 @@ expect 2 "bad number 'soon' for --max-seconds" "$tool" solve --max-seconds soon 
 expect 2 "--max-states takes a number" "$tool" solve "$l1" --max-states
 expect 0 "3 a level undecided" "$tool" --help
 
+# Packs: every level of a directory is read as the game reads it and solved,
+# one line each, then one for the pack; the numbering must run without a gap.
+mkdir "$work/good" "$work/bad" "$work/gap"
+cp "$l1" "$work/good/level1.txt"
+"$tool" pack "$levels/level2.txt" "$work/good/level2.dat" >/dev/null
+cp "$levels/level3.txt" "$work/good/level3"
+expect 0 "good/level2.dat: ok, solvable: pushes [1-9]" "$tool" check "$work/good"
+grep -q "good: ok, 3 levels" "$work/out" || fail "a good pack's summary: $(cat "$work/out")"
+cp "$l1" "$work/bad/level1"
+tr 'o' '.' <"$levels/level2.txt" >"$work/bad/level2.txt"
+tr 'E' '.' <"$levels/level3.txt" >"$work/bad/level3.txt"
+expect 1 "bad/level2.txt: unsolvable" "$tool" check "$work/bad"
+for line in "bad/level1: ok" "bad/level3.txt: it can't be played: no exit" "bad: 2 of 3 levels not ok"; do
+    grep -q "$line" "$work/out" || fail "a bad pack's check printed no '$line': $(cat "$work/out")"
+done
+cp "$l1" "$work/gap/level1.txt"
+cp "$l1" "$work/gap/level3.txt"
+expect 1 "level2 is missing" "$tool" check "$work/gap"
+expect 3 "good/level3: undecided" "$tool" check --max-states 5 "$work/good"
+
 [ "$failures" -eq 0 ] || { echo "$failures failures"; exit 1; }
 echo "all command-line checks passed"
