@@ -2,6 +2,8 @@
 // last start cell in column order (the others are land then).
 #include "app/editor_verdict.h"
 
+#include "app/app.h"
+
 #include "game/step.h"
 
 #include "platform/platform.h"
@@ -12,13 +14,6 @@
 #include <optional>
 
 namespace {
-
-// The game's budget keeps the answer within a second; the simulator's has
-// no clock in it, so a script decides alike on every machine.
-const double GAME_MAX_SECONDS = 1.0;
-const double INLINE_MAX_SECONDS = 1e9;
-const long VERDICT_MAX_STATES = 1'000'000;
-const size_t VERDICT_MAX_BYTES = size_t{256} << 20;
 
 const char* const VERDICT_SOLVING = "Solving...";
 const char* const VERDICT_NO_START = "No start";
@@ -97,10 +92,9 @@ void Judge(const GameEditorBoard& board)
         State.text = VERDICT_NO_EXIT;
         return;
     }
-    SolverBudget budget;
-    budget.maxStates = VERDICT_MAX_STATES;
-    budget.maxBytes = VERDICT_MAX_BYTES;
-    budget.maxSeconds = State.kind == SOLVER_WORKER_INLINE ? INLINE_MAX_SECONDS : GAME_MAX_SECONDS;
+    // The same budget as the hints: within a second in the game; without a
+    // clock in the simulator, so a script decides alike on every machine.
+    const SolverBudget budget = State.kind == SOLVER_WORKER_INLINE ? AppExactSolverBudget() : AppGameSolverBudget();
     State.text = VERDICT_SOLVING;
     State.question = Worker().Ask(start, budget);
 }

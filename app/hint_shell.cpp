@@ -10,7 +10,8 @@
 
 namespace {
 
-// The game's budget. A position the search holds takes about 100 bytes of its
+// The game's budget, for the hints, the dead-end check and the editor's
+// verdict alike. A position the search holds takes about 100 bytes of its
 // tables (a 64-byte node, its index slot and its queue entry), so 2 million
 // positions stay within 256 MiB; the second keeps a slow machine from waiting
 // long for an answer it would then not show. Shipped levels take a few
