@@ -5,21 +5,13 @@
 # before it takes its single-instance lock or opens a window. The version
 # printed is the project's, and so is the metainfo's release.
 # Usage: command_line_test.sh VERSION QUAGMORE QUAGMORE_LEVEL QUAGMORE_SIM METAINFO
-set -u
 version=$1
 game=$2
 level=$3
 sim=$4
 metainfo=$5
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/../support/test_lib.sh"
 home=$work/home
-failures=0
-
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
 
 # run COMMAND...: runs it with the player's directories inside $home and a
 # display that cannot open, so a game that starts by mistake ends at once.
@@ -142,5 +134,4 @@ refuses quagmore-sim "unknown option --bogus" "$sim" --bogus
 
 grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo's release is not $version"
 
-[ "$failures" -eq 0 ] || { echo "$failures failures"; exit 1; }
-echo "all command-line checks passed"
+test_verdict "all command-line checks passed"

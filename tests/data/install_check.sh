@@ -3,18 +3,9 @@
 # entry and metainfo validate, the hicolor icons are there, and the installed
 # simulator, run from another directory with the data read-only, finds its data.
 # Usage: install_check.sh BUILD_DIR
-set -u
-
 build=${1:?usage: install_check.sh BUILD_DIR}
-work=$(mktemp -d)
-trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
+. "$(dirname "$0")/../support/test_lib.sh"
 prefix=$work/prefix
-failures=0
-
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
 
 if ! cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then
     cat "$work/install.log"
@@ -49,5 +40,4 @@ else
     [ "$failures" -eq 0 ] || { echo "--- quagmore-sim output"; cat "$out"; }
 fi
 
-[ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
-echo "installation checks passed"
+test_verdict "installation checks passed"

@@ -2,7 +2,6 @@
 // from memory and what the shell would carry out comes back as effects.
 #include "game_fixture.h"
 
-#include "engine/display.h"
 #include "game/play.h"
 
 #include <cstdlib>
@@ -24,60 +23,6 @@ protected:
     MemoryLevelStore store;
     uint32_t now = 1000;
 };
-
-bool HasEffect(const std::vector<GameEffect>& effects, GameEffectKind kind, int32_t value)
-{
-    for (const GameEffect& effect : effects)
-        if (effect.kind == kind && effect.value == value)
-            return true;
-    return false;
-}
-
-TEST_F(ModelTest, SolvesALevelAndStartsTheNextWithoutADisplay)
-{
-    ASSERT_EQ(MainDisplay.backSurface, nullptr);
-    GameModel model = ModelOnLevel(store, 1);
-    EXPECT_EQ(model.board[0][0], TILE_LAND);
-    EXPECT_EQ(model.board[1][0], TILE_EXIT);
-
-    // Ten frames of five pixels reach the exit; the eleventh stands on it.
-    std::vector<GameEffect> effects = StepFrames(model, Holding(&GameInput::right), 10, &now, store);
-    EXPECT_TRUE(effects.empty());
-    EXPECT_EQ(model.playerX, CELL_SIZE);
-    EXPECT_EQ(model.walk.frame, 2);   // the walk to the right, back at its entry 0
-    const uint32_t lastPlayTime = now - 17;
-    effects = StepFrames(model, GameInput(), 1, &now, store);
-    // The solve is reported with the moves that made it, for the records.
-    ASSERT_EQ(effects.size(), 3u);
-    EXPECT_EQ(effects[0].kind, EFFECT_SOUND);
-    EXPECT_EQ(effects[0].value, SOUND_APPLAUSE);
-    EXPECT_EQ(effects[1].kind, EFFECT_SOLVED);
-    EXPECT_EQ(effects[1].value, 1);
-    EXPECT_EQ(model.solved.path, "R");
-    EXPECT_EQ(model.solved.moves, 1);
-    EXPECT_EQ(model.solved.pushes, 0);
-    EXPECT_EQ(effects[2].kind, EFFECT_PROGRESS);
-    EXPECT_EQ(effects[2].value, 2);
-    EXPECT_EQ(model.completionTime, lastPlayTime);
-    EXPECT_EQ(model.exitFrame, 1);
-
-    // The sequence: land rises over the exit, the banner after a second, and
-    // level 2 from its file after six.
-    while (now - model.completionTime <= 6000) {
-        effects = StepFrames(model, GameInput(), 1, &now, store);
-        EXPECT_FALSE(HasEffect(effects, EFFECT_LEVEL_STARTED, 2));
-        EXPECT_EQ(model.view.bannerShown != 0, now - 17 - model.completionTime > 1000);
-    }
-    EXPECT_EQ(model.board[1][0], TILE_LAND);
-    EXPECT_EQ(model.drawnWidth, 35);
-    effects = StepFrames(model, GameInput(), 1, &now, store);
-    EXPECT_TRUE(HasEffect(effects, EFFECT_LEVEL_STARTED, 2));
-    EXPECT_EQ(model.currentLevel, 2);
-    EXPECT_EQ(model.levelComplete, 0);
-    EXPECT_EQ(model.board[2][2], TILE_EXIT);
-    EXPECT_EQ(model.playerX, 2 * CELL_SIZE);
-    EXPECT_EQ(model.playerY, 1 * CELL_SIZE);
-}
 
 TEST_F(ModelTest, KeysOfAFrameAndAMissingFile)
 {

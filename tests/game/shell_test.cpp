@@ -175,26 +175,4 @@ TEST_F(ShellTest, NoKeyboardNoSound)
     GameShutdown();
 }
 
-int IdleCalls = 0;
-
-// Escape in a play frame ends the program through the window's destruction,
-// like the close box and File/Exit.
-TEST_F(ShellTest, EscapeDestroysTheWindow)
-{
-    ASSERT_TRUE(WriteFileBytes(dataDir + "/level1.dat", Bytes(LEVEL_FILE_SIZE, TILE_LAND)));
-    IdleCalls = 0;
-    HeadlessHooks hooks;
-    hooks.idle = [] {
-        if (IdleCalls++ == 0) {
-            HeadlessSetKey(PLATFORM_KEY_ESCAPE, true);
-            HeadlessGrantFrames(1);
-        }
-    };
-    HeadlessSetHooks(hooks);
-    EXPECT_EQ(AppMain(), 0);
-    EXPECT_EQ(HeadlessFramesBegun(), 1u);
-    EXPECT_FALSE(HeadlessWindowExists());
-    EXPECT_EQ(HeadlessQueuedEvents(), 0u);
-}
-
 } // namespace

@@ -1,18 +1,10 @@
 #!/bin/sh
 # quagmore-level's command line: usage, conversions, and each kind of broken file.
 # Usage: level_cli_test.sh QUAGMORE_LEVEL LEVEL_SOURCE_DIR
-set -u
 tool=$1
 levels=$2
 l1=$levels/level1.txt
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+. "$(dirname "$0")/../support/test_lib.sh"
 
 # expect CODE PATTERN COMMAND...: the exit code, and a line of stdout+stderr matching PATTERN.
 expect() {
@@ -117,5 +109,4 @@ cp "$l1" "$work/gap/level3.txt"
 expect 1 "level2 is missing" "$tool" check "$work/gap"
 expect 3 "good/level3: undecided" "$tool" check --max-states 5 "$work/good"
 
-[ "$failures" -eq 0 ] || { echo "$failures failures"; exit 1; }
-echo "all command-line checks passed"
+test_verdict "all command-line checks passed"

@@ -3,16 +3,8 @@
 # need: a directory (but as a pack to check), a FIFO, /dev/zero and an
 # oversized file are refused with exit 1 and a reason, at once.
 # Usage: level_input_test.sh QUAGMORE_LEVEL
-set -u
 tool=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+. "$(dirname "$0")/../support/test_lib.sh"
 
 # refused PATTERN FILE [COMMANDS]: check, show and unpack of FILE (or the
 # commands given) end with exit 1 within 10 s and print PATTERN.
@@ -38,5 +30,4 @@ refused "not a regular file" "$work/fifo.dat"
 refused "not a regular file" /dev/zero
 refused "larger than" "$work/big.dat"
 
-[ "$failures" -eq 0 ] || exit 1
-echo "all refused"
+test_verdict "all refused"

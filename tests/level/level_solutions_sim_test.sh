@@ -2,20 +2,12 @@
 # Plays every shipped level's solution in the game as held arrow keys and checks
 # that it completes that level: the solver and the game agree on the rules.
 # Usage: level_solutions_sim_test.sh QUAGMORE_LEVEL QUAGMORE_SIM LEVEL_SOURCE_DIR DATA_DIR LEVEL_COUNT
-set -u
 tool=$1
 sim=$2
 levels=$3
 data=$4
 count=$5
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-# A step between cells takes this many frames while an arrow is held.
-FRAMES_PER_CELL=10
-# Menu command of "Level 1"; level n is this plus n - 1.
-MENU_LEVEL_1=21
+. "$(dirname "$0")/../support/test_lib.sh"
 
 # write_script LEVEL MOVES: starts the level from the menu, holds one arrow per
 # letter for one step each, then releases the keys for the completing frame.
@@ -23,14 +15,7 @@ write_script() {
     echo "menu $((MENU_LEVEL_1 + $1 - 1))"
     echo "run 1"
     echo "print state"
-    # Runs of one letter become one held key.
-    echo "$2" | fold -w 1 | uniq -c | while read -r count letter; do
-        case $letter in
-            L) key=LEFT ;; U) key=UP ;; R) key=RIGHT ;; D) key=DOWN ;;
-        esac
-        echo "hold $key"
-        echo "run $((count * FRAMES_PER_CELL))"
-    done
+    sim_moves "$2"
     # The level completes on the first aligned frame on the exit.
     echo "hold"
     echo "run 1"
@@ -68,4 +53,4 @@ for level in $(seq 1 "$count"); do
     fi
 done
 
-[ "$failures" -eq 0 ] || { echo "$failures levels failed"; exit 1; }
+test_verdict "every solution completes its level"

@@ -3,18 +3,10 @@
 # with man as lintian runs it), has a NAME line whatis can index, carries the
 # project's version, and documents every option its program's --help names.
 # Usage: man_pages_test.sh VERSION MAN_DIR PROGRAM...
-set -u
 version=$1
 dir=$2
 shift 2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+. "$(dirname "$0")/../support/test_lib.sh"
 
 # clean WHAT COMMAND...: COMMAND succeeds and prints nothing on standard error.
 clean() {
@@ -41,5 +33,4 @@ for program in "$@"; do
     done
 done
 
-[ "$failures" -eq 0 ] || { echo "$failures failures"; exit 1; }
-echo "all manual pages render cleanly"
+test_verdict "all manual pages render cleanly"

@@ -5,35 +5,25 @@
 # purge leaves nothing behind under /usr. Installing changes the system, so that part needs
 # root or sudo; without either it says so and is skipped.
 # Usage: package_test.sh PACKAGE_BUILD_DIR
-set -u
 export LC_ALL=C
 build=$(cd "${1:?usage: package_test.sh PACKAGE_BUILD_DIR}" && pwd)
-work=$(mktemp -d)
+. "$(dirname "$0")/../support/test_lib.sh"
 installed_by_us=false
-failures=0
 SUDO=""
 
 apt() {
     $SUDO env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 "$@"
 }
 
-cleanup() {
+test_cleanup() {
     if $installed_by_us; then
         apt purge -y quagmore >/dev/null 2>&1
     fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
 }
 
 # finish [NOTE]: the verdict, with a note on what was left out.
 finish() {
-    [ "$failures" -eq 0 ] || { echo "$failures package check(s) failed"; exit 1; }
-    echo "package checks passed${1:+ ($1)}"
+    test_verdict "package checks passed${1:+ ($1)}"
     exit 0
 }
 

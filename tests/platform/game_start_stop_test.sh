@@ -9,32 +9,14 @@
 #   the close box: exit 0, the saved progress intact, no temporary left.
 # Exit 77 (skipped) for the Xvfb part only when Xvfb or xdotool is missing.
 # Usage: game_start_stop_test.sh QUAGMORE QUAGMORE_LEVEL
-set -u
 game=$1
 tool=$2
-work=$(mktemp -d)
+. "$(dirname "$0")/../support/test_lib.sh"
 xvfb_pid=
 game_pid=
-cleanup() {
+test_cleanup() {
     [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-# until_true TENTHS COMMAND...: retries COMMAND every 0.1 s; false after TENTHS tries.
-until_true() {
-    tenths=$1; shift
-    tries=0
-    until "$@"; do
-        tries=$((tries + 1))
-        [ $tries -gt "$tenths" ] && return 1
-        sleep 0.1
-    done
 }
 
 # QUAGMORE_TEST_GL_LIBRARIES, a colon-separated list of GL libraries (the
@@ -128,5 +110,4 @@ for signal in INT TERM HUP; do
         fail "SIG$signal: left in the config directory: $(ls "$config")"
 done
 
-[ "$failures" -eq 0 ] || exit 1
-echo "start and stop as expected"
+test_verdict "start and stop as expected"
