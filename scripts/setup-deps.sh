@@ -3,13 +3,15 @@
 # Only missing packages are installed; apt-get update runs first when any are.
 set -eu
 
+# evilwm is a test dependency: the window test runs fullscreen under it, since
+# on X a window manager is what makes a window fullscreen.
 # The second-last line is for the manual pages and the Debian package: groff
 # and man render the pages, dpkg-dev and file compute the package's
 # dependencies, lintian checks it. The last serves `make fuzz` and `make
 # sanitize`: clang, its runtime libraries (libFuzzer and the sanitizers) and
 # llvm (the symbolizer for their reports).
 PACKAGES="g++ cmake make pkg-config libsdl2-dev libsdl2-mixer-dev libimgui-dev \
-libgtest-dev libbenchmark-dev xvfb xauth xdotool desktop-file-utils appstream \
+libgtest-dev libbenchmark-dev xvfb xauth xdotool evilwm desktop-file-utils appstream \
 groff-base man-db dpkg-dev file lintian \
 clang libclang-rt-14-dev llvm"
 

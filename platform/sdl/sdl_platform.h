@@ -76,6 +76,7 @@ struct SdlPlatform {
     uint64_t presentCount = 0;           // window presents since start (for the smoke test)
     int zoom = 1;                        // the zoom chosen from the View menu
     bool fullscreen = false;
+    SDL_Point windowedSize = {0, 0};     // the window's size before fullscreen, given back on leaving it
     int menuBarHeight = 0;
     bool destroying = false;
     bool imguiReady = false;

@@ -371,6 +371,7 @@ int PlatformCreateWindow(const PlatformWindowDesc& desc)
     uint32_t flags = SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI |
                      (Sdl.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
 
+    Sdl.windowedSize = size;
     Sdl.window = SDL_CreateWindow(desc.title.c_str(), place.x, place.y, size.x, size.y, flags);
     if (Sdl.window != nullptr)
         Sdl.renderer = CreateRenderer(Sdl.window);
@@ -470,7 +471,17 @@ void PlatformViewToggleFullscreen()
     if (Sdl.window == nullptr)
         return;
     Sdl.fullscreen = !Sdl.fullscreen;
-    SDL_SetWindowFullscreen(Sdl.window, Sdl.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    if (Sdl.fullscreen) {
+        SDL_GetWindowSize(Sdl.window, &Sdl.windowedSize.x, &Sdl.windowedSize.y);
+        SDL_SetWindowFullscreen(Sdl.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    } else {
+        // The window manager gives the window its earlier place and size
+        // back; setting the size as well keeps SDL's idea of it true when
+        // the window never really left it (an X server without a window
+        // manager ignores the request for fullscreen).
+        SDL_SetWindowFullscreen(Sdl.window, 0);
+        SDL_SetWindowSize(Sdl.window, Sdl.windowedSize.x, Sdl.windowedSize.y);
+    }
     SaveView();
     SdlViewUpdate();
 }

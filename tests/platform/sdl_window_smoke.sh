@@ -6,8 +6,9 @@
 # Alt with another letter reaching the game, and closed with Escape through
 # the window's destruction. Then the view: nothing presented while nothing
 # changes, the zoom and fullscreen remembered in the settings, the first size
-# on larger screens, presses at 2x and in a resized window, and a damaged
-# settings file. Exit 77 (skipped) only when no X server can be started here.
+# on larger screens, presses at 2x and in a resized window, fullscreen under
+# a window manager (F11 and Alt+Enter, in and out), and a damaged settings
+# file. Exit 77 (skipped) only when no X server can be started here.
 set -u
 
 program=$1
@@ -23,13 +24,18 @@ fail() {
 
 command -v Xvfb >/dev/null 2>&1 || skip "Xvfb is not installed (Debian package xvfb)"
 command -v xdotool >/dev/null 2>&1 || skip "xdotool is not installed"
+# Fullscreen on X is the window manager's to grant (SDL asks for it through
+# _NET_WM_STATE_FULLSCREEN); evilwm is a small one that grants it.
+command -v evilwm >/dev/null 2>&1 || skip "evilwm is not installed (Debian package evilwm)"
 
 work=$(mktemp -d)
 xvfb_pid=
 xvfb_pids=
 program_pid=
+wm_pid=
 cleanup() {
     [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
     for pid in $xvfb_pids; do kill "$pid" 2>/dev/null; done
     rm -rf "$work"
 }
@@ -52,6 +58,9 @@ until_true() {
     done
 }
 has_output() { grep -q "$1" "$work/out"; }
+# mark, then has_new_output PATTERN: that output came after the mark.
+mark() { marked=$(wc -l <"$work/out"); }
+has_new_output() { tail -n +$((marked + 1)) "$work/out" | grep -q "$1"; }
 count_is() { [ "$(grep -c "$1" "$work/out")" = "$2" ]; }
 wait_for() { until_true 50 fail "no '$1' from the program" has_output "$1"; }
 # click X Y [BUTTON] [PAUSE]: a press at window position (X, Y), then a pause.
@@ -201,6 +210,11 @@ wait_for "^command 45$"
 until_true 50 fail "fullscreen was not remembered" has_setting fullscreen=1
 xdotool key F11
 until_true 50 fail "F11 did not leave fullscreen" has_setting fullscreen=0
+# With no window manager here the window never left its place and size; the
+# picture is laid out for that window again.
+mark
+until_true 50 fail "after fullscreen the picture is not back in the $PICTURE-wide window" \
+    has_new_output "^view: window ${PICTURE}x${size#*x} picture 0,$menu ${PICTURE}x$PICTURE "
 has_setting volume=7 || fail "the settings lost a key the program does not know: $(cat "$settings")"
 has_setting left=A || fail "the settings lost the player's key binding: $(cat "$settings")"
 has_setting zoom=1 || fail "zoom 1 not written: $(cat "$settings")"
@@ -272,11 +286,62 @@ until_true 50 fail "the small window's picture is not shrunk to 400x400" shrunk
 xdotool key alt+v; sleep 0.4; xdotool key 1
 until_true 50 fail "zoom 1 was not remembered" has_setting zoom=1
 stop
+
+# Fullscreen, under a window manager as on a desktop: the window covers the
+# screen, the 1x window's picture is letterboxed there at 2x below the bar,
+# and a press lands on the picture pixel (editor cell) under it.
+evilwm --bw 0 --fn fixed >"$work/wm.log" 2>&1 &
+wm_pid=$!
+wm_up() {
+    kill -0 "$wm_pid" 2>/dev/null || fail "evilwm could not start: $(tail -n 3 "$work/wm.log")"
+    xdotool get_num_desktops 2>/dev/null | grep -q '^[1-9]'
+}
+until_true 50 fail "evilwm did not take the screen within 5 s" wm_up
 start_on 2560x1440
 expect_geometry ${PICTURE}x$((menu + PICTURE)) 100,10
+full_top=$((menu + (1440 - menu - 2 * PICTURE) / 2))
+full_left=$(((2560 - 2 * PICTURE) / 2))
+fills_screen() {
+    expect_geometry 2560x1440 0,0
+    until_true 50 fail "the fullscreen picture is not at 2x in the middle" \
+        has_new_output "^view: window 2560x1440 picture $full_left,$full_top $((2 * PICTURE))x$((2 * PICTURE)) "
+}
+back_to_1x() {
+    expect_geometry ${PICTURE}x$((menu + PICTURE)) 100,10
+    until_true 50 fail "the picture did not go back to 1x below the bar" \
+        has_new_output "^view: window ${PICTURE}x$((menu + PICTURE)) picture 0,$menu ${PICTURE}x$PICTURE "
+}
+mark
+xdotool key F11
+fills_screen
+until_true 50 fail "F11 did not remember fullscreen" has_setting fullscreen=1
+sleep 0.3
+click $((full_left / 2)) $((full_top + PICTURE)) 1 0.6
+click $((full_left + 2 * 425 + 1)) $((full_top + 2 * 575 + 1)) 1 0
+wait_for "^left 425 575$"
+count_is '^left ' 1 || fail "a press on the fullscreen bar was handed on: $(grep '^left ' "$work/out")"
+# F11 again gives back the window as it was; Alt+Enter does the same as F11.
+mark
+xdotool key F11
+back_to_1x
+until_true 50 fail "leaving fullscreen was not remembered" has_setting fullscreen=0
+mark
+xdotool key alt+Return
+fills_screen
+mark
+xdotool key alt+Return
+back_to_1x
+# A zoom chosen in fullscreen leaves it for a window of that zoom.
+xdotool key F11
+expect_geometry 2560x1440 0,0
+xdotool key alt+v; sleep 0.4; xdotool key 2
+expect_geometry $((2 * PICTURE))x$((menu2 + 2 * PICTURE)) 100,10
+until_true 50 fail "zoom 2 from fullscreen was not remembered" has_setting zoom=2
+has_setting fullscreen=0 || fail "a zoom chosen in fullscreen left fullscreen remembered: $(cat "$settings")"
 stop
 
-# A damaged settings file: the defaults, and the program runs.
+# A damaged settings file: the defaults, and the program runs (still under
+# the window manager, which keeps the window where it asks to be).
 printf 'zoom=banana\nfullscreen=7\n\377\000\001garbage\n' >"$settings"
 start_on 2560x1440
 expect_geometry $((2 * PICTURE))x$((menu2 + 2 * PICTURE)) 100,10
