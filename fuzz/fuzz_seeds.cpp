@@ -124,6 +124,15 @@ std::vector<Seed> ProgressSeeds()
     };
 }
 
+std::vector<Seed> SettingsSeeds()
+{
+    return {
+        {"view", FromText("zoom=2\nfullscreen=1\n")},
+        {"keys", FromText("left=A\nup=W\nright=D\ndown=S\nrestart=F5\nhint=Keypad 0\n")},
+        {"damaged", FromText("zoom=banana\nfullscreen=7\n=x\nno equals\r\nzoom=3\n")},
+    };
+}
+
 std::vector<Seed> RecordsSeeds()
 {
     return {
@@ -175,6 +184,7 @@ int main(int argc, char** argv)
                          WriteSeeds(out / "level_text", LevelSeeds(levels, false)) &&
                          WriteSeeds(out / "progress", ProgressSeeds()) &&
                          WriteSeeds(out / "records", RecordsSeeds()) &&
+                         WriteSeeds(out / "settings", SettingsSeeds()) &&
                          WriteSeeds(out / "sim_script", SimScriptSeeds());
     return written ? 0 : 1;
 }

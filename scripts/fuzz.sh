@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 build=$1
 seconds=$2
 shift 2
-targets=${*:-bmp wav game_level level_text progress records sim_script}
+targets=${*:-bmp wav game_level level_text progress records settings sim_script}
 werror=$([ -n "${CI:-}" ] && echo ON || echo OFF)
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -DQUAGMORE_FUZZ=ON -DQUAGMORE_BUILD_BENCH=OFF \
