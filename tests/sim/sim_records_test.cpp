@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <sstream>
 
 namespace {
@@ -24,11 +23,18 @@ const char* const DETOUR_ROUTE =
 // and the hash.
 std::pair<std::string, std::string> SplitBoard(const std::string& line)
 {
-    static const std::regex board("board=([0-9a-f]{16}) ");
-    std::smatch found;
-    if (!std::regex_search(line, found, board))
+    const std::string key = "board=";
+    const size_t HASH_DIGITS = 16;
+    const size_t at = line.find(key);
+    if (at == std::string::npos)
         return {line, ""};
-    return {found.prefix().str() + "board=* " + found.suffix().str(), found[1].str()};
+    const size_t start = at + key.size();
+    const std::string hash = line.substr(start, HASH_DIGITS);
+    const bool wellFormed = hash.size() == HASH_DIGITS && hash.find_first_not_of("0123456789abcdef") == std::string::npos &&
+                            line.compare(start + HASH_DIGITS, 1, " ") == 0;
+    if (!wellFormed)
+        return {line, ""};
+    return {line.substr(0, start) + "* " + line.substr(start + HASH_DIGITS + 1), hash};
 }
 
 Lines FileLines(const std::string& path)
