@@ -25,6 +25,7 @@ enum : uint16_t {
     IDM_ZOOM_1 = 41,
     IDM_ZOOM_LAST = IDM_ZOOM_1 + PLATFORM_ZOOM_MAX - 1,
     IDM_FULLSCREEN = 45,
+    IDM_WATCH = 61,
 };
 
 // The one game and the pictures it is drawn with.
@@ -69,6 +70,9 @@ GameBest RecordsStatusBest();
 // A level solved in play: kept where it beats a record, and the file written
 // only then.
 void RecordsSolved(const GameSolve& solve);
+// The path of the board's fewest-pushes record (fewest moves among those),
+// the player's best to watch. False when the board has none.
+bool RecordsBestPath(int32_t level, const int8_t* cells, std::string* path);
 int GameStartup();
 int GameShutdown();
 
@@ -103,3 +107,12 @@ void AppHintSetup(SolverWorkerKind kind, const SolverBudget& budget, AppHintRepo
 void AppHintFrame();
 // Ends a search under way, and the solver's thread.
 void AppHintStop();
+
+// Watch solution (app/watch_shell.cpp): the path of a watch the rules want,
+// from the records or from a solver of its own, which runs as the hints' does.
+void AppWatchSetup(SolverWorkerKind kind, const SolverBudget& budget);
+// After a frame's step: tells how a watch ended ("watch end ..."), finds the
+// path of one wanted, and takes the solver's answer.
+void AppWatchFrame();
+// Ends a search under way, and the solver's thread.
+void AppWatchStop();

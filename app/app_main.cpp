@@ -64,6 +64,7 @@ int AppMain()
     RunMainLoop();
     EditorVerdictStop();
     AppHintStop();
+    AppWatchStop();
     GameShutdown();
     return EXIT_CODE;
 }

@@ -124,6 +124,7 @@ GameInput AppReadInput()
         input.play = keys.down[PLATFORM_KEY_P];
         input.grid = keys.down[PLATFORM_KEY_G];
         input.hint = keys.down[PLATFORM_KEY_H];
+        input.watch = keys.down[PLATFORM_KEY_W];
     }
     return input;
 }
@@ -183,6 +184,7 @@ void AppRunFrame()
     EditorVerdictAsk(Game);
     AppApplyEffects(effects);
     AppHintFrame();
+    AppWatchFrame();
     GameRender(Game, Sprites, MainDisplay.backSurface);
     DisplayPresent();
     AppUpdateStatus();

@@ -1,6 +1,8 @@
 // The menu bar and its commands.
 #include "app/app.h"
 
+#include "game/watch.h"
+
 #include <algorithm>
 #include <string>
 
@@ -41,6 +43,7 @@ std::vector<PlatformMenuItem> AppMenu()
     PlatformMenuItem file{"&File", 0, true, {}};
     file.items.push_back({"Reset", IDM_RESET, true, {}});
     file.items.push_back(levels);
+    file.items.push_back({"Watch solution", IDM_WATCH, true, {}});
     file.items.push_back({"Exit", IDM_EXIT, true, {}});
 
     PlatformMenuItem view{"&View", 0, true, {}};
@@ -77,6 +80,10 @@ void HandleMenuCommand(uint32_t id)
         break;
     case IDM_ABOUT:
         ShowAboutBox();
+        break;
+    case IDM_WATCH:
+        WatchToggle(Game);
+        AppUpdateStatus();
         break;
     case IDM_RESET:
         GameRestartLevel(Game, AppLevelStore(), effects);

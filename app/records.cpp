@@ -132,3 +132,17 @@ void RecordsSolved(const GameSolve& solve)
                                         std::to_string(solve.pushes));
     MarkLevelMenu();
 }
+
+bool RecordsBestPath(int32_t level, const int8_t* cells, std::string* path)
+{
+    if (!Shell.loaded)
+        Load();
+    const RecordKey key = KeyOf(level, cells);
+    for (const RecordsLine& line : Shell.file.lines) {
+        if (line.valid && line.record.key == key && line.record.kind == RECORD_PUSHES && !line.record.path.empty()) {
+            *path = line.record.path;
+            return true;
+        }
+    }
+    return false;
+}

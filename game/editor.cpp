@@ -6,6 +6,7 @@
 #include "game/play.h"
 #include "game/play_test.h"
 #include "game/undo.h"
+#include "game/watch.h"
 
 #include <algorithm>
 
@@ -149,6 +150,11 @@ bool EditorBoardTouched(const GameModel& model)
 
 void GamePressRecord(GameModel& model, GameButton button, int32_t x, int32_t y)
 {
+    // A click stops a watch and is spent on it.
+    if (model.watch.phase != WATCH_OFF) {
+        WatchStop(model, WATCH_END_STOPPED);
+        return;
+    }
     if (button == BUTTON_LEFT)
         model.press.leftPending = 1;
     else

@@ -2,9 +2,11 @@
 // the banner shows after a second, and the next level starts after six, or
 // at once when Space is down once the banner shows.
 // Progress is recorded in every frame of the sequence. A play-test's
-// sequence goes back to the editor instead and records nothing.
+// sequence goes back to the editor instead and records nothing; a watched
+// one gives the level back from its start.
 #include "game/play.h"
 #include "game/play_test.h"
+#include "game/watch.h"
 
 #include "format/sheet_layout.h"
 
@@ -65,6 +67,12 @@ void SequenceTimers(GameModel& model, bool skip, uint32_t now, GameLevelStore& s
     if (model.edit.playTest) {
         if (over)
             PlayTestReturn(model);
+        return;
+    }
+    // A watched solve too: the level from its start for the player.
+    if (WatchPlaying(model)) {
+        if (over)
+            WatchStop(model, WATCH_END_EXIT);
         return;
     }
     if (over && !model.allFinished)

@@ -3,6 +3,7 @@
 #include "game/hint.h"
 #include "game/play_test.h"
 #include "game/step.h"
+#include "game/watch.h"
 
 namespace {
 
@@ -67,6 +68,7 @@ void GameStartBoard(GameModel& model, const int8_t* bytes)
     model.path.clear();
     model.undo.clear();
     HintReset(model);
+    WatchLevelStarted(model);
 }
 
 void GameResetLevel(GameModel& model, GameLevelStore& store, GameEffects& effects)

@@ -113,6 +113,41 @@ struct GameHint {
     bool operator==(const GameHint&) const = default;
 };
 
+// Watching a solution (game/watch.h): where the watch stands, the path it
+// plays and what it keeps of the player's attempt.
+enum GameWatchPhase : uint8_t {
+    WATCH_OFF,
+    WATCH_WANTED,      // W or the menu asked: the shell looks for a path
+    WATCH_SEARCHING,   // the solver looks for the fewest pushes
+    WATCH_PLAYING,     // the level plays itself along the path
+};
+enum GameWatchSource : uint8_t {
+    WATCH_SOURCE_SOLVER,   // the fewest pushes (and among those the fewest moves)
+    WATCH_SOURCE_BEST,     // the player's own best, from the records
+};
+// What the status line says when there is nothing to watch.
+enum GameWatchNote : uint8_t { WATCH_NOTE_NONE, WATCH_NOTE_UNDECIDED, WATCH_NOTE_UNSOLVABLE };
+// How the last watch ended, until the shell has told of it.
+enum GameWatchEnd : uint8_t {
+    WATCH_END_NONE,
+    WATCH_END_EXIT,       // the exit was reached and the sequence is over
+    WATCH_END_STOPPED,    // a key, a click or the menu
+    WATCH_END_LEVEL,      // a level was started some other way
+    WATCH_END_PATH,       // the path ended before the exit
+};
+struct GameWatch {
+    GameWatchPhase phase = WATCH_OFF;
+    GameWatchSource source = WATCH_SOURCE_SOLVER;
+    std::string path;                  // move letters
+    int32_t played = 0;                // letters of the path begun
+    std::vector<GameUndoStep> undo;    // the player's history, given back when the watch ends
+    uint32_t keysDown = 0;             // the keys of the last play frame, one bit each
+    uint32_t keysIgnored = 0;          // keys that stopped a watch: no effect until released
+    GameWatchNote note = WATCH_NOTE_NONE;
+    GameWatchEnd ended = WATCH_END_NONE;
+    bool operator==(const GameWatch&) const = default;
+};
+
 enum GameViewKind : uint8_t { VIEW_NONE, VIEW_PLAY, VIEW_EDITOR };
 enum GamePlayerShown : uint8_t { PLAYER_HIDDEN, PLAYER_WHOLE, PLAYER_SHRUNK };
 
@@ -201,6 +236,7 @@ struct GameModel {
     uint32_t undoRepeatAt = 0;     // clock at which a held undo key takes the next step back
 
     GameHint hint;
+    GameWatch watch;
     GamePress press;
     GameEditorState edit;
     GameRandom random;

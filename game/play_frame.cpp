@@ -8,6 +8,7 @@
 #include "game/render.h"
 #include "game/shore_pieces.h"
 #include "game/undo.h"
+#include "game/watch.h"
 
 #include <algorithm>
 
@@ -51,8 +52,10 @@ void LayLayers(GameModel& model)
 
 } // namespace
 
-void PlayStep(GameModel& model, const GameInput& input, uint32_t now, GameLevelStore& store, GameEffects& effects)
+void PlayStep(GameModel& model, const GameInput& keys, uint32_t now, GameLevelStore& store, GameEffects& effects)
 {
+    // A watch takes the keys first: while it plays, none acts.
+    const GameInput input = WatchTakeKeys(model, keys);
     // P acts when it goes down in the editor: one held through play is no new press.
     model.edit.playHeld = input.play;
     // D or Escape in a play-test: back to the editor, the board as drawn.
@@ -94,6 +97,7 @@ void PlayStep(GameModel& model, const GameInput& input, uint32_t now, GameLevelS
             moveInput.left = moveInput.up = moveInput.right = moveInput.down = false;
     }
 
+    WatchSteer(model, moveInput);
     PlayChooseDirection(model, moveInput, effects);
     if (PlayApplyExitRule(model, effects)) {
         GameUndoStep start = UndoCapture(model);
@@ -104,7 +108,9 @@ void PlayStep(GameModel& model, const GameInput& input, uint32_t now, GameLevelS
             model.path += PlayDirectionLetter(model.direction);
             if (model.pushing)
                 ++model.pushes;
-            HintStepBegun(model);
+            // A watched path needs no check of the position.
+            if (!WatchPlaying(model))
+                HintStepBegun(model);
         }
     }
 

@@ -3,6 +3,7 @@
 #include "game/play.h"
 
 #include "game/anim.h"
+#include "game/watch.h"
 
 #include <algorithm>
 
@@ -50,8 +51,8 @@ void SolveLevel(GameModel& model, GameEffects& effects)
     model.levelComplete = 1;
     model.exitFrame = 1;
     effects.Add(EFFECT_SOUND, SOUND_APPLAUSE);
-    // A play-test's solve moves no level on.
-    if (model.edit.playTest)
+    // A play-test's solve and a watched one move no level on.
+    if (model.edit.playTest || WatchPlaying(model))
         return;
     if (model.currentLevel == model.lastLevel) {
         model.finishedSound = 1;

@@ -25,6 +25,7 @@ struct GameInput {
     bool play = false;      // P: the editor plays its board
     bool grid = false;      // G: the editor's grid
     bool hint = false;      // H
+    bool watch = false;     // W: watch the level solved
 };
 
 enum GameSound : int32_t { SOUND_SPLASH = 0, SOUND_START = 1, SOUND_APPLAUSE = 2, SOUND_FINISHED = 3, GAME_SOUNDS = 4 };

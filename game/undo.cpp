@@ -5,6 +5,7 @@
 #include "game/editor.h"
 #include "game/hint.h"
 #include "game/play.h"
+#include "game/watch.h"
 
 #include <algorithm>
 #include <utility>
@@ -100,6 +101,11 @@ bool UndoTakeBack(GameModel& model)
 
 void GameRestartLevel(GameModel& model, GameLevelStore& store, GameEffects& effects)
 {
+    // During a watch the level is given back from its start, as a key does.
+    if (WatchPlaying(model)) {
+        WatchStop(model, WATCH_END_STOPPED);
+        return;
+    }
     bool keep = !model.editor && !model.levelComplete;
     bool midStep = !PlayerAligned(model);
     GameUndoStep before = UndoCapture(model);

@@ -165,6 +165,7 @@ enum PlatformKey : uint8_t {
     PLATFORM_KEY_P,
     PLATFORM_KEY_G,
     PLATFORM_KEY_H,
+    PLATFORM_KEY_W,
     PLATFORM_KEYS,
 };
 
@@ -190,6 +191,7 @@ enum PlatformAction : uint8_t {
     PLATFORM_ACTION_QUIT,
     PLATFORM_ACTION_UNDO,
     PLATFORM_ACTION_HINT,
+    PLATFORM_ACTION_WATCH,
     PLATFORM_ACTIONS,
 };
 // The names of the keys that do the action now, its default keys first.

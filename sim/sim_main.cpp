@@ -49,6 +49,7 @@ int main(int argc, char** argv)
     EditorVerdictUseInline();
     // Each answer comes in the frame after its question, whatever the machine.
     AppHintSetup(SOLVER_WORKER_INLINE, AppExactSolverBudget(), SimSolverEvent);
+    AppWatchSetup(SOLVER_WORKER_INLINE, AppExactSolverBudget());
     int code = AppMain();
     SimEvent("exit " + std::to_string(code));
 

@@ -22,6 +22,7 @@ const SimKeyName SIM_KEYS[] = {
     {"enter", PLATFORM_KEY_ENTER}, {"z", PLATFORM_KEY_Z},         {"backspace", PLATFORM_KEY_BACKSPACE},
     {"u", PLATFORM_KEY_U},         {"space", PLATFORM_KEY_SPACE}, {"f1", PLATFORM_KEY_F1},
     {"p", PLATFORM_KEY_P},         {"g", PLATFORM_KEY_G},         {"h", PLATFORM_KEY_H},
+    {"w", PLATFORM_KEY_W},
 };
 
 const int64_t SIM_MOUSE_MIN = -32768;    // picture coordinates of 16 bits, signed
@@ -93,7 +94,7 @@ bool ParseHold(const std::vector<std::string>& words, SimCommand* command, std::
             }
         }
         if (!found) {
-            *error = "unknown key \"" + words[at] + "\" (keys: LEFT RIGHT UP DOWN R D S L ESCAPE ENTER Z BACKSPACE U SPACE F1 P G H)";
+            *error = "unknown key \"" + words[at] + "\" (keys: LEFT RIGHT UP DOWN R D S L ESCAPE ENTER Z BACKSPACE U SPACE F1 P G H W)";
             return false;
         }
     }

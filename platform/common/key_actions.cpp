@@ -13,6 +13,7 @@ const KeyActionInfo KEY_ACTIONS[PLATFORM_ACTIONS] = {
     {"quit", {"Escape", nullptr, nullptr}},
     {"undo", {"Z", "Backspace", "U"}},
     {"hint", {"H", nullptr, nullptr}},
+    {"watch", {"W", nullptr, nullptr}},
 };
 
 } // namespace
