@@ -64,16 +64,17 @@ TEST_F(SimTest, WatchingPlaysTheFewestPushesToTheExitAndSavesNothing)
     )");
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(Without(run.events, "sound start"),
-              (Lines{"0 level 1", "11 watch searching", "12 level 1", "12 watch solution 3", "13 sound splash.wav",
-                     "33 sound bifald.wav", "394 watch end exit", "417 level 2", "418 watch searching",
-                     "419 watch unsolvable", "419 exit 0"}));
+              (Lines{"0 level 1", "11 watch searching", "12 level 1", "12 watch solution 3", "22 sound splash.wav",
+                     "43 sound bifald.wav", "403 watch end exit", "430 level 2", "432 watch searching",
+                     "433 watch unsolvable", "433 exit 0"}));
     EXPECT_EQ(run.statuses,
               (Lines{"Looking for the fewest pushes...   Any key stops", "Solution   Level 1   Moves 2   Pushes 1   Any key stops",
                      "Level 1   Moves 0   Pushes 0", "No solution to watch: the level can't be solved"}));
     ASSERT_EQ(run.states.size(), 3u);
     // The level from its start, still level 1; nothing reached or recorded.
+    // Undo holds the player's step and the restart before the watch.
     EXPECT_EQ(run.states[0]("level complete moves pushes playerx playery undo"),
-              "1 0 0 0 " + std::to_string(START) + " " + std::to_string(START) + " 1");
+              "1 0 0 0 " + std::to_string(START) + " " + std::to_string(START) + " 2");
     EXPECT_EQ(run.saved, Lines{"none"});
     EXPECT_EQ(run.records, std::vector<Lines>{Lines{"none"}});
     EXPECT_EQ(run.recordEvents, Lines{});
@@ -93,8 +94,8 @@ TEST_F(SimTest, AKeyAClickOrALevelChoiceStopsTheWatchAndGivesTheLevelBack)
                         WATCH_MENU + "run 15\nclick left 10 10\nrun 1\n" + WATCH_MENU + "run 15\n" + WATCH_MENU +
                         "run 1\n" + WATCH_MENU + "run 15\nmenu 21\nrun 1\nprint state\nprint status\n");
     ASSERT_EQ(run.code, 0) << run.err;
-    EXPECT_EQ(run.EventsOf("watch end"), (Lines{"18 watch end stopped", "53 watch end stopped", "72 watch end stopped",
-                                                "88 watch end stopped", "106 watch end level"}));
+    EXPECT_EQ(run.EventsOf("watch end"), (Lines{"18 watch end stopped", "65 watch end stopped", "84 watch end stopped",
+                                                "100 watch end stopped", "116 watch end level"}));
     EXPECT_EQ(run.EventsOf("watch solution").size(), 5u);
     ASSERT_EQ(run.states.size(), 4u);
     const std::string atStart = "0 0 " + std::to_string(START) + " " + std::to_string(START);
@@ -104,11 +105,11 @@ TEST_F(SimTest, AKeyAClickOrALevelChoiceStopsTheWatchAndGivesTheLevelBack)
     EXPECT_EQ(run.states[2]("moves pushes playerx playery"), atStart);
     EXPECT_EQ(run.states[3]("moves pushes playerx playery"), atStart);
     EXPECT_EQ(run.statuses, Lines{"Level 1   Moves 0   Pushes 0"});
-    EXPECT_EQ(run.EventsOf("exit"), Lines{"107 exit 0"});
+    EXPECT_EQ(run.EventsOf("exit"), Lines{"116 exit 0"});
     EXPECT_EQ(run.saved, Lines{});
 }
 
-TEST_F(SimTest, AfterASolveWPlaysThePlayersBest)
+TEST_F(SimTest, AfterASolveWatchPlaysThePlayersBest)
 {
     WriteLevel("level1.dat", TWO_ROUTES);
     WriteLevel("level2.dat", TWO_ROUTES);
@@ -136,8 +137,8 @@ TEST_F(SimTest, AfterASolveWPlaysThePlayersBest)
     )");
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.EventsOf("watch"), (Lines{"1 watch searching", "2 watch solution 5", "3 watch end stopped",
-                                            "39 watch best 3", "419 watch end exit"}));
-    EXPECT_EQ(run.EventsOf("sound splash"), (Lines{"5 sound splash.wav", "40 sound splash.wav"}));
+                                            "37 watch best 3", "428 watch end exit"}));
+    EXPECT_EQ(run.EventsOf("sound splash"), (Lines{"14 sound splash.wav", "47 sound splash.wav"}));
     EXPECT_EQ(run.statuses, Lines{"Your best   Level 1   Moves 3   Pushes 1   Best 3 / 1   Any key stops"});
     // The player's solve alone is recorded and saved.
     EXPECT_EQ(run.recordEvents, Lines{"35 record 1 3 1"});
