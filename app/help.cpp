@@ -54,7 +54,7 @@ PlatformHelpText HelpText()
         {KeysOf(PLATFORM_ACTION_UNDO), "Take back the last step (hold to go on)"},
         {KeysOf(PLATFORM_ACTION_RESTART), "Restart the level (undo takes the restart back)"},
         {KeysOf(PLATFORM_ACTION_HINT), "Show the next push toward the exit"},
-        {KeysOf(PLATFORM_ACTION_WATCH), "Watch the level solved from its start (your best once you have one); any key stops"},
+        {KeysOf(PLATFORM_ACTION_WATCH), "Watch the level solved (your best once recorded); any key stops"},
         {"Space", "Once WELL DONE! shows: the next level at once"},
         {KeysOf(PLATFORM_ACTION_EDITOR), "Open the level editor"},
         {KeysOf(PLATFORM_ACTION_QUIT), "Quit"},

@@ -175,7 +175,7 @@ bool ParseCommand(const std::vector<std::string>& words, SimCommand* command, st
     if (name == "menu") {
         command->kind = SIM_MENU;
         if (!ParseOneNumber(words, SIM_COMMAND_MAX,
-                            "expected \"menu ID\" with ID a command number (2 Exit, 4 About, 5 Reset, 21 to 32 levels, "
+                            "expected \"menu ID\" with ID a command number (2 Exit, 4 About, 5 Reset, 21 to 32 levels, 61 Watch solution, "
                             "113 to 199 levels 13 to 99 of a pack)",
                             &number, error))
             return false;
