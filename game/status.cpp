@@ -40,6 +40,8 @@ std::string GameStatusLine(const GameModel& model, const GameBest& best)
 {
     if (model.editor)
         return EditorBoardTouched(model) ? EDITOR_STATUS_TOUCHED : EDITOR_STATUS;
+    if (model.watch.phase == WATCH_WANTED || model.watch.phase == WATCH_SEARCHING)
+        return WATCH_SEARCH_STATUS;
     if (!model.levelComplete) {
         if (model.hint.stuck)
             return STUCK_STATUS;
@@ -52,8 +54,6 @@ std::string GameStatusLine(const GameModel& model, const GameBest& best)
         if (model.watch.note == WATCH_NOTE_UNSOLVABLE)
             return WATCH_UNSOLVABLE_STATUS;
     }
-    if (model.watch.phase == WATCH_WANTED || model.watch.phase == WATCH_SEARCHING)
-        return WATCH_SEARCH_STATUS;
     if (model.edit.playTest)
         return std::string(PLAY_TEST_STATUS) + STATUS_GAP + Counters(model) + STATUS_GAP + PLAY_TEST_BACK;
     std::string line = "Level " + std::to_string(GameStatusLevel(model));
