@@ -185,7 +185,7 @@ void AppRunFrame()
     AppApplyEffects(effects);
     AppHintFrame();
     AppWatchFrame();
-    GameRender(Game, Sprites, MainDisplay.backSurface);
+    GameRender(Game, Sprites, MainDisplay.back);
     DisplayPresent();
     AppUpdateStatus();
 }
