@@ -25,6 +25,7 @@ enum : uint16_t {
     IDM_ZOOM_1 = 41,
     IDM_ZOOM_LAST = IDM_ZOOM_1 + PLATFORM_ZOOM_MAX - 1,
     IDM_FULLSCREEN = 45,
+    IDM_SHARE_LEVEL = 62,
 };
 
 // The one game and the pictures it is drawn with.
@@ -69,6 +70,10 @@ GameBest RecordsStatusBest();
 // A level solved in play: kept where it beats a record, and the file written
 // only then.
 void RecordsSolved(const GameSolve& solve);
+// File › Share level (app/share_level.cpp): the editor's board as a level
+// link handed to the player; the item is enabled only in the editor.
+void AppShareLevel();
+void AppShareLevelMenuUpdate();
 int GameStartup();
 int GameShutdown();
 

@@ -196,6 +196,7 @@ void AppUpdateStatus()
     if (!verdict.empty())
         line += STATUS_GAP + verdict;
     PlatformSetStatus(line);
+    AppShareLevelMenuUpdate();
 }
 
 void AppStartLevel()

@@ -41,6 +41,7 @@ std::vector<PlatformMenuItem> AppMenu()
     PlatformMenuItem file{"&File", 0, true, {}};
     file.items.push_back({"Reset", IDM_RESET, true, {}});
     file.items.push_back(levels);
+    file.items.push_back({"Share level", IDM_SHARE_LEVEL, false, {}});
     file.items.push_back({"Exit", IDM_EXIT, true, {}});
 
     PlatformMenuItem view{"&View", 0, true, {}};
@@ -77,6 +78,9 @@ void HandleMenuCommand(uint32_t id)
         break;
     case IDM_ABOUT:
         ShowAboutBox();
+        break;
+    case IDM_SHARE_LEVEL:
+        AppShareLevel();
         break;
     case IDM_RESET:
         GameRestartLevel(Game, AppLevelStore(), effects);

@@ -123,6 +123,11 @@ void PlatformSetStatus(const std::string& text);
 std::string PlatformStatusShown();
 // A short bell, or nothing.
 void PlatformBeep();
+// Hands the player a level link made in the editor ("#level=" and the
+// board): the desktop puts it on the clipboard and says so in a message box,
+// the browser makes it the page's address and shows it in a box with a
+// button that copies it.
+void PlatformShareLink(const std::string& fragment);
 
 // ---------------------------------------------------------------------------
 // View: the picture is shown at a whole-number zoom, in a window or on the

@@ -333,6 +333,12 @@ void PlatformHelpBox(const PlatformHelpText&)
         Headless.hooks.helpBox(false);
 }
 
+// The simulator has no clipboard: the link is told in the message alone.
+void PlatformShareLink(const std::string& fragment)
+{
+    PlatformMessageBox(PlatformShareText(fragment, "there is no clipboard").c_str());
+}
+
 void PlatformSetStatus(const std::string& text)
 {
     Headless.status = text;
