@@ -13,25 +13,33 @@ const int WINDOW_SIZE = 600;
 const int EXIT_CODE = 0;
 const int EXIT_NO_WINDOW = 1;
 
-// Runs passes until the window is gone.
-void RunMainLoop()
+// One pass of the main loop: at most one event, then a frame while the game
+// window is active. False once the window is gone.
+bool MainLoopPass()
 {
     PlatformEvent event;
-    for (;;) {
-        bool taken = PlatformPollEvent(&event) != 0;
-        if (taken) {
-            if (event.kind == PLATFORM_EVENT_QUIT)
-                return;
-            AppHandleEvent(event);
-        }
-        if (PlatformWindowActive()) {
-            PlatformFrameBegin();
-            AppRunFrame();
-        } else if (!taken) {
-            // Nothing to run while another window is active: wait, don't spin.
-            PlatformWaitEvent();
-        }
+    bool taken = PlatformPollEvent(&event) != 0;
+    if (taken) {
+        if (event.kind == PLATFORM_EVENT_QUIT)
+            return false;
+        AppHandleEvent(event);
     }
+    if (PlatformWindowActive()) {
+        PlatformFrameBegin();
+        AppRunFrame();
+    } else if (!taken) {
+        // Nothing to run while another window is active: wait, don't spin.
+        PlatformWaitEvent();
+    }
+    return true;
+}
+
+// After the last pass: the solver's threads, then everything started.
+void MainLoopFinish()
+{
+    EditorVerdictStop();
+    AppHintStop();
+    GameShutdown();
 }
 
 } // namespace
@@ -61,9 +69,6 @@ int AppMain()
     ShowProgressNotice();
     RecordsShowInMenu();
     AppStartLevel();
-    RunMainLoop();
-    EditorVerdictStop();
-    AppHintStop();
-    GameShutdown();
+    PlatformRunMainLoop(MainLoopPass, MainLoopFinish);
     return EXIT_CODE;
 }

@@ -93,6 +93,11 @@ void PlatformDestroyWindow();
 int PlatformPollEvent(PlatformEvent* event);
 // Blocks until an event is waiting (used while the window is not active).
 void PlatformWaitEvent();
+// Runs pass until it returns false, then finish. The desktop and the
+// simulator call them in turn and return after finish; the browser, which
+// must not block, calls pass from its frame callback, as often as its frames
+// of 1/60 s are due, and never returns.
+void PlatformRunMainLoop(bool (*pass)(), void (*finish)());
 // Queues an event for the main loop.
 void PlatformPostEvent(const PlatformEvent& event);
 // 1 while the game window is the one the user works in: it has the focus and

@@ -201,6 +201,13 @@ void PlatformDestroyWindow()
     PlatformPostQuitEvent();
 }
 
+void PlatformRunMainLoop(bool (*pass)(), void (*finish)())
+{
+    while (pass()) {
+    }
+    finish();
+}
+
 int PlatformPollEvent(PlatformEvent* event)
 {
     if (Headless.framesGranted == 0 && Headless.windowExists)

@@ -409,6 +409,13 @@ void PlatformDestroyWindow()
     PlatformPostQuitEvent();
 }
 
+void PlatformRunMainLoop(bool (*pass)(), void (*finish)())
+{
+    while (pass()) {
+    }
+    finish();
+}
+
 int PlatformPollEvent(PlatformEvent* event)
 {
     if (Sdl.window != nullptr)
