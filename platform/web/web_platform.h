@@ -52,6 +52,9 @@ void WebKeyboardStart();
 // Makes every key held now read as up until it is released.
 void WebKeyboardSwallowHeld();
 
+// web_mouse.cpp: presses on the canvas become the game's events.
+void WebMouseStart();
+
 // web_present.cpp: the main loop's frame callback.
 void WebLoopStart(bool (*pass)(), void (*finish)());
 

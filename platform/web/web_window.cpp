@@ -149,6 +149,7 @@ int PlatformCreateWindow(const PlatformWindowDesc& desc)
         return 0;
     Web.windowExists = true;
     WebKeyboardStart();
+    WebMouseStart();
     WebFilesStart();
     PlatformMenuReplace(desc.menu);
     WebStatusRefresh();
