@@ -183,7 +183,7 @@ void AppRunFrame()
     EditorVerdictAsk(Game);
     AppApplyEffects(effects);
     AppHintFrame();
-    GameRender(Game, Sprites, MainDisplay.backSurface);
+    GameRender(Game, Sprites, MainDisplay.back);
     DisplayPresent();
     AppUpdateStatus();
 }

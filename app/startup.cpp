@@ -3,7 +3,7 @@
 // cut from it.
 #include "app/app.h"
 
-#include "engine/bitmap.h"
+#include "format/bitmap.h"
 #include "engine/bob.h"
 #include "engine/display.h"
 #include "engine/sound.h"

@@ -96,7 +96,7 @@ void RunFrame()
     GameEffects effects;
     GameStep(Game, GameInput(), ClockNow(), AppLevelStore(), effects);
     AppApplyEffects(effects);
-    GameRender(Game, Sprites, MainDisplay.backSurface);
+    GameRender(Game, Sprites, MainDisplay.back);
 }
 
 void LoadBusyBoard()

@@ -119,7 +119,7 @@ FrameTimes RunFrames(bool askHint, int* answeredAt)
         GameEffects effects;
         GameStep(Game, GameInput(), ClockNow(), AppLevelStore(), effects);
         AppHintFrame();
-        GameRender(Game, Sprites, MainDisplay.backSurface);
+        GameRender(Game, Sprites, MainDisplay.back);
         times.ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - began).count());
         if (askHint && *answeredAt < 0 && (Game.hint.shown || Game.hint.note != HINT_NOTE_NONE || Game.hint.stuck))
             *answeredAt = frame;

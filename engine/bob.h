@@ -1,32 +1,34 @@
-// Sprite objects: up to 64 frame surfaces of one size cut from a bitmap, and
-// colour-keyed drawing of a frame onto the back surface. A sprite holds
-// pictures only; where and which frame to draw comes from the caller.
+// Sprite objects: up to 64 frame pictures of one size cut from a bitmap, and
+// keyed drawing of a frame onto the back picture. A sprite holds pictures
+// only; where and which frame to draw comes from the caller.
 #pragma once
+
+#include "engine/picture.h"
 
 #include <cstdint>
 
-struct SDL_Surface;
 struct BitmapFile;
 
 enum { BOB_MAX_FRAMES = 64 };
 
 // Black: the colour key of every frame, left out when a frame is drawn.
-enum : uint32_t { BOB_TRANSPARENT = 0 };
+enum : uint32_t { BOB_TRANSPARENT = PICTURE_KEY };
 
 struct BOB {
-    int32_t width;
-    int32_t height;
-    int32_t surfacePad;
-    SDL_Surface* frameSurfaces[BOB_MAX_FRAMES];
-    // Scaled copy of one frame, kept while the same frame is drawn at the same size.
-    SDL_Surface* scaledSurface;
-    int32_t scaledFrame;
-    int32_t scaledWidth;
-    int32_t scaledHeight;
+    int32_t width = 0;
+    int32_t height = 0;
+    Picture frames[BOB_MAX_FRAMES];   // an empty picture: no such frame
+    PictureRuns frameRuns[BOB_MAX_FRAMES];
+    // Stretched copy of one frame, kept while the same frame is drawn at the same size.
+    Picture scaled;
+    PictureRuns scaledRuns;
+    int32_t scaledFrame = 0;
+    int32_t scaledWidth = 0;
+    int32_t scaledHeight = 0;
 };
 
-// Makes frameCount (0 to 64) transparent frame surfaces; a record that still
-// holds surfaces gives them up first. 0 when a surface cannot be made.
+// Makes frameCount (0 to 64) transparent frames; a record that still holds
+// frames gives them up first. 0 for a count or size out of range.
 int BobCreate(BOB* bob, int32_t width, int32_t height, int32_t frameCount);
 // Releases the frames and the scaled copy.
 int BobDestroy(BOB* bob);
@@ -37,11 +39,11 @@ int BobLoadFrame(BOB* bob, const BitmapFile* bitmap, int32_t frame, int32_t cell
 // Copies the width x height block of a loaded bitmap whose top-left pixel is
 // (left, top) into a frame, as BobLoadFrame does a cell.
 int BobLoadFrameAt(BOB* bob, const BitmapFile* bitmap, int32_t frame, int32_t left, int32_t top);
-// Draws a frame at (x, y), clipped to the 600 x 600 back surface. 1 also when
-// wholly outside; 0 for a frame without a surface or a failed blit.
-int BobDraw(BOB* bob, int32_t frame, int32_t x, int32_t y, SDL_Surface* dest);
-// Draws a frame stretched to width x height at (x, y); a width or height of 0
-// or less draws nothing. Results as BobDraw.
-int BobDrawScaled(BOB* bob, int32_t frame, int32_t x, int32_t y, int32_t width, int32_t height, SDL_Surface* dest);
+// Draws a frame at (x, y), cut at the picture's edges. 1 also when wholly
+// outside; 0 for a frame that was never made.
+int BobDraw(BOB* bob, int32_t frame, int32_t x, int32_t y, Picture& dest);
+// Draws a frame stretched to width x height at (x, y) as PictureCopyScaledKeyed
+// does; a width or height of 0 or less draws nothing. Results as BobDraw.
+int BobDrawScaled(BOB* bob, int32_t frame, int32_t x, int32_t y, int32_t width, int32_t height, Picture& dest);
 // Drops the scaled copy kept by BobDrawScaled.
 void BobReleaseScaled(BOB* bob);

@@ -1,26 +1,22 @@
-// The display: the 600 x 600 back surface every frame is composed on, and its
+// The display: the 600 x 600 back picture every frame is composed on, and its
 // presentation in the game window.
 #pragma once
 
-#include <cstdint>
-
-struct SDL_Surface;
+#include "engine/picture.h"
 
 enum { BACK_SURFACE_SIZE = 600 };
 
 struct Display {
-    SDL_Surface* backSurface;  // 600 x 600, 32-bit XRGB
+    Picture back;  // 600 x 600 once started; empty before and after
 };
 
 extern Display MainDisplay;
 
-// Makes the back surface; the desktop keeps its mode. 1 on success, 0 on failure.
+// Makes the back picture. 1 on success, 0 on failure.
 int DisplayStart();
-// Releases the back surface. Returns 1.
+// Releases the back picture. Returns 1.
 int DisplayShutdown();
 // Waits for the next frame slot. Returns 1.
 int DisplayWaitVBlank();
-// Waits for the vertical blank, then shows the back surface in the window.
+// Waits for the vertical blank, then shows the back picture in the window.
 void DisplayPresent();
-// Makes a 32-bit XRGB software surface of the given size, or nullptr.
-SDL_Surface* DisplayCreateSurface(int32_t width, int32_t height);

@@ -2,7 +2,7 @@
 // file is checked against the file's real length before it is used.
 #include "engine/wav.h"
 
-#include "engine/file_bytes.h"
+#include "format/file_bytes.h"
 #include "platform/platform.h"
 
 #include <cerrno>

@@ -1,6 +1,6 @@
 // The BMP loader on any bytes, and sprite frames cut from what it loads: cells
 // inside, across and outside the picture, before it and past it.
-#include "engine/bitmap.h"
+#include "format/bitmap.h"
 #include "engine/bob.h"
 #include "fuzz/fuzz_support.h"
 

@@ -5,8 +5,7 @@
 // there, and comes back to play; every step's picture is drawn.
 // Bytes past the level's 300 choose the steps and the cells painted.
 #include "app/app.h"
-#include "engine/bitmap.h"
-#include "engine/display.h"
+#include "format/bitmap.h"
 #include "format/level_format.h"
 #include "fuzz/fuzz_support.h"
 #include "game/model.h"
@@ -36,7 +35,7 @@ struct FuzzGame {
     std::string dataDir;
     BitmapFile sheet = {};
     GameSprites sprites = {};
-    SDL_Surface* picture = nullptr;
+    Picture picture;
 };
 
 FuzzGame& FuzzGameSetUp()
@@ -51,9 +50,7 @@ FuzzGame& FuzzGameSetUp()
         if (!WriteTestTileSheet(sheetPath) || BitmapLoad(&made.sheet, sheetPath.c_str()) != 1)
             std::abort();
         SpritesBuild(made.sprites, made.sheet);
-        made.picture = DisplayCreateSurface(BOARD_SIZE * CELL_SIZE, BOARD_SIZE * CELL_SIZE);
-        if (made.picture == nullptr)
-            std::abort();
+        made.picture = PictureMake(BOARD_SIZE * CELL_SIZE, BOARD_SIZE * CELL_SIZE);
         return made;
     }();
     return game;

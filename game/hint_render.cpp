@@ -5,18 +5,13 @@
 
 #include "game/play.h"
 
-#include <SDL.h>
-
 #include <algorithm>
 
 namespace {
 
-struct HintColour {
-    uint8_t red, green, blue;
-};
-
-const HintColour HINT_FILL = {255, 214, 64};
-const HintColour HINT_EDGE = {52, 34, 14};
+// 0xRRGGBB.
+const uint32_t HINT_FILL_RGB = 0xFFD640;
+const uint32_t HINT_EDGE_RGB = 0x34220E;
 
 enum HintPaint : uint8_t { PAINT_NONE, PAINT_FILL, PAINT_EDGE };
 
@@ -85,12 +80,10 @@ HintPaint RingPaint(int32_t, int32_t x, int32_t y)
 
 // Paints one cell, a row at a time in runs of one paint.
 void PaintCell(HintPaint (*paint)(int32_t, int32_t, int32_t), int32_t direction, int32_t column, int32_t row,
-               SDL_Surface* dest)
+               Picture& dest)
 {
     if (!BoardHasCell(column, row))
         return;
-    const Uint32 fill = SDL_MapRGB(dest->format, HINT_FILL.red, HINT_FILL.green, HINT_FILL.blue);
-    const Uint32 edge = SDL_MapRGB(dest->format, HINT_EDGE.red, HINT_EDGE.green, HINT_EDGE.blue);
     for (int32_t y = 0; y < CELL_SIZE; ++y) {
         int32_t runStart = 0;
         HintPaint runPaint = paint(direction, 0, y);
@@ -99,8 +92,8 @@ void PaintCell(HintPaint (*paint)(int32_t, int32_t, int32_t), int32_t direction,
             if (here == runPaint && x < CELL_SIZE)
                 continue;
             if (runPaint != PAINT_NONE) {
-                SDL_Rect run = {column * CELL_SIZE + runStart, row * CELL_SIZE + y, x - runStart, 1};
-                SDL_FillRect(dest, &run, runPaint == PAINT_FILL ? fill : edge);
+                const PictureRect run = {column * CELL_SIZE + runStart, row * CELL_SIZE + y, x - runStart, 1};
+                PictureFill(dest, run, runPaint == PAINT_FILL ? HINT_FILL_RGB : HINT_EDGE_RGB);
             }
             runStart = x;
             runPaint = here;
@@ -110,9 +103,9 @@ void PaintCell(HintPaint (*paint)(int32_t, int32_t, int32_t), int32_t direction,
 
 } // namespace
 
-void DrawHint(const GameHint& hint, SDL_Surface* dest)
+void DrawHint(const GameHint& hint, Picture& dest)
 {
-    if (!hint.shown || dest == nullptr)
+    if (!hint.shown)
         return;
     PaintCell(RingPaint, hint.direction, hint.column, hint.row, dest);
     int32_t column = hint.column, row = hint.row;

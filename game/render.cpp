@@ -6,8 +6,6 @@
 
 #include "game/sprites.h"
 
-#include <SDL.h>
-
 #include "format/sheet_layout.h"
 
 namespace {
@@ -19,32 +17,32 @@ const uint32_t EDITOR_GRID_RGB = 0x203040;
 const int32_t EDITOR_PRESS_FRAME = 3;
 const uint32_t EDITOR_PRESS_RGB = 0xFFE060;
 
-void DrawAtCell(BOB* sprite, int32_t frame, int32_t column, int32_t row, SDL_Surface* dest)
+void DrawAtCell(BOB* sprite, int32_t frame, int32_t column, int32_t row, Picture& dest)
 {
     BobDraw(sprite, frame, column * CELL_SIZE, row * CELL_SIZE, dest);
 }
 
-void DrawWaterLayer(GameSprites& sprites, SDL_Surface* dest)
+void DrawWaterLayer(GameSprites& sprites, Picture& dest)
 {
     for (int32_t column = 0; column < BOARD_SIZE; ++column)
         for (int32_t row = 0; row < BOARD_SIZE; ++row)
             DrawAtCell(&sprites.water, 0, column, row, dest);
 }
 
-void DrawSparkle(const GameModel& model, GameSprites& sprites, SDL_Surface* dest)
+void DrawSparkle(const GameModel& model, GameSprites& sprites, Picture& dest)
 {
     if (model.view.sparkleShown)
         DrawAtCell(&sprites.sparkle, model.sparkle.frame, model.sparkleColumn, model.sparkleRow, dest);
 }
 
 // A land cell's frame, finished with its shore pieces.
-void DrawLandCell(const GameBoard& board, GameSprites& sprites, int32_t column, int32_t row, SDL_Surface* dest)
+void DrawLandCell(const GameBoard& board, GameSprites& sprites, int32_t column, int32_t row, Picture& dest)
 {
     DrawAtCell(&sprites.land, ShoreFrame(board, column, row), column, row, dest);
     DrawShorePieces(board, sprites, column, row, dest);
 }
 
-void DrawLandLayers(const GameBoard& board, GameSprites& sprites, SDL_Surface* dest)
+void DrawLandLayers(const GameBoard& board, GameSprites& sprites, Picture& dest)
 {
     for (int32_t column = 0; column < BOARD_SIZE; ++column)
         for (int32_t row = 0; row < BOARD_SIZE; ++row)
@@ -58,7 +56,7 @@ void DrawLandLayers(const GameBoard& board, GameSprites& sprites, SDL_Surface* d
             }
 }
 
-void DrawExitLayer(const GameBoard& board, int32_t frame, GameSprites& sprites, SDL_Surface* dest)
+void DrawExitLayer(const GameBoard& board, int32_t frame, GameSprites& sprites, Picture& dest)
 {
     for (int32_t column = 0; column < BOARD_SIZE; ++column)
         for (int32_t row = 0; row < BOARD_SIZE; ++row)
@@ -69,13 +67,13 @@ void DrawExitLayer(const GameBoard& board, int32_t frame, GameSprites& sprites, 
             }
 }
 
-void DrawBanner(GameSprites& sprites, SDL_Surface* dest)
+void DrawBanner(GameSprites& sprites, Picture& dest)
 {
     for (const SheetBannerPlace& place : SHEET_BANNER_LAYOUT)
         BobDrawScaled(&sprites.banner[place.piece], 0, place.x, place.y, SHEET_BANNER_DRAWN_SIZE, SHEET_BANNER_DRAWN_SIZE, dest);
 }
 
-void RenderPlay(const GameModel& model, GameSprites& sprites, SDL_Surface* dest)
+void RenderPlay(const GameModel& model, GameSprites& sprites, Picture& dest)
 {
     const GameView& view = model.view;
     DrawWaterLayer(sprites, dest);
@@ -114,15 +112,14 @@ void PlayBoardOf(const GameModel& model, GameBoard& board)
         }
 }
 
-void FillRect(SDL_Surface* dest, int32_t x, int32_t y, int32_t width, int32_t height, uint32_t rgb)
+void FillRect(Picture& dest, int32_t x, int32_t y, int32_t width, int32_t height, uint32_t rgb)
 {
-    SDL_Rect rect{x, y, width, height};
-    SDL_FillRect(dest, &rect, SDL_MapRGB(dest->format, (rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
+    PictureFill(dest, PictureRect{x, y, width, height}, rgb);
 }
 
 // G: a line between the cells, and the cell of the latest press framed for
 // a moment.
-void DrawEditorGrid(const GameModel& model, SDL_Surface* dest)
+void DrawEditorGrid(const GameModel& model, Picture& dest)
 {
     const int32_t picture = BOARD_SIZE * CELL_SIZE;
     for (int32_t line = 1; line < BOARD_SIZE; ++line) {
@@ -143,7 +140,7 @@ void DrawEditorGrid(const GameModel& model, SDL_Surface* dest)
 // The editor's board drawn as play draws it (water, land with its shores,
 // piles, exits on their land), the player on every start cell, without the
 // sparkle or any animation.
-void RenderEditor(const GameModel& model, GameSprites& sprites, SDL_Surface* dest)
+void RenderEditor(const GameModel& model, GameSprites& sprites, Picture& dest)
 {
     GameBoard board;
     PlayBoardOf(model, board);
@@ -160,7 +157,7 @@ void RenderEditor(const GameModel& model, GameSprites& sprites, SDL_Surface* des
 
 } // namespace
 
-void GameRender(const GameModel& model, GameSprites& sprites, SDL_Surface* dest)
+void GameRender(const GameModel& model, GameSprites& sprites, Picture& dest)
 {
     if (model.view.kind == VIEW_PLAY)
         RenderPlay(model, sprites, dest);

@@ -6,9 +6,10 @@
 
 #include "game/model.h"
 
+#include "engine/picture.h"
+
 #include <cstdint>
 
-struct SDL_Surface;
 struct GameSprites;
 
 // Land frame (0 to 14) for a cell, chosen from its four neighbours.
@@ -17,15 +18,15 @@ int32_t ShoreFrame(const GameBoard& board, int32_t column, int32_t row);
 // Shore pieces (game/shore_render.cpp). Over a land cell's frame: the land
 // again by its water sides where the frame shows fewer, then its inside
 // corners.
-void DrawShorePieces(const GameBoard& board, GameSprites& sprites, int32_t column, int32_t row, SDL_Surface* dest);
+void DrawShorePieces(const GameBoard& board, GameSprites& sprites, int32_t column, int32_t row, Picture& dest);
 // The land an exit stands on, by its water sides, with its inside corners.
-void DrawExitGround(const GameBoard& board, GameSprites& sprites, int32_t column, int32_t row, SDL_Surface* dest);
+void DrawExitGround(const GameBoard& board, GameSprites& sprites, int32_t column, int32_t row, Picture& dest);
 // That land risen over an exit cell, squeezed to width from the left.
 void DrawRisenLand(const GameBoard& board, GameSprites& sprites, int32_t column, int32_t row, int32_t width,
-                   SDL_Surface* dest);
+                   Picture& dest);
 
 // The hint, when one is shown: the pile to push and the way it goes.
-void DrawHint(const GameHint& hint, SDL_Surface* dest);
+void DrawHint(const GameHint& hint, Picture& dest);
 
 // Draws the last frame's picture onto dest.
-void GameRender(const GameModel& model, GameSprites& sprites, SDL_Surface* dest);
+void GameRender(const GameModel& model, GameSprites& sprites, Picture& dest);

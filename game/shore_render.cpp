@@ -13,7 +13,7 @@ namespace {
 // Draws the sprite's frame at (dx, dy) in the cell, the whole cell squeezed
 // to width from its left edge.
 void DrawFrameAt(BOB* sprite, int32_t frame, int32_t column, int32_t row, int32_t dx, int32_t dy, int32_t width,
-                 SDL_Surface* dest)
+                 Picture& dest)
 {
     const int32_t x = column * CELL_SIZE + dx * width / CELL_SIZE;
     const int32_t y = row * CELL_SIZE + dy;
@@ -25,7 +25,7 @@ void DrawFrameAt(BOB* sprite, int32_t frame, int32_t column, int32_t row, int32_
 
 // Each corner piece covers only the square at its corner.
 void DrawCorners(GameSprites& sprites, uint32_t corners, int32_t column, int32_t row, int32_t width,
-                 SDL_Surface* dest)
+                 Picture& dest)
 {
     for (int32_t corner = 0; corner < SHEET_CORNERS; ++corner)
         if (corners & (1u << corner)) {
@@ -38,7 +38,7 @@ void DrawCorners(GameSprites& sprites, uint32_t corners, int32_t column, int32_t
 
 // The cell's land by its water sides, with its inside corners.
 void DrawGround(GameSprites& sprites, const ShorePieces& pieces, int32_t column, int32_t row, int32_t width,
-                SDL_Surface* dest)
+                Picture& dest)
 {
     DrawFrameAt(&sprites.shore, static_cast<int32_t>(pieces.waterSides), column, row, 0, 0, width, dest);
     DrawCorners(sprites, pieces.corners, column, row, width, dest);
@@ -46,7 +46,7 @@ void DrawGround(GameSprites& sprites, const ShorePieces& pieces, int32_t column,
 
 } // namespace
 
-void DrawShorePieces(const GameBoard& board, GameSprites& sprites, int32_t column, int32_t row, SDL_Surface* dest)
+void DrawShorePieces(const GameBoard& board, GameSprites& sprites, int32_t column, int32_t row, Picture& dest)
 {
     const ShorePieces pieces = ShorePiecesOf(board, column, row);
     if (pieces.landFrameShort) {
@@ -58,13 +58,13 @@ void DrawShorePieces(const GameBoard& board, GameSprites& sprites, int32_t colum
     DrawCorners(sprites, pieces.corners, column, row, CELL_SIZE, dest);
 }
 
-void DrawExitGround(const GameBoard& board, GameSprites& sprites, int32_t column, int32_t row, SDL_Surface* dest)
+void DrawExitGround(const GameBoard& board, GameSprites& sprites, int32_t column, int32_t row, Picture& dest)
 {
     DrawGround(sprites, ShorePiecesOf(board, column, row), column, row, CELL_SIZE, dest);
 }
 
 void DrawRisenLand(const GameBoard& board, GameSprites& sprites, int32_t column, int32_t row, int32_t width,
-                   SDL_Surface* dest)
+                   Picture& dest)
 {
     if (width > 0 && BoardHasCell(column, row))
         DrawGround(sprites, ShorePiecesOf(board, column, row), column, row, width, dest);

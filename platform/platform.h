@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-struct SDL_Surface;
+struct Picture;   // engine/picture.h
 
 // ---------------------------------------------------------------------------
 // Events the window hands the application, one at a time.
@@ -149,8 +149,8 @@ void PlatformViewToggleFullscreen();
 // Display
 // Waits for the next frame slot (60 per second).
 void PlatformWaitVBlank();
-// Shows the 600 x 600 back surface in the window's picture area.
-void PlatformPresent(SDL_Surface* back);
+// Shows the 600 x 600 back picture in the window's picture area.
+void PlatformPresent(const Picture& back);
 // The main loop tells the platform that a play or editor frame begins.
 void PlatformFrameBegin();
 

@@ -11,8 +11,6 @@
 #include "platform/common/records.h"
 #include "platform/headless/headless.h"
 
-#include <SDL.h>
-
 #include <fstream>
 
 namespace {
@@ -142,21 +140,14 @@ void SimPrintMarks()
 
 bool SimWriteShot(const std::string& path, std::string* error)
 {
-    SDL_Surface* surface = MainDisplay.backSurface;
-    if (surface == nullptr) {
+    const Picture& back = MainDisplay.back;
+    if (PictureEmpty(back)) {
         *error = "there is no back surface to write";
         return false;
     }
-    if (SDL_MUSTLOCK(surface))
-        SDL_LockSurface(surface);
-    const std::vector<uint8_t> bmp = BmpFileEncode(surface->w, surface->h, false, [surface](int x, int y) {
-        const uint8_t* line = static_cast<const uint8_t*>(surface->pixels) + y * surface->pitch;
-        uint8_t red = 0, green = 0, blue = 0;
-        SDL_GetRGB(reinterpret_cast<const uint32_t*>(line)[x], surface->format, &red, &green, &blue);
-        return static_cast<uint32_t>(red) << 16 | static_cast<uint32_t>(green) << 8 | blue;
+    const std::vector<uint8_t> bmp = BmpFileEncode(back.width, back.height, false, [&back](int x, int y) {
+        return back.Row(y)[x];
     });
-    if (SDL_MUSTLOCK(surface))
-        SDL_UnlockSurface(surface);
 
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bmp.data()), static_cast<std::streamsize>(bmp.size()));

@@ -34,7 +34,7 @@ struct HeadlessPlatform {
     uint64_t framesGranted = 0;
     uint64_t framesBegun = 0;
     uint64_t presents = 0;
-    SDL_Surface* lastPresented = nullptr;
+    const Picture* lastPresented = nullptr;
     std::map<uint32_t, bool> menu;
     std::map<uint32_t, std::string> marks;
     std::map<int, HeadlessSound> sounds;
@@ -145,7 +145,7 @@ bool HeadlessWindowExists()
     return Headless.windowExists;
 }
 
-SDL_Surface* HeadlessLastPresented()
+const Picture* HeadlessLastPresented()
 {
     return Headless.lastPresented;
 }
@@ -371,9 +371,9 @@ void PlatformWaitVBlank()
     Headless.clockUnits += CLOCK_UNITS_PER_FRAME;
 }
 
-void PlatformPresent(SDL_Surface* back)
+void PlatformPresent(const Picture& back)
 {
-    Headless.lastPresented = back;
+    Headless.lastPresented = &back;
     ++Headless.presents;
 }
 

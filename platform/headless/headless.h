@@ -56,8 +56,8 @@ void HeadlessSetSoundDevicePresent(bool present);
 void HeadlessSetClock(uint32_t ms);
 
 bool HeadlessWindowExists();
-// The last surface handed to PlatformPresent, or nullptr.
-SDL_Surface* HeadlessLastPresented();
+// The last picture handed to PlatformPresent, or nullptr.
+const Picture* HeadlessLastPresented();
 uint64_t HeadlessPresentCount();
 
 const std::vector<HeadlessSoundEvent>& HeadlessSoundEvents();

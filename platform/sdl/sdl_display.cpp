@@ -1,7 +1,9 @@
-// Presentation and frame pacing: what changed of the back surface is uploaded
+// Presentation and frame pacing: what changed of the back picture is uploaded
 // to a texture drawn in the picture area under the menu bar, and the window
 // presented when anything in it changed; frames run 60 a second either way.
 #include "platform/sdl/sdl_platform.h"
+
+#include "engine/picture.h"
 
 #include "imgui.h"
 #include "imgui_impl_sdl.h"
@@ -18,12 +20,12 @@ const uint64_t FRAMES_PER_SECOND = 60;
 const uint64_t MAX_FRAMES_BEHIND = 3;
 const uint64_t MS_PER_SECOND = 1000;
 const int REDRAW_AFTER_POPUP_FRAMES = 3;
-// The back surface's format, which the picture texture shares.
+// The picture's pixels, 0x00RRGGBB, as the texture takes them.
 const uint32_t PICTURE_PIXEL_FORMAT = SDL_PIXELFORMAT_RGB888;
 
 SdlFrameSchedule Schedule;
 
-// Makes the picture texture match the surface's size.
+// Makes the picture texture match the picture's size.
 bool PrepareTexture(int width, int height)
 {
     if (Sdl.picture != nullptr && Sdl.pictureSourceWidth == width && Sdl.pictureSourceHeight == height)
@@ -42,25 +44,11 @@ bool PrepareTexture(int width, int height)
 }
 
 // Returns the rectangles uploaded: 0 when the picture did not change.
-int UploadPicture(SDL_Surface* back)
+int UploadPicture(const Picture& back)
 {
-    SDL_Surface* source = back;
-    if (back->format->format != PICTURE_PIXEL_FORMAT)
-        source = SDL_ConvertSurfaceFormat(back, PICTURE_PIXEL_FORMAT, 0);
-    if (source == nullptr || !PrepareTexture(source->w, source->h)) {
-        if (source != back)
-            SDL_FreeSurface(source);
+    if (back.pixels.empty() || !PrepareTexture(back.width, back.height))
         return 0;
-    }
-    int uploaded = 0;
-    if (SDL_LockSurface(source) == 0) {
-        uploaded = SdlPresentUpload(static_cast<const uint32_t*>(source->pixels), source->pitch / 4, source->w,
-                                    source->h);
-        SDL_UnlockSurface(source);
-    }
-    if (source != back)
-        SDL_FreeSurface(source);
-    return uploaded;
+    return SdlPresentUpload(back.pixels.data(), back.pitch, back.width, back.height);
 }
 
 // The ImGui back end reads SDL's global mouse position, which on X11 can stay
@@ -165,9 +153,9 @@ void PlatformWaitVBlank()
     SleepUntil(SdlFrameScheduleNext(&Schedule, SDL_GetPerformanceCounter()), Schedule.frequency);
 }
 
-void PlatformPresent(SDL_Surface* back)
+void PlatformPresent(const Picture& back)
 {
-    if (Sdl.window == nullptr || back == nullptr)
+    if (Sdl.window == nullptr)
         return;
     // A frame that changed nothing in the window presents nothing.
     if (UploadPicture(back) > 0 || Sdl.redrawFrames > 0)

@@ -3,7 +3,7 @@
 #include "platform/common/common.h"
 #include "platform/common/settings.h"
 
-#include "engine/bitmap.h"
+#include "format/bitmap.h"
 
 #include "imgui.h"
 #include "imgui_impl_sdl.h"

@@ -1,9 +1,9 @@
 // Loading of uncompressed 24-bit BMP files. Every header field that decides a
 // size is checked against the limits and the file's real length before any
 // memory is obtained or any pixel read.
-#include "engine/bitmap.h"
+#include "format/bitmap.h"
 
-#include "engine/file_bytes.h"
+#include "format/file_bytes.h"
 #include "platform/platform.h"
 
 #include <cerrno>

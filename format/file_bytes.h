@@ -1,4 +1,4 @@
-// Small helpers of the engine's file readers: little-endian fields, the
+// Small helpers of the game's file readers (BMP, WAV): little-endian fields, the
 // file's length, reads at an offset.
 #pragma once
 
