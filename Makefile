@@ -110,7 +110,9 @@ web-serve: web
 	@echo "Quagmore: http://127.0.0.1:$(WEB_PORT)/index.html"
 	python3 -m http.server --bind 127.0.0.1 --directory $(WEB_SITE) $(WEB_PORT)
 
+# The browser tests compare the page's picture with the simulator's.
 web-test: web
+	cmake --build $(BUILD) -j $(JOBS) --target quagmore-sim
 	/usr/bin/python3 tests/web/web_test.py $(WEB_SITE) $(BUILD)/bin/quagmore-sim
 
 clean:

@@ -43,6 +43,7 @@ var QuagmorePage = (function () {
   var chosenZoom = 0;      // 0: the largest that fits
   var shownZoom = 1;
   var audio = null;
+  var soundOpen = false;
   var sounds = {};         // by handle: {buffer, channel}
   var playing = {};        // by channel: {source, handle}
   var nextSound = 1;
@@ -452,32 +453,36 @@ var QuagmorePage = (function () {
   // Sound: the game's samples as audio buffers, one sound at a time on each
   // channel. Browsers let sound start only after a key or a click.
 
+  // The context is made at the first key or click; a sound played before
+  // it is not heard (nor counted), as the browser would not play it.
+  var AudioContextType = window.AudioContext || window.webkitAudioContext;
+
   function startSound() {
+    if (audio === null && AudioContextType && soundOpen) {
+      try {
+        audio = new AudioContextType();
+      } catch (error) {
+        soundOpen = false;
+      }
+    }
     if (audio && audio.state === 'suspended')
       audio.resume();
   }
 
   page.soundOpen = function () {
-    var Context = window.AudioContext || window.webkitAudioContext;
-    if (!Context)
-      return false;
-    try {
-      audio = new Context();
-    } catch (error) {
-      return false;
-    }
-    return true;
+    soundOpen = Boolean(AudioContextType);
+    return soundOpen;
   };
 
+  // Samples 8-bit unsigned, kept as the floats WebAudio plays.
   page.soundCreate = function (channel, samples) {
-    if (!audio)
+    if (!soundOpen)
       return 0;
-    var buffer = audio.createBuffer(1, samples.length, SAMPLE_RATE);
-    var data = buffer.getChannelData(0);
+    var floats = new Float32Array(samples.length);
     for (var i = 0; i < samples.length; ++i)
-      data[i] = (samples[i] - 128) / 128;
+      floats[i] = (samples[i] - 128) / 128;
     var handle = nextSound++;
-    sounds[handle] = { buffer: buffer, channel: channel };
+    sounds[handle] = { samples: floats, buffer: null, channel: channel };
     return handle;
   };
 
@@ -491,8 +496,12 @@ var QuagmorePage = (function () {
 
   page.soundPlay = function (handle) {
     var sound = sounds[handle];
-    if (!sound)
+    if (!sound || audio === null)
       return false;
+    if (sound.buffer === null) {
+      sound.buffer = audio.createBuffer(1, sound.samples.length, SAMPLE_RATE);
+      sound.buffer.getChannelData(0).set(sound.samples);
+    }
     stopChannel(sound.channel);
     var source = audio.createBufferSource();
     source.buffer = sound.buffer;
@@ -517,6 +526,7 @@ var QuagmorePage = (function () {
   page.soundClose = function () {
     Object.keys(playing).forEach(function (channel) { stopChannel(channel); });
     sounds = {};
+    soundOpen = false;
     if (audio)
       audio.close();
     audio = null;
