@@ -61,6 +61,11 @@ int AppMain()
     if (!PlatformCreateWindow(window))
         return EXIT_NO_WINDOW;
     EnableViewMenu();
+    if (!PlatformThreadsAllowed()) {
+        // One thread: the solver answers within the frame that asks, within the game's budget.
+        AppHintSetup(SOLVER_WORKER_INLINE, AppGameSolverBudget(), nullptr);
+        EditorVerdictUseInlineWithin(AppGameSolverBudget());
+    }
     // The game goes on from the highest level reached.
     Game.currentLevel = ReadSavedLevel();
     EnableLevelMenu(Game.currentLevel);

@@ -128,6 +128,9 @@ void PlatformSetStatus(const std::string& text);
 std::string PlatformStatusShown();
 // A short bell, or nothing.
 void PlatformBeep();
+// 1 when the game may start threads of its own (the solver's); 0 in the
+// browser, whose page runs on one thread.
+int PlatformThreadsAllowed();
 // Hands the player a level link made in the editor ("#level=" and the
 // board): the desktop puts it on the clipboard and says so in a message box,
 // the browser makes it the page's address and shows it in a box with a

@@ -409,6 +409,11 @@ void PlatformDestroyWindow()
     PlatformPostQuitEvent();
 }
 
+int PlatformThreadsAllowed()
+{
+    return 1;
+}
+
 void PlatformRunMainLoop(bool (*pass)(), void (*finish)())
 {
     while (pass()) {

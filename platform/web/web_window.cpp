@@ -273,6 +273,13 @@ void PlatformBeep()
     WebJsBeep();
 }
 
+// Without SharedArrayBuffer, which a plain web server does not allow, the
+// page has no threads.
+int PlatformThreadsAllowed()
+{
+    return 0;
+}
+
 // ---------------------------------------------------------------------------
 // View: the page shows the picture at the largest whole zoom that fits, or at
 // the zoom chosen from the View menu.

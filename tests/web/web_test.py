@@ -60,7 +60,8 @@ def sim_pixels(script, level=None):
         command = [SIM] + (['--level', level] if level else [])
         subprocess.run(command, input=script + '\nshot ' + shot + '\n', text=True, check=True,
                        stdout=subprocess.DEVNULL)
-        data = open(shot, 'rb').read()
+        with open(shot, 'rb') as file:
+            data = file.read()
     offset = int.from_bytes(data[10:14], 'little')
     width = int.from_bytes(data[18:22], 'little')
     height = int.from_bytes(data[22:26], 'little')
@@ -104,6 +105,8 @@ class Page:
                              '; box: ' + repr(self.box_text()))
 
     def open(self, fragment=''):
+        # From elsewhere: an address that differs only in its fragment would not load the page again.
+        self.driver.get('about:blank')
         self.driver.get(self.base + '/index.html' + fragment)
         return self.wait(lambda: self.js('return window.quagmoreFirstFrameMs'), 'the first frame')
 
@@ -148,8 +151,14 @@ class Page:
     def menu(self, *path):
         """Chooses a menu item by its shown text, through the menus above it."""
         for depth, text in enumerate(path):
-            items = self.driver.find_elements(By.CSS_SELECTOR, '#menubar .top' if depth == 0 else '.open > .menu > .item')
-            item = next(element for element in items if element.text.split('\n')[0].strip() == text)
+            item = self.js('''
+                var shown = document.querySelectorAll(arguments[0] ? ".open > .menu > .item" : "#menubar > .top");
+                var wanted = arguments[1];
+                return Array.from(shown).find(function (item) {
+                    return item.querySelector(".label").textContent === wanted;
+                });''', depth, text)
+            if not item:
+                raise AssertionError('no menu item ' + text)
             if depth == 0:
                 ActionChains(self.driver).move_to_element(item).click_and_hold().release().perform()
             else:
@@ -172,9 +181,9 @@ class WebTest(unittest.TestCase):
 
     @classmethod
     def tearDownClass(cls):
-        MEASURED['frame ms (median of the last 600)'] = cls.page.js('return window.quagmoreFrameMs()')
         cls.page.close()
         cls.server.shutdown()
+        cls.server.server_close()
 
     def assertPicture(self, expected, what):
         shown = self.page.pixels()
@@ -196,6 +205,7 @@ class WebTest(unittest.TestCase):
         # The splash of the push and the applause of the solve, nothing more.
         self.assertEqual(page.js('return window.quagmoreSoundCount()'), sounds + 2)
         page.wait(lambda: page.js('return QuagmorePage.filesSaved()'), 'the progress kept')
+        MEASURED['frame ms (median of the last 600)'] = page.js('return window.quagmoreFrameMs()')
 
         page.open()
         page.wait_status('Level 2')
@@ -254,6 +264,7 @@ class WebTest(unittest.TestCase):
         time.sleep(0.3)
         self.assertPicture(sim_pixels('run 1', level=fragment), 'the shared board')
 
+        page.driver.get('about:blank')
         page.driver.get(page.base + '/index.html' + fragment[:-3])
         text = page.wait(page.box_text, 'the damaged link\'s message')
         self.assertIn('the link is damaged', text)

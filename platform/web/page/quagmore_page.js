@@ -9,14 +9,14 @@
 var Module = {
   arguments: [],
   canvas: null,
-  stderr: [],
+  quagmoreErrors: [],   // the lines the game wrote to standard error
   print: function (text) { console.log(text); },
-  printErr: function (text) { Module.stderr.push(text); console.warn(text); },
+  printErr: function (text) { Module.quagmoreErrors.push(text); console.warn(text); },
   // The game ended before it began: a level link it can't play. The page
   // says why, as the desktop's command line does, and offers the game's own levels.
   onExit: function (code) {
     if (code !== 0 && !QuagmorePage.started)
-      QuagmorePage.refused(Module.stderr.join('\n'));
+      QuagmorePage.refused(Module.quagmoreErrors.join('\n'));
   },
 };
 
@@ -62,6 +62,7 @@ var QuagmorePage = (function () {
   function label(text) {
     // '&' marks the mnemonic, "&&" is one '&'.
     var element = document.createElement('span');
+    element.className = 'label';
     for (var i = 0; i < text.length; ++i) {
       if (text[i] === '&' && text[i + 1] === '&') { element.append('&'); ++i; continue; }
       if (text[i] === '&' && i + 1 < text.length) {
