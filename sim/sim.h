@@ -131,5 +131,5 @@ void SimPrintRecords();
 // "marks=" and the marks of the Levels menu: "N: TEXT" for each marked
 // level, joined by "; ".
 void SimPrintMarks();
-// Writes the back surface as a 24-bit BMP. False with *error when it can't.
+// Writes the back picture as a 24-bit BMP. False with *error when it can't.
 bool SimWriteShot(const std::string& path, std::string* error);

@@ -1,6 +1,6 @@
 // BMP loading: row order, padding, pixel offset, top-down files, and every
 // file that must be refused before its pixels are read.
-#include "engine/bitmap.h"
+#include "format/bitmap.h"
 #include "support/bmp.h"
 #include "support/temp_dir.h"
 

@@ -1,12 +1,10 @@
-// Sprite objects: frames cut from a sheet, and clipped and scaled drawing
-// checked on the back surface's pixels.
-#include "engine/bitmap.h"
+// Sprite objects: frames cut from a sheet, and keyed drawing, cut at the
+// edges and stretched, checked on the back picture's pixels.
 #include "engine/bob.h"
 #include "engine/display.h"
+#include "format/bitmap.h"
 #include "platform/headless/headless.h"
-#include "support/surface.h"
 
-#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -15,7 +13,7 @@
 
 namespace {
 
-const uint32_t MARKER = 0x123456;  // what the back surface holds where nothing was drawn
+const uint32_t MARKER = 0x123456;  // what the back picture holds where nothing was drawn
 const int32_t SIZE = 50;
 
 // Sheet colour of pixel (x, y): black, so transparent, on every third diagonal.
@@ -24,13 +22,14 @@ uint32_t SheetColour(int32_t x, int32_t y)
     return (x + y) % 3 == 0 ? 0 : static_cast<uint32_t>((x & 0xFF) << 16 | (y & 0xFF) << 8 | 0x40);
 }
 
-int CountDifferences(SDL_Surface* a, SDL_Surface* b)
+uint32_t PixelAt(const Picture& picture, int x, int y)
 {
-    int differences = 0;
-    for (int y = 0; y < a->h; ++y)
-        for (int x = 0; x < a->w; ++x)
-            differences += SurfacePixel(a, x, y) != SurfacePixel(b, x, y);
-    return differences;
+    return picture.Row(y)[x];
+}
+
+void Clear(Picture& picture)
+{
+    PictureFill(picture, PictureRect{0, 0, picture.width, picture.height}, MARKER);
 }
 
 class BobTest : public ::testing::Test {
@@ -39,8 +38,7 @@ protected:
     {
         HeadlessReset();
         ASSERT_EQ(DisplayStart(), 1);
-        back = MainDisplay.backSurface;
-        SDL_FillRect(back, nullptr, MARKER);
+        Clear(MainDisplay.back);
         // 4 x 2 cells of 50 x 50 on a 51-pixel pitch.
         const int32_t width = 4 * (SIZE + 1) + 1, rows = 2 * (SIZE + 1) + 1;
         sheet.infoHeader.width = width;
@@ -66,44 +64,43 @@ protected:
             ASSERT_EQ(BobLoadFrame(&bob, &sheet, i, i, 0), 1);
     }
 
-    // The whole back surface: frame 0 at (x, y), cut at 0 and 600, marker elsewhere.
-    void ExpectSpriteAt(int32_t x, int32_t y)
+    // The whole picture: frame 0 at (x, y), cut at its edges, marker elsewhere.
+    void ExpectSpriteAt(const Picture& picture, int64_t x, int64_t y)
     {
         int wrong = 0;
-        for (int py = 0; py < BACK_SURFACE_SIZE; ++py)
-            for (int px = 0; px < BACK_SURFACE_SIZE; ++px) {
+        for (int py = 0; py < picture.height; ++py)
+            for (int px = 0; px < picture.width; ++px) {
                 uint32_t expected = MARKER;
-                if (px >= x && px < x + SIZE && py >= y && py < y + SIZE && SheetColour(px - x + 1, py - y + 1) != 0)
-                    expected = SheetColour(px - x + 1, py - y + 1);
-                wrong += SurfacePixel(back, px, py) != expected;
+                if (px >= x && px < x + SIZE && py >= y && py < y + SIZE &&
+                    SheetColour(static_cast<int32_t>(px - x + 1), static_cast<int32_t>(py - y + 1)) != 0)
+                    expected = SheetColour(static_cast<int32_t>(px - x + 1), static_cast<int32_t>(py - y + 1));
+                wrong += PixelAt(picture, px, py) != expected;
             }
         EXPECT_EQ(wrong, 0) << "sprite at " << x << "," << y;
     }
 
     BOB bob{};
     BitmapFile sheet{};
-    SDL_Surface* back = nullptr;
+    Picture& back = MainDisplay.back;
 };
 
 } // namespace
 
-TEST_F(BobTest, CreatePadsSurfacesAndStartsAfresh)
+TEST_F(BobTest, CreateStartsAfresh)
 {
-    const int32_t widths[][2] = {{50, 6}, {56, 0}, {1, 7}, {9, 7}};
-    for (const auto& [width, pad] : widths) {
-        ASSERT_EQ(BobCreate(&bob, width, 3, 2), 1);
-        EXPECT_EQ(bob.frameSurfaces[1]->w, width + pad);
-        EXPECT_EQ(bob.frameSurfaces[1]->h, 3);
-    }
+    ASSERT_EQ(BobCreate(&bob, 9, 3, 2), 1);
+    EXPECT_EQ(bob.frames[1].width, 9);
+    EXPECT_EQ(bob.frames[1].height, 3);
+    EXPECT_TRUE(PictureEmpty(bob.frames[2]));
     MakeSprite(3);
     ASSERT_EQ(BobDrawScaled(&bob, 0, 0, 0, 20, 20, back), 1);
-    ASSERT_NE(bob.scaledSurface, nullptr);
+    ASSERT_FALSE(PictureEmpty(bob.scaled));
     // Created again: the earlier frames and scaled copy are given up.
     ASSERT_EQ(BobCreate(&bob, 10, 10, 1), 1);
-    EXPECT_EQ(bob.frameSurfaces[1], nullptr);
-    EXPECT_EQ(bob.scaledSurface, nullptr);
+    EXPECT_TRUE(PictureEmpty(bob.frames[1]));
+    EXPECT_TRUE(PictureEmpty(bob.scaled));
     EXPECT_EQ(BobDestroy(&bob), 1);
-    EXPECT_EQ(bob.frameSurfaces[0], nullptr);
+    EXPECT_TRUE(PictureEmpty(bob.frames[0]));
     EXPECT_EQ(BobDestroy(nullptr), 0);
     EXPECT_EQ(BobCreate(&bob, SIZE, SIZE, BOB_MAX_FRAMES + 1), 0);
 }
@@ -115,7 +112,7 @@ TEST_F(BobTest, FramesAreCutFromCells)
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 3; ++c) {
             // Cell (2, 1) of 3 x 4 cells starts at (2 * 4 + 1, 1 * 5 + 1).
-            EXPECT_EQ(SurfacePixel(bob.frameSurfaces[0], c, r), SheetColour(9 + c, 6 + r));
+            EXPECT_EQ(PixelAt(bob.frames[0], c, r), SheetColour(9 + c, 6 + r));
         }
 
     // Parts outside the sheet stay transparent.
@@ -124,13 +121,13 @@ TEST_F(BobTest, FramesAreCutFromCells)
     for (int r = 0; r < SIZE; ++r)
         for (int c = 0; c < SIZE; ++c) {
             const bool inside = 3 * (SIZE + 1) + 1 + c < sheet.infoHeader.width;
-            ASSERT_EQ(SurfacePixel(bob.frameSurfaces[1], c, r), inside ? SheetColour(3 * (SIZE + 1) + 1 + c, SIZE + 2 + r) : 0)
+            ASSERT_EQ(PixelAt(bob.frames[1], c, r), inside ? SheetColour(3 * (SIZE + 1) + 1 + c, SIZE + 2 + r) : 0)
                 << c << "," << r;
         }
     // No pixels at all: the frame is emptied, earlier contents included.
     BitmapFile empty{};
     ASSERT_EQ(BobLoadFrame(&bob, &empty, 1, 0, 0), 1);
-    EXPECT_EQ(SurfacePixel(bob.frameSurfaces[1], 20, 20), 0u);
+    EXPECT_EQ(PixelAt(bob.frames[1], 20, 20), 0u);
     EXPECT_EQ(BobLoadFrame(&bob, &sheet, 2, 0, 0), 0);  // no such frame
     EXPECT_EQ(BobLoadFrame(nullptr, &sheet, 0, 0, 0), 0);
 }
@@ -143,24 +140,23 @@ TEST_F(BobTest, DrawLeavesOutBlackAndIsCutAtEveryEdge)
         {-50, 0}, {600, 0}, {0, -50}, {0, 600}, {INT32_MIN, INT32_MAX},   // wholly outside: nothing drawn
     };
     for (const auto& [x, y] : positions) {
-        SDL_FillRect(back, nullptr, MARKER);
+        Clear(back);
         EXPECT_EQ(BobDraw(&bob, 0, x, y, back), 1);
-        ExpectSpriteAt(x, y);
+        ExpectSpriteAt(back, x, y);
     }
-    // The cut is at 600 whatever the surface's size.
-    SDL_Surface* large = DisplayCreateSurface(700, 700);
-    SDL_FillRect(large, nullptr, MARKER);
-    EXPECT_EQ(BobDraw(&bob, 0, 570, 580, large), 1);
-    EXPECT_EQ(SurfacePixel(large, 599, 598), SheetColour(30, 19));
-    EXPECT_EQ(SurfacePixel(large, 600, 590), MARKER);
-    EXPECT_EQ(SurfacePixel(large, 590, 600), MARKER);
-    SDL_FreeSurface(large);
+    // The same on a picture of another size.
+    Picture small = PictureMake(70, 60);
+    Clear(small);
+    EXPECT_EQ(BobDraw(&bob, 0, 40, -10, small), 1);
+    ExpectSpriteAt(small, 40, -10);
 }
 
-TEST_F(BobTest, ScaledDrawMatchesAKeyedStretchThroughChanges)
+// What a stretched draw shows is the frame's stretch as it is now (the rule
+// itself is picture_test.cpp's), through changes of frame, size and pixels.
+TEST_F(BobTest, ScaledDrawKeepsItsCopyOnlyWhileItHolds)
 {
     MakeSprite(2);
-    SDL_Surface* reference = DisplayCreateSurface(BACK_SURFACE_SIZE, BACK_SURFACE_SIZE);
+    Picture reference = PictureMake(BACK_SURFACE_SIZE, BACK_SURFACE_SIZE);
     struct Step {
         int32_t frame, x, y, w, h;
         bool reload;   // new pixels in the frame first
@@ -169,34 +165,26 @@ TEST_F(BobTest, ScaledDrawMatchesAKeyedStretchThroughChanges)
         {0, 10, 20, 100, 100, false}, {0, 10, 20, 100, 100, false}, {1, 10, 20, 100, 100, false},
         {1, 300, 40, 37, 81, false},  {1, 300, 40, 60, 81, false},   {1, 300, 40, 60, 50, false},
         {1, 300, 40, 60, 50, true},   {0, 500, 500, 99, 99, false},  {0, -30, 560, 100, 80, false},
-        {0, 5, 5, 1, 1, false},       {0, 10, 10, SIZE, SIZE, false},
+        {0, 5, 5, 1, 1, false},       {0, 10, 10, SIZE, SIZE, false}, {0, -3000, 10, 4000, 20, false},
     };
-    SDL_Surface* lastCopy = nullptr;
+    const uint32_t* lastCopy = nullptr;
     const Step* last = nullptr;
     for (const Step& s : steps) {
         if (s.reload) {
             ASSERT_EQ(BobLoadFrame(&bob, &sheet, s.frame, 3, 1), 1);
         }
-        SDL_FillRect(back, nullptr, MARKER);
-        SDL_FillRect(reference, nullptr, MARKER);
+        Clear(back);
+        Clear(reference);
         ASSERT_EQ(BobDrawScaled(&bob, s.frame, s.x, s.y, s.w, s.h, back), 1);
-        SDL_Rect from = {0, 0, SIZE, SIZE};
-        SDL_Rect to = {s.x, s.y, s.w, s.h};
-        SDL_BlitScaled(bob.frameSurfaces[s.frame], &from, reference, &to);
-        EXPECT_EQ(CountDifferences(back, reference), 0) << s.frame << " " << s.w << "x" << s.h;
+        PictureCopyScaledKeyed(reference, s.x, s.y, s.w, s.h, bob.frames[s.frame]);
+        EXPECT_EQ(back.pixels, reference.pixels) << s.frame << " " << s.w << "x" << s.h;
         // The same frame at the same size reuses the scaled picture.
         if (last != nullptr && last->frame == s.frame && last->w == s.w && last->h == s.h && !s.reload) {
-            EXPECT_EQ(bob.scaledSurface, lastCopy);
+            EXPECT_EQ(bob.scaled.pixels.data(), lastCopy);
         }
-        lastCopy = bob.scaledSurface;
+        lastCopy = bob.scaled.pixels.data();
         last = &s;
     }
-    SDL_FreeSurface(reference);
-
-    // The frame keeps its colour key for plain draws after the stretches.
-    SDL_FillRect(back, nullptr, MARKER);
-    ASSERT_EQ(BobDraw(&bob, 0, 10, 10, back), 1);
-    ExpectSpriteAt(10, 10);
 }
 
 TEST_F(BobTest, NothingIsDrawnOfNoSizeOrWithoutAFrame)
@@ -207,7 +195,7 @@ TEST_F(BobTest, NothingIsDrawnOfNoSizeOrWithoutAFrame)
     EXPECT_EQ(BobDraw(&bob, 1, 10, 10, back), 0);
     EXPECT_EQ(BobDraw(&bob, -1, 10, 10, back), 0);
     EXPECT_EQ(BobDrawScaled(&bob, BOB_MAX_FRAMES, 10, 10, 100, 100, back), 0);
-    ExpectSpriteAt(-1000, -1000);
+    ExpectSpriteAt(back, -1000, -1000);
     EXPECT_EQ(BobDraw(nullptr, 0, 10, 10, back), 0);
     EXPECT_EQ(BobDrawScaled(nullptr, 0, 10, 10, 100, 100, back), 0);
 }

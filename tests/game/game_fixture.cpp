@@ -1,7 +1,5 @@
 #include "game_fixture.h"
 
-#include "engine/display.h"
-#include "support/surface.h"
 #include "support/tile_sheet.h"
 
 #include <algorithm>
@@ -74,23 +72,21 @@ void PictureFixture::SetUp()
     }
     ASSERT_EQ(BitmapLoad(&sheet, path.c_str()), 1);
     SpritesBuild(sprites, sheet);
-    picture = DisplayCreateSurface(BOARD_SIZE * CELL_SIZE, BOARD_SIZE * CELL_SIZE);
-    ASSERT_NE(picture, nullptr);
+    picture = PictureMake(BOARD_SIZE * CELL_SIZE, BOARD_SIZE * CELL_SIZE);
 }
 
 void PictureFixture::TearDown()
 {
-    SDL_FreeSurface(picture);
     SpritesRelease(sprites);
     BitmapUnload(&sheet);
 }
 
-uint32_t PictureFixture::Pixel(SDL_Surface* surface, int x, int y)
+uint32_t PictureFixture::Pixel(const Picture& drawn, int x, int y)
 {
-    return SurfacePixel(surface, x, y);
+    return drawn.Row(y)[x];
 }
 
-uint32_t PictureFixture::CellPixel(SDL_Surface* surface, int column, int row)
+uint32_t PictureFixture::CellPixel(const Picture& drawn, int column, int row)
 {
-    return Pixel(surface, column * CELL_SIZE + 2, row * CELL_SIZE + 2);
+    return Pixel(drawn, column * CELL_SIZE + 2, row * CELL_SIZE + 2);
 }

@@ -7,7 +7,7 @@
 #include "game/sprites.h"
 #include "game/step.h"
 
-#include "engine/bitmap.h"
+#include "format/bitmap.h"
 #include "format/level_format.h"
 #include "support/temp_dir.h"
 
@@ -47,13 +47,13 @@ protected:
     void SetUp() override;
     void TearDown() override;
     // 0xRRGGBB of a picture pixel, and near the top-left corner of a cell.
-    uint32_t Pixel(SDL_Surface* surface, int x, int y);
-    uint32_t CellPixel(SDL_Surface* surface, int column, int row);
+    uint32_t Pixel(const Picture& drawn, int x, int y);
+    uint32_t CellPixel(const Picture& drawn, int column, int row);
 
     TempDir temp{"quagmore-game-test"};
     // A tile sheet file to draw with instead of the flat-colour test sheet.
     std::string tileSheetSource;
     BitmapFile sheet = {};
     GameSprites sprites = {};
-    SDL_Surface* picture = nullptr;
+    Picture picture;
 };

@@ -7,9 +7,6 @@
 
 #include "support/tile_sheet.h"
 
-#include <SDL.h>
-
-#include <cstring>
 #include <utility>
 
 namespace {
@@ -29,13 +26,9 @@ uint32_t LandFrame(int frame)
     return TestCellColour(frame, SHEET_ROW_LAND);
 }
 
-bool SamePicture(SDL_Surface* a, SDL_Surface* b)
+bool SamePicture(const Picture& a, const Picture& b)
 {
-    for (int y = 0; y < a->h; ++y)
-        if (std::memcmp(static_cast<uint8_t*>(a->pixels) + y * a->pitch, static_cast<uint8_t*>(b->pixels) + y * b->pitch,
-                        static_cast<size_t>(a->w) * 4) != 0)
-            return false;
-    return true;
+    return a.width == b.width && a.height == b.height && a.pixels == b.pixels;
 }
 
 using RenderTest = PictureFixture;
@@ -104,7 +97,7 @@ TEST_F(RenderTest, EditorDrawsTheBoardAsPlayDoesWithTheGridOnRequest)
     GameEffects effects;
     GameStep(model, GameInput(), 100, store, effects);
     GameRender(model, sprites, picture);
-    SDL_Surface* play = SDL_DuplicateSurface(picture);
+    const Picture play = picture;
 
     // The board as the editor holds it: the start cell as drawn.
     const std::vector<int8_t> drawn = LevelFromText(rows);
@@ -120,19 +113,19 @@ TEST_F(RenderTest, EditorDrawsTheBoardAsPlayDoesWithTheGridOnRequest)
     GamePressRecord(model, BUTTON_LEFT, 7 * CELL_SIZE + 10, 9 * CELL_SIZE + 10);   // water to land at (7, 9)
     GameStep(model, Holding(&GameInput::grid), 300, store, effects);
     GameRender(model, sprites, picture);
-    SDL_Surface* grid = SDL_DuplicateSurface(picture);
+    const Picture grid = picture;
     GameStep(model, Holding(&GameInput::grid), 317, store, effects);   // held: no second toggle
     EXPECT_EQ(model.edit.grid, 1);
     for (int frame = 0; frame < EDITOR_PRESS_HIGHLIGHT_FRAMES; ++frame)
         GameStep(model, GameInput(), 317, store, effects);
     GameRender(model, sprites, picture);
-    SDL_Surface* gridOnly = SDL_DuplicateSurface(picture);
+    const Picture gridOnly = picture;
     GameStep(model, Holding(&GameInput::grid), 400, store, effects);
     EXPECT_EQ(model.edit.grid, 0);
     GameRender(model, sprites, picture);
     int lines = 0, frame = 0, other = 0;
-    for (int y = 0; y < picture->h; ++y)
-        for (int x = 0; x < picture->w; ++x) {
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x) {
             bool onLine = (x % CELL_SIZE == 0 && x > 0) || (y % CELL_SIZE == 0 && y > 0);
             bool differs = Pixel(gridOnly, x, y) != Pixel(picture, x, y);
             lines += onLine && differs;
@@ -145,9 +138,6 @@ TEST_F(RenderTest, EditorDrawsTheBoardAsPlayDoesWithTheGridOnRequest)
     EXPECT_GT(frame, 0);
     EXPECT_NE(Pixel(grid, 7 * CELL_SIZE + 1, 9 * CELL_SIZE + 25), Pixel(gridOnly, 7 * CELL_SIZE + 1, 9 * CELL_SIZE + 25));
     EXPECT_EQ(Pixel(grid, 6 * CELL_SIZE + 25, 9 * CELL_SIZE + 25), Pixel(gridOnly, 6 * CELL_SIZE + 25, 9 * CELL_SIZE + 25));
-    SDL_FreeSurface(play);
-    SDL_FreeSurface(grid);
-    SDL_FreeSurface(gridOnly);
 }
 
 // Over the land frames: a lone cell drawn as the island, a cell whose frame
@@ -261,8 +251,7 @@ TEST_F(RenderTest, CopiesStepAndDrawAlike)
         now += 17;
     }
     GameModel copy = model;
-    SDL_Surface* copyPicture = SDL_CreateRGBSurfaceWithFormat(0, picture->w, picture->h, 32, picture->format->format);
-    ASSERT_NE(copyPicture, nullptr);
+    Picture copyPicture = PictureMake(picture.width, picture.height);
     bool sequenceRan = false;
     for (int frame = 200; frame < 800; ++frame) {
         GameInput input = inputAt(frame);
@@ -281,7 +270,6 @@ TEST_F(RenderTest, CopiesStepAndDrawAlike)
         ASSERT_TRUE(SamePicture(picture, copyPicture)) << frame;
         sequenceRan = sequenceRan || model.view.bannerShown;
     }
-    SDL_FreeSurface(copyPicture);
     EXPECT_TRUE(sequenceRan);
 }
 

@@ -11,6 +11,7 @@
 // Once a second it reports the window presents and picture uploads of that
 // second; R repaints a quarter of the picture. It ends on Escape, the close box or File > Exit, or by itself after N frames
 // (exit code 2 then, so a test that expected a close notices).
+#include "engine/picture.h"
 #include "platform/platform.h"
 #include "platform/sdl/sdl_platform.h"
 
@@ -117,19 +118,24 @@ void HandleEvent(const PlatformEvent& event)
     }
 }
 
+void FillRect(Picture& picture, int left, int top, int width, int height, uint32_t rgb)
+{
+    for (int y = top; y < top + height; ++y)
+        for (int x = left; x < left + width; ++x)
+            picture.Row(y)[x] = rgb;
+}
+
 // Four coloured quarters inside a white frame, so a screenshot shows the whole
 // picture arrived the right way round.
-void DrawPicture(SDL_Surface* surface, bool repainted)
+void DrawPicture(Picture& picture, bool repainted)
 {
     const int border = 4, inner = PICTURE_SIZE / 2 - border;
     uint32_t colours[4] = {0xC03020, 0x20A040, 0x2040C0, 0xE0C020};
     if (repainted)
         colours[3] = 0x802080;
-    SDL_FillRect(surface, nullptr, 0xFFFFFF);
-    for (int quarter = 0; quarter < 4; ++quarter) {
-        SDL_Rect rect{border + (quarter % 2) * inner, border + (quarter / 2) * inner, inner, inner};
-        SDL_FillRect(surface, &rect, colours[quarter]);
-    }
+    FillRect(picture, 0, 0, PICTURE_SIZE, PICTURE_SIZE, 0xFFFFFF);
+    for (int quarter = 0; quarter < 4; ++quarter)
+        FillRect(picture, border + (quarter % 2) * inner, border + (quarter / 2) * inner, inner, inner, colours[quarter]);
 }
 
 // A private data directory holding a 32 x 32 icon, found like the game's.
@@ -171,7 +177,9 @@ int main(int argc, char** argv)
     const std::string dataDir = MakeDataDir();
     PlatformSetDirectories(dataDir, home.empty() ? dataDir + "/home" : home);
 
-    SDL_Surface* back = SDL_CreateRGBSurfaceWithFormat(0, PICTURE_SIZE, PICTURE_SIZE, 32, SDL_PIXELFORMAT_RGB888);
+    Picture back;
+    back.width = back.height = back.pitch = PICTURE_SIZE;
+    back.pixels.assign(static_cast<size_t>(PICTURE_SIZE) * PICTURE_SIZE, 0);
     PlatformWindowDesc desc;
     desc.title = "Quagmore";
     desc.x = 100;
@@ -180,7 +188,7 @@ int main(int argc, char** argv)
     desc.menu = MakeMenu();
     desc.iconFile = "smoke-icon.bmp";
     int exitCode = 1;
-    if (back == nullptr || PlatformCreateWindow(desc) == 0) {
+    if (PlatformCreateWindow(desc) == 0) {
         Report("no window");
     } else {
         Report(PlatformSoundOpen() != 0 ? "sound on" : "sound off");
@@ -255,7 +263,6 @@ int main(int argc, char** argv)
         exitCode = frameLimit > 0 && frames >= frameLimit ? EXIT_TIMED_OUT : 0;
         PlatformSoundClose();
     }
-    SDL_FreeSurface(back);
     if (!dataDir.empty())
         std::filesystem::remove_all(dataDir);
     Report("exit %ld", exitCode);

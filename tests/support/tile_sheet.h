@@ -1,5 +1,5 @@
 // The test tile sheet: every cell a flat colour of its own, so a pixel of the
-// back surface tells which frame was drawn there.
+// back picture tells which frame was drawn there.
 #pragma once
 
 #include "support/bytes.h"
