@@ -90,30 +90,35 @@ void PictureCopyKeyed(Picture& dest, int32_t x, int32_t y, const Picture& source
     const PictureSpan rows = PictureClip(y, source.height, dest.height);
     if (columns.Empty() || rows.Empty() || runs.rowStart.size() != static_cast<size_t>(source.height) + 1)
         return;
-    // The drawn columns in the source's own, and where its column 0 goes: the
-    // first drawn column of dest less left (this may lie left of dest, so it
-    // is only ever added to a column from left on).
+    // The drawn columns [left, right) in the source's own; to points at the
+    // destination pixel of source column left. Row to row, the pointers
+    // move on by the pitches (and only while a row is left to draw).
     const int32_t left = static_cast<int32_t>(columns.from - x);
     const int32_t right = static_cast<int32_t>(columns.to - x);
+    const bool whole = left == 0 && right == source.width;
     const int32_t firstRow = static_cast<int32_t>(rows.from - y);
     const uint32_t* from = source.Row(firstRow);
     uint32_t* to = dest.Row(static_cast<int32_t>(rows.from)) + columns.from;
     const uint32_t* rowStart = runs.rowStart.data() + firstRow;
     const PictureRun* all = runs.runs.data();
-    const bool whole = left == 0 && right == source.width;
-    for (int64_t row = rows.from; row < rows.to; ++row, from += source.pitch, to += dest.pitch, ++rowStart) {
+    for (int64_t rowsLeft = rows.to - rows.from;;) {
         const PictureRun* end = all + rowStart[1];
         if (whole) {
             for (const PictureRun* run = all + rowStart[0]; run != end; ++run)
                 std::memcpy(to + run->from, from + run->from, static_cast<size_t>(run->to - run->from) * sizeof(uint32_t));
-            continue;
+        } else {
+            for (const PictureRun* run = all + rowStart[0]; run != end; ++run) {
+                const int32_t first = std::max(run->from, left);
+                const int32_t last = std::min(run->to, right);
+                if (first < last)
+                    std::memcpy(to + (first - left), from + first, static_cast<size_t>(last - first) * sizeof(uint32_t));
+            }
         }
-        for (const PictureRun* run = all + rowStart[0]; run != end; ++run) {
-            const int32_t first = std::max(run->from, left);
-            const int32_t last = std::min(run->to, right);
-            if (first < last)
-                std::memcpy(to + (first - left), from + first, static_cast<size_t>(last - first) * sizeof(uint32_t));
-        }
+        if (--rowsLeft == 0)
+            break;
+        from += source.pitch;
+        to += dest.pitch;
+        ++rowStart;
     }
 }
 
