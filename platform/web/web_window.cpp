@@ -4,6 +4,7 @@
 // block: the game's frames stand still while one is open, as on the desktop.
 #include "platform/web/web_platform.h"
 #include "platform/common/common.h"
+#include "platform/common/settings.h"
 
 #include <emscripten.h>
 
@@ -12,6 +13,11 @@
 WebPlatform Web;
 
 namespace {
+
+// The zoom chosen from the View menu, kept in the settings as the desktop
+// keeps its own; without one the page shows the largest zoom that fits.
+const char* const SETTING_ZOOM = "zoom";
+const int ZOOM_LARGEST_THAT_FITS = 0;
 
 // clang-format off
 EM_JS(void, WebJsMenuBuild, (const char* json), { QuagmorePage.menuBuild(JSON.parse(UTF8ToString(json))); });
@@ -151,6 +157,9 @@ int PlatformCreateWindow(const PlatformWindowDesc& desc)
     WebKeyboardStart();
     WebMouseStart();
     WebFilesStart();
+    const int zoom = SettingsInt(SettingsRead(), SETTING_ZOOM, 1, PLATFORM_ZOOM_MAX, ZOOM_LARGEST_THAT_FITS);
+    if (zoom != ZOOM_LARGEST_THAT_FITS)
+        WebJsSetZoom(zoom);
     PlatformMenuReplace(desc.menu);
     WebStatusRefresh();
     return 1;
@@ -292,6 +301,10 @@ int PlatformViewZoomFits(int zoom)
 void PlatformViewSetZoom(int zoom)
 {
     WebJsSetZoom(zoom);
+    Settings settings = SettingsRead();
+    SettingsSet(settings, SETTING_ZOOM, std::to_string(zoom));
+    if (!SettingsWrite(settings))
+        std::fprintf(stderr, "Quagmore: the settings could not be written to %s\n", PlatformUserConfigDir().c_str());
 }
 
 void PlatformViewToggleFullscreen()
