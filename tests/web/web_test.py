@@ -80,7 +80,7 @@ class Page:
         self.profile = tempfile.mkdtemp(prefix='quagmore-web-')
         options = webdriver.ChromeOptions()
         options.binary_location = '/usr/bin/chromium'
-        for argument in ('--headless=new', '--no-sandbox', '--disable-gpu', '--window-size=900,800',
+        for argument in ('--headless=new', '--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage', '--window-size=900,800',
                          '--user-data-dir=' + self.profile):
             options.add_argument(argument)
         self.driver = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
