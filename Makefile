@@ -7,17 +7,27 @@
 # packages (make included) first; `make deps` does only that.
 # `make build-notests` builds everything but the tests in a directory of its
 # own, which shows that the game, tools and bench need nothing from tests/.
+# `make web` builds the game for the browser into build-web/ (page, script,
+# wasm and data; the data drawn by a native build's tools first), `make
+# web-serve` serves it on 127.0.0.1, `make web-test` tests it in headless
+# Chromium.
 
 BUILD ?= build
 NOTESTS_BUILD ?= $(BUILD)-notests
 PACKAGE_BUILD ?= build-package
 FUZZ_BUILD ?= build-fuzz
 SANITIZE_BUILD ?= build-sanitize
+WEB_SITE ?= build-web
+WEB_TREE ?= $(WEB_SITE)/.cmake
+WEB_PORT ?= 8000
+# emcc runs its JavaScript tools with node, which must find Debian's acorn
+# even when node is not Debian's own.
+export NODE_PATH := $(if $(NODE_PATH),$(NODE_PATH):,)/usr/share/nodejs
 FUZZ_SECONDS ?= 30
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 WERROR := $(if $(CI),ON,OFF)
 
-.PHONY: all deps configure build build-notests play test sanitize fuzz bench package package-test clean
+.PHONY: all deps configure build build-notests play test sanitize fuzz bench package package-test web web-data web-serve web-test clean
 
 all: build
 
@@ -86,5 +96,24 @@ package:
 package-test: package
 	sh tests/package/package_test.sh $(PACKAGE_BUILD)
 
+# The data the page packs: drawn and packed by the native tools.
+web-data:
+	cmake -S . -B $(BUILD) -DQUAGMORE_WERROR=$(WERROR)
+	cmake --build $(BUILD) -j $(JOBS) --target quagmore-assets-data quagmore-levels
+
+web: web-data
+	emcmake cmake -S . -B $(WEB_TREE) -DCMAKE_BUILD_TYPE=Release -DQUAGMORE_WERROR=$(WERROR) \
+	    -DQUAGMORE_WEB_DATA_DIR=$(CURDIR)/$(BUILD)/share/quagmore -DQUAGMORE_WEB_SITE_DIR=$(CURDIR)/$(WEB_SITE)
+	cmake --build $(WEB_TREE) -j $(JOBS)
+
+web-serve: web
+	@echo "Quagmore: http://127.0.0.1:$(WEB_PORT)/index.html"
+	python3 -m http.server --bind 127.0.0.1 --directory $(WEB_SITE) $(WEB_PORT)
+
+# The browser tests compare the page's picture with the simulator's.
+web-test: web
+	cmake --build $(BUILD) -j $(JOBS) --target quagmore-sim
+	/usr/bin/python3 tests/web/web_test.py $(WEB_SITE) $(BUILD)/bin/quagmore-sim
+
 clean:
-	rm -rf $(BUILD) $(NOTESTS_BUILD) $(PACKAGE_BUILD) $(FUZZ_BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(NOTESTS_BUILD) $(PACKAGE_BUILD) $(FUZZ_BUILD) $(SANITIZE_BUILD) $(WEB_SITE)

@@ -26,6 +26,7 @@ enum : uint16_t {
     IDM_ZOOM_LAST = IDM_ZOOM_1 + PLATFORM_ZOOM_MAX - 1,
     IDM_FULLSCREEN = 45,
     IDM_WATCH = 61,
+    IDM_SHARE_LEVEL = 62,
 };
 
 // The one game and the pictures it is drawn with.
@@ -73,6 +74,10 @@ void RecordsSolved(const GameSolve& solve);
 // The path of the board's fewest-pushes record (fewest moves among those),
 // the player's best to watch. False when the board has none.
 bool RecordsBestPath(int32_t level, const int8_t* cells, std::string* path);
+// File › Share level (app/share_level.cpp): the editor's board as a level
+// link handed to the player; the item is enabled only in the editor.
+void AppShareLevel();
+void AppShareLevelMenuUpdate();
 int GameStartup();
 int GameShutdown();
 

@@ -13,25 +13,34 @@ const int WINDOW_SIZE = 600;
 const int EXIT_CODE = 0;
 const int EXIT_NO_WINDOW = 1;
 
-// Runs passes until the window is gone.
-void RunMainLoop()
+// One pass of the main loop: at most one event, then a frame while the game
+// window is active. False once the window is gone.
+bool MainLoopPass()
 {
     PlatformEvent event;
-    for (;;) {
-        bool taken = PlatformPollEvent(&event) != 0;
-        if (taken) {
-            if (event.kind == PLATFORM_EVENT_QUIT)
-                return;
-            AppHandleEvent(event);
-        }
-        if (PlatformWindowActive()) {
-            PlatformFrameBegin();
-            AppRunFrame();
-        } else if (!taken) {
-            // Nothing to run while another window is active: wait, don't spin.
-            PlatformWaitEvent();
-        }
+    bool taken = PlatformPollEvent(&event) != 0;
+    if (taken) {
+        if (event.kind == PLATFORM_EVENT_QUIT)
+            return false;
+        AppHandleEvent(event);
     }
+    if (PlatformWindowActive()) {
+        PlatformFrameBegin();
+        AppRunFrame();
+    } else if (!taken) {
+        // Nothing to run while another window is active: wait, don't spin.
+        PlatformWaitEvent();
+    }
+    return true;
+}
+
+// After the last pass: the solver's threads, then everything started.
+void MainLoopFinish()
+{
+    EditorVerdictStop();
+    AppHintStop();
+    AppWatchStop();
+    GameShutdown();
 }
 
 } // namespace
@@ -53,6 +62,12 @@ int AppMain()
     if (!PlatformCreateWindow(window))
         return EXIT_NO_WINDOW;
     EnableViewMenu();
+    if (!PlatformThreadsAllowed()) {
+        // One thread: the solver answers within the frame that asks, within the game's budget.
+        AppHintSetup(SOLVER_WORKER_INLINE, AppGameSolverBudget(), nullptr);
+        EditorVerdictUseInlineWithin(AppGameSolverBudget());
+        AppWatchSetup(SOLVER_WORKER_INLINE, AppGameSolverBudget());
+    }
     // The game goes on from the highest level reached.
     Game.currentLevel = ReadSavedLevel();
     EnableLevelMenu(Game.currentLevel);
@@ -61,10 +76,6 @@ int AppMain()
     ShowProgressNotice();
     RecordsShowInMenu();
     AppStartLevel();
-    RunMainLoop();
-    EditorVerdictStop();
-    AppHintStop();
-    AppWatchStop();
-    GameShutdown();
+    PlatformRunMainLoop(MainLoopPass, MainLoopFinish);
     return EXIT_CODE;
 }

@@ -24,6 +24,7 @@ const char* const VERDICT_TRACE = "verdict";
 
 struct Verdict {
     SolverWorkerKind kind = SOLVER_WORKER_THREAD;
+    std::optional<SolverBudget> inlineBudget;   // the inline kind's; the exact budget when none
     std::unique_ptr<SolverWorker> worker;
     std::optional<GameEditorBoard> judged;  // the board the verdict is about
     uint64_t question = 0;                   // its question, 0 when none is open
@@ -94,7 +95,8 @@ void Judge(const GameEditorBoard& board)
     }
     // The same budget as the hints: within a second in the game; without a
     // clock in the simulator, so a script decides alike on every machine.
-    const SolverBudget budget = State.kind == SOLVER_WORKER_INLINE ? AppExactSolverBudget() : AppGameSolverBudget();
+    const SolverBudget budget = State.kind == SOLVER_WORKER_INLINE ? State.inlineBudget.value_or(AppExactSolverBudget())
+                                                                   : AppGameSolverBudget();
     State.text = VERDICT_SOLVING;
     State.question = Worker().Ask(start, budget);
 }
@@ -104,7 +106,14 @@ void Judge(const GameEditorBoard& board)
 void EditorVerdictUseInline()
 {
     State.kind = SOLVER_WORKER_INLINE;
+    State.inlineBudget.reset();
     State.worker.reset();
+}
+
+void EditorVerdictUseInlineWithin(const SolverBudget& budget)
+{
+    EditorVerdictUseInline();
+    State.inlineBudget = budget;
 }
 
 void EditorVerdictAsk(const GameModel& model)

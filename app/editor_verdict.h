@@ -5,12 +5,16 @@
 #pragma once
 
 #include "game/model.h"
+#include "solver/solver.h"
 
 #include <string>
 
 // Before the first question: answer inline, with no time limit (the budget is
 // bounded by states and memory only).
 void EditorVerdictUseInline();
+// The same within a budget of its own (the browser's page, which has no
+// threads, keeps the game's time limit).
+void EditorVerdictUseInlineWithin(const SolverBudget& budget);
 // After every step and menu command: asks about the editor's board when it
 // has changed. Outside the editor, or on the empty board it opens with,
 // there is no verdict.

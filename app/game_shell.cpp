@@ -198,6 +198,7 @@ void AppUpdateStatus()
     if (!verdict.empty())
         line += STATUS_GAP + verdict;
     PlatformSetStatus(line);
+    AppShareLevelMenuUpdate();
 }
 
 void AppStartLevel()

@@ -44,6 +44,7 @@ std::vector<PlatformMenuItem> AppMenu()
     file.items.push_back({"Reset", IDM_RESET, true, {}});
     file.items.push_back(levels);
     file.items.push_back({"Watch solution", IDM_WATCH, true, {}});
+    file.items.push_back({"Share level", IDM_SHARE_LEVEL, false, {}});
     file.items.push_back({"Exit", IDM_EXIT, true, {}});
 
     PlatformMenuItem view{"&View", 0, true, {}};
@@ -84,6 +85,9 @@ void HandleMenuCommand(uint32_t id)
     case IDM_WATCH:
         WatchToggle(Game);
         AppUpdateStatus();
+        break;
+    case IDM_SHARE_LEVEL:
+        AppShareLevel();
         break;
     case IDM_RESET:
         GameRestartLevel(Game, AppLevelStore(), effects);

@@ -1,6 +1,7 @@
 // Level files and packs brought by the player: read whole, checked, and
 // named for the progress kept with them.
 #include "format/level_pack.h"
+#include "format/level_link.h"
 
 #include "platform/common/safe_file.h"
 
@@ -103,6 +104,9 @@ bool LevelFromContent(const std::string& name, const std::string& content, Level
 
 bool LevelReadPlayable(const std::string& path, LevelFile& file, std::string& why)
 {
+    // A level link holds its board itself: there is no file to read.
+    if (LevelLinkIs(path))
+        return LevelLinkParse(path, file, why);
     std::string content;
     std::string problem;
     if (!SafeFileRead(path, LEVEL_PLAY_MAX_BYTES, &content, &problem)) {

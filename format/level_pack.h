@@ -29,7 +29,8 @@ struct LevelPack {
 bool LevelFromContent(const std::string& name, const std::string& content, LevelFile& file, std::string& why);
 // Reads and checks a level file: LevelFromContent on a regular file of at
 // most LEVEL_PLAY_MAX_BYTES. A directory, a FIFO or a device is refused
-// without being waited on.
+// without being waited on. A level link (format/level_link.h) given as the
+// path is read from the link itself.
 bool LevelReadPlayable(const std::string& path, LevelFile& file, std::string& why);
 
 // The file of each level of the pack in directory: for level n, "leveln",

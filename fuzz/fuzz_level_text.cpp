@@ -1,7 +1,8 @@
 // The level tool's readers on any bytes, as level text and as a level file,
-// the game's reader of the player's own levels, and the solver on whatever
-// board comes of them, under a small budget.
+// the game's reader of the player's own levels and of level links, and the
+// solver on whatever board comes of them, under a small budget.
 #include "fuzz/fuzz_support.h"
+#include "format/level_link.h"
 #include "format/level_pack.h"
 #include "format/level_text.h"
 #include "solver/solver.h"
@@ -59,6 +60,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (played.bytes.size() != LEVEL_FILE_SIZE || !LevelCheck(played).empty())
             __builtin_trap();
         LevelPackKey(name, {played, parsed});
+    }
+
+    // A link the game takes is a playable level whose board makes the same link.
+    LevelFile linked;
+    std::string why;
+    if (LevelLinkParse(LEVEL_LINK_MARK + text, linked, why)) {
+        if (linked.bytes.size() != LEVEL_FILE_SIZE || !LevelCheck(linked).empty() ||
+            LevelLinkMake(linked) != LEVEL_LINK_MARK + text.substr(0, LEVEL_LINK_CHARS))
+            __builtin_trap();
     }
     return 0;
 }

@@ -4,6 +4,7 @@
 // makes OUTPUT_DIR/<target>/<seed> for each target.
 #include "support/bmp.h"
 #include "support/wav.h"
+#include "format/level_link.h"
 #include "format/level_text.h"
 
 #include <cstdio>
@@ -95,6 +96,11 @@ std::vector<Seed> LevelSeeds(const std::string& levelDir, bool asFiles)
                              LevelWithSteps(std::string(text.begin(), text.end()), {2, 2, 3, 3, 0, 1, 2, 3})});
         } else {
             seeds.push_back({name + ".txt", text});
+            // The board of the level's link, as the link reader takes it.
+            LevelFile file;
+            std::vector<LevelProblem> problems;
+            if (LevelTextParse(std::string(text.begin(), text.end()), file, problems))
+                seeds.push_back({name + ".link", FromText(LevelLinkMake(file).substr(std::string(LEVEL_LINK_MARK).size()))});
             if (level == 1)
                 seeds.push_back({name + ".dat", LevelWithSteps(std::string(text.begin(), text.end()), {})});
         }

@@ -93,6 +93,11 @@ void PlatformDestroyWindow();
 int PlatformPollEvent(PlatformEvent* event);
 // Blocks until an event is waiting (used while the window is not active).
 void PlatformWaitEvent();
+// Runs pass until it returns false, then finish. The desktop and the
+// simulator call them in turn and return after finish; the browser, which
+// must not block, calls pass from its frame callback, as often as its frames
+// of 1/60 s are due, and never returns.
+void PlatformRunMainLoop(bool (*pass)(), void (*finish)());
 // Queues an event for the main loop.
 void PlatformPostEvent(const PlatformEvent& event);
 // 1 while the game window is the one the user works in: it has the focus and
@@ -123,6 +128,14 @@ void PlatformSetStatus(const std::string& text);
 std::string PlatformStatusShown();
 // A short bell, or nothing.
 void PlatformBeep();
+// 1 when the game may start threads of its own (the solver's); 0 in the
+// browser, whose page runs on one thread.
+int PlatformThreadsAllowed();
+// Hands the player a level link made in the editor ("#level=" and the
+// board): the desktop puts it on the clipboard and says so in a message box,
+// the browser makes it the page's address and shows it in a box with a
+// button that copies it.
+void PlatformShareLink(const std::string& fragment);
 
 // ---------------------------------------------------------------------------
 // View: the picture is shown at a whole-number zoom, in a window or on the

@@ -9,10 +9,13 @@ set -eu
 # and man render the pages, dpkg-dev and file compute the package's
 # dependencies, lintian checks it. The last serves `make fuzz` and `make
 # sanitize`: clang, its runtime libraries (libFuzzer and the sanitizers) and
-# llvm (the symbolizer for their reports).
+# llvm (the symbolizer for their reports). The browser build and its tests
+# take the one before it: Debian's emscripten (with node's acorn, which it
+# needs), Chromium, its WebDriver and Selenium.
 PACKAGES="g++ cmake make pkg-config libsdl2-dev libsdl2-mixer-dev libimgui-dev \
 libgtest-dev libbenchmark-dev xvfb xauth xdotool evilwm desktop-file-utils appstream \
 groff-base man-db dpkg-dev file lintian \
+emscripten node-acorn chromium chromium-driver python3-selenium \
 clang libclang-rt-14-dev llvm"
 
 missing=""

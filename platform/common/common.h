@@ -28,3 +28,8 @@ std::string PlatformProgressPath();
 
 // What the status line shows: the text, or "Paused" while the window is inactive.
 std::string PlatformStatusFor(const std::string& text, bool active);
+
+// The message that hands over a level link: on the clipboard when why is
+// empty, else with the reason it could not be put there. One line, so the
+// simulator prints it as one event.
+std::string PlatformShareText(const std::string& fragment, const std::string& why);

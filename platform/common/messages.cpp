@@ -23,3 +23,10 @@ std::string PlatformStatusFor(const std::string& text, bool active)
     // Frames stand still while another window, a menu or a box is in use.
     return active ? text : "Paused";
 }
+
+std::string PlatformShareText(const std::string& fragment, const std::string& why)
+{
+    if (why.empty())
+        return "The link to this board is on the clipboard: " + fragment;
+    return "The link to this board could not be put on the clipboard (" + why + "): " + fragment;
+}

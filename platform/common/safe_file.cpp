@@ -9,6 +9,8 @@
 
 namespace {
 
+void (*WriteHook)(const std::string& path) = nullptr;
+
 const char* const TEMPORARY_SUFFIX = ".new";
 const size_t READ_CHUNK = 64 * 1024;
 const mode_t PERMISSION_BITS = 07777;
@@ -178,5 +180,12 @@ bool SafeFileWrite(const std::string& path, const std::string& content, unsigned
         return Fail(why, error, std::strerror(error));
     }
     SyncDirectory(path);
+    if (WriteHook != nullptr)
+        WriteHook(path);
     return true;
+}
+
+void SafeFileSetWriteHook(void (*written)(const std::string& path))
+{
+    WriteHook = written;
 }

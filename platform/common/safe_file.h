@@ -26,3 +26,7 @@ std::string SafeFileTemporaryPath(const std::string& path);
 // permissions; a new one gets mode (less the umask). False with errno and
 // *why (the system's words for the error) set; the old file is untouched then.
 bool SafeFileWrite(const std::string& path, const std::string& content, unsigned mode, std::string* why);
+
+// Called with the path after every file SafeFileWrite has written, from then
+// on; nullptr calls nothing. The browser keeps its files in IndexedDB then.
+void SafeFileSetWriteHook(void (*written)(const std::string& path));

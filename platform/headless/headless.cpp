@@ -201,6 +201,18 @@ void PlatformDestroyWindow()
     PlatformPostQuitEvent();
 }
 
+int PlatformThreadsAllowed()
+{
+    return 1;
+}
+
+void PlatformRunMainLoop(bool (*pass)(), void (*finish)())
+{
+    while (pass()) {
+    }
+    finish();
+}
+
 int PlatformPollEvent(PlatformEvent* event)
 {
     if (Headless.framesGranted == 0 && Headless.windowExists)
@@ -331,6 +343,12 @@ void PlatformHelpBox(const PlatformHelpText&)
     }
     if (Headless.hooks.helpBox != nullptr)
         Headless.hooks.helpBox(false);
+}
+
+// The simulator has no clipboard: the link is told in the message alone.
+void PlatformShareLink(const std::string& fragment)
+{
+    PlatformMessageBox(PlatformShareText(fragment, "there is no clipboard").c_str());
 }
 
 void PlatformSetStatus(const std::string& text)

@@ -2,6 +2,7 @@
 // over the last picture. Each runs a nested loop until it is closed, so the
 // main loop (and with it the game) stands still meanwhile.
 #include "platform/sdl/sdl_platform.h"
+#include "platform/common/common.h"
 
 #include "imgui.h"
 
@@ -180,4 +181,23 @@ void PlatformHelpBox(const PlatformHelpText& help)
     SdlSwallowKey(SDL_SCANCODE_F1);
     Sdl.dialog.help = help;
     RunDialog();
+}
+
+namespace {
+
+// A level link is one long word: the box shows it in lines of this many characters.
+const size_t SHARE_LINE_CHARS = 64;
+
+} // namespace
+
+void PlatformShareLink(const std::string& fragment)
+{
+    std::string why;
+    if (SDL_SetClipboardText(fragment.c_str()) != 0)
+        why = SDL_GetError();
+    const std::string text = PlatformShareText(fragment, why);
+    std::string shown;
+    for (size_t at = 0; at < text.size(); at += SHARE_LINE_CHARS)
+        shown += (at == 0 ? "" : "\n") + text.substr(at, SHARE_LINE_CHARS);
+    PlatformMessageBox(shown.c_str());
 }

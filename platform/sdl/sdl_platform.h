@@ -195,11 +195,6 @@ void SdlViewUpdate();
 
 // ---------------------------------------------------------------------------
 // sdl_present.cpp
-// The rectangles of next that differ from shown, compared in blocks: per band
-// of block rows, one rectangle from the first changed block to the last.
-// Pitches are in pixels.
-std::vector<SDL_Rect> SdlPresentChangedRects(const uint32_t* shown, int shownPitch, const uint32_t* next,
-                                             int nextPitch, int width, int height, int block);
 // Uploads the changed parts of a picture (all of it when the texture is new)
 // to the picture texture and keeps them as shown. Returns the rectangles uploaded.
 int SdlPresentUpload(const uint32_t* pixels, int pitch, int width, int height);

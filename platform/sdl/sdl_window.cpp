@@ -409,6 +409,18 @@ void PlatformDestroyWindow()
     PlatformPostQuitEvent();
 }
 
+int PlatformThreadsAllowed()
+{
+    return 1;
+}
+
+void PlatformRunMainLoop(bool (*pass)(), void (*finish)())
+{
+    while (pass()) {
+    }
+    finish();
+}
+
 int PlatformPollEvent(PlatformEvent* event)
 {
     if (Sdl.window != nullptr)

@@ -1,5 +1,6 @@
 // Levels brought by the player: what a file's content is, which files of a
 // directory make a pack and in what order, and the name its progress is kept under.
+#include "format/level_link.h"
 #include "format/level_pack.h"
 
 #include "support/bytes.h"
@@ -93,4 +94,54 @@ TEST(LevelPack, KeyFollowsNameAndContents)
     std::filesystem::current_path(here);
     ASSERT_TRUE(loaded) << why;
     EXPECT_EQ(pack.key, LevelPackKey(dir.path, {a}));
+}
+
+// A level link carries the board's 144 bytes as URL-safe base64: a board of
+// every tile comes back byte for byte from a whole address or its fragment
+// alone, read where a level file's path is; a damaged link or an unplayable
+// board is refused with what is wrong.
+TEST(LevelPack, LinkCarriesTheBoard)
+{
+    // Water is 0x0f: each three bytes 0x0f0f0f are the digits 3, 48, 60, 15.
+    EXPECT_EQ(LevelLinkMake(LevelFileBlank()), LEVEL_LINK_MARK + [] {
+        std::string board;
+        for (int group = 0; group < LEVEL_TILE_BYTES / 3; ++group)
+            board += "Dw8P";
+        return board;
+    }());
+
+    // The last two groups: 0xffffff is "____", 0xfbefbe is "----".
+    LevelFile board = TestBoard({"~.oE@", "~~..o", "..o.."});
+    const uint8_t tail[] = {0xff, 0xff, 0xff, 0xfb, 0xef, 0xbe};
+    for (int row = 6; row < BOARD_SIZE; ++row)
+        board.bytes[LevelByteIndex(11, row)] = tail[row - 6];
+    const std::string fragment = LevelLinkMake(board);
+    ASSERT_EQ(fragment.size(), std::string(LEVEL_LINK_MARK).size() + LEVEL_LINK_CHARS);
+    EXPECT_EQ(fragment.substr(fragment.size() - 8), "____----");
+    for (int row = 6; row < BOARD_SIZE; ++row)
+        board.bytes[LevelByteIndex(11, row)] = TILE_WATER;
+    const std::string playable = LevelLinkMake(board);
+    LevelFile read;
+    std::string why;
+    for (const std::string& link : {"http://127.0.0.1:8000/index.html" + playable, playable, playable + "\n"}) {
+        ASSERT_TRUE(LevelReadPlayable(link, read, why)) << link << ": " << why;
+        EXPECT_TRUE(std::equal(read.bytes.begin(), read.bytes.begin() + LEVEL_TILE_BYTES, board.bytes.begin()));
+    }
+    EXPECT_FALSE(LevelLinkIs(PLAYABLE));
+
+    struct Damaged {
+        std::string link;
+        std::string said;
+    };
+    const Damaged damaged[] = {
+        {playable.substr(0, playable.size() - 1), "191 characters"},
+        {playable + "A", "193 characters"},
+        {playable.substr(0, 20) + "+" + playable.substr(21), "'+' at character 14"},
+        {fragment, "can't be played"},
+        {LevelLinkMake(TestBoard({"~@.."})), "can't be played: no exit"},
+    };
+    for (const Damaged& bad : damaged) {
+        EXPECT_FALSE(LevelReadPlayable(bad.link, read, why)) << bad.link;
+        EXPECT_NE(why.find(bad.said), std::string::npos) << bad.link << ": " << why;
+    }
 }

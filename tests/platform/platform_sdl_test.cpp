@@ -234,37 +234,6 @@ TEST(SdlGamepad, StickDeadZoneWithHysteresis)
     }
 }
 
-// Changed blocks become one rectangle per band, from the first changed block
-// to the last; an unchanged picture none; the pitches of the two differ.
-TEST(SdlPresent, ChangedRectanglesByBands)
-{
-    const int width = 130, height = 120, block = 50, nextPitch = 160;
-    std::vector<uint32_t> shown(static_cast<size_t>(width) * height, 0x102030);
-    std::vector<uint32_t> next(static_cast<size_t>(nextPitch) * height, 0xFFFFFF);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            next[static_cast<size_t>(y) * nextPitch + x] = shown[static_cast<size_t>(y) * width + x];
-    auto changed = [&] { return SdlPresentChangedRects(shown.data(), width, next.data(), nextPitch, width, height, block); };
-    EXPECT_TRUE(changed().empty());
-
-    auto set = [&](int x, int y) { next[static_cast<size_t>(y) * nextPitch + x] = 0xABCDEF; };
-    set(129, 119);   // the clipped corner block
-    std::vector<SDL_Rect> rects = changed();
-    ASSERT_EQ(rects.size(), 1u);
-    SDL_Rect corner{100, 100, 30, 20};
-    EXPECT_TRUE(SDL_RectEquals(&rects[0], &corner));
-
-    set(0, 0);
-    set(101, 49);
-    set(60, 70);
-    rects = changed();
-    ASSERT_EQ(rects.size(), 3u);
-    const SDL_Rect expected[] = {{0, 0, 130, 50}, {50, 50, 50, 50}, {100, 100, 30, 20}};
-    for (size_t at = 0; at < rects.size(); ++at)
-        EXPECT_TRUE(SDL_RectEquals(&rects[at], &expected[at]))
-            << at << ": " << rects[at].x << "," << rects[at].y << " " << rects[at].w << "x" << rects[at].h;
-}
-
 TEST(SdlMenu, LabelsMnemonicsAndEnabling)
 {
     const struct {

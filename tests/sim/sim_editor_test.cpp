@@ -138,3 +138,48 @@ TEST_F(SimTest, MenuCommandsInTheEditor)
     EXPECT_EQ(run.boards, std::vector<Lines>{StartedMap(EDITOR_LEVEL_MAP)});
     EXPECT_EQ(run.StatesOf("editor frame"), (Lines{"1 3", "1 6"}));
 }
+
+// File › Share level hands over the editor's board as a level link, only in
+// the editor and only once the board can be played; the simulator plays the
+// link given as --level, and names a damaged one with exit code 2.
+TEST_F(SimTest, EditorSharesItsBoardAsALink)
+{
+    WriteLevel("level1.dat", EDITOR_LEVEL_MAP);
+    // (0, 0) a start: land, then pile, exit, start; (1, 0) an exit.
+    const std::string paint = Presses("left", 0, 0) + Presses("right", 0, 0, 3) + Presses("left", 1, 0) +
+                              Presses("right", 1, 0, 2);
+    SimResult run = Run(R"(
+        menu 62             # in play: nothing
+        run 1
+        hold d
+        run 2
+        hold
+        menu 62             # the empty board has no start
+        run 1
+    )" + paint + R"(
+        menu 62
+        run 1
+        print board
+    )");
+    ASSERT_EQ(run.code, 0) << run.err;
+    const Lines drawn = LevelMap({"@E"});
+    ASSERT_EQ(run.boards, std::vector<Lines>{drawn});
+    const Lines messages = run.EventsOf("message");
+    ASSERT_EQ(messages.size(), 2u) << run.out;
+    EXPECT_NE(messages[0].find("can't be shared until it can be played: no start"), std::string::npos) << messages[0];
+    const size_t mark = messages[1].find("#level=");
+    ASSERT_NE(mark, std::string::npos) << messages[1];
+    const std::string link = messages[1].substr(mark);
+    EXPECT_EQ(link.size(), std::string("#level=").size() + 192) << link;
+
+    options = " --level 'http://example.org/quagmore/" + link + "'";
+    SimResult played = Run("print board\n");
+    ASSERT_EQ(played.code, 0) << played.err;
+    EXPECT_EQ(played.boards, std::vector<Lines>{StartedMap(drawn)});
+
+    options = " --level '" + link.substr(0, link.size() - 2) + "'";
+    SimResult damaged = Run("print board\n");
+    EXPECT_EQ(damaged.code, 2);
+    EXPECT_NE(damaged.err.find("the link is damaged: its board is 190 characters long"), std::string::npos)
+        << damaged.err;
+}
