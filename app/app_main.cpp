@@ -53,6 +53,7 @@ int AppMain()
     if (!PlatformCreateWindow(window))
         return EXIT_NO_WINDOW;
     EnableViewMenu();
+    AppCampaignMarkMenu();
     // The game goes on from the highest level reached.
     Game.currentLevel = ReadSavedLevel();
     EnableLevelMenu(Game.currentLevel);
@@ -60,10 +61,12 @@ int AppMain()
     GameStartup();
     ShowProgressNotice();
     RecordsShowInMenu();
-    AppStartLevel();
+    if (!AppDailyBegin())
+        AppStartLevel();
     RunMainLoop();
     EditorVerdictStop();
     AppHintStop();
+    AppDailyStop();
     GameShutdown();
     return EXIT_CODE;
 }

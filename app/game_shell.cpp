@@ -183,6 +183,7 @@ void AppRunFrame()
     EditorVerdictAsk(Game);
     AppApplyEffects(effects);
     AppHintFrame();
+    AppDailyFrame();
     GameRender(Game, Sprites, MainDisplay.backSurface);
     DisplayPresent();
     AppUpdateStatus();
@@ -190,7 +191,9 @@ void AppRunFrame()
 
 void AppUpdateStatus()
 {
-    std::string line = GameStatusLine(Game, RecordsStatusBest());
+    std::string line = AppDailyStatus();
+    if (line.empty())
+        line = GameStatusLine(Game, RecordsStatusBest(), AppCampaignStatusName());
     EditorVerdictAsk(Game);
     const std::string verdict = EditorVerdictText();
     if (!verdict.empty())

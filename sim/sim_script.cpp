@@ -126,7 +126,7 @@ bool ParseClick(std::vector<std::string> words, SimCommand* command, std::string
 
 bool ParsePrint(const std::vector<std::string>& words, SimCommand* command, std::string* error)
 {
-    const char* form = "print board|state|menu|saved|status|records|marks";
+    const char* form = "print board|state|menu|saved|status|records|marks|campaign";
     if (!WantArguments(words, 1, form, error))
         return false;
     const std::string what = Lower(words[1]);
@@ -144,6 +144,8 @@ bool ParsePrint(const std::vector<std::string>& words, SimCommand* command, std:
         command->what = SIM_PRINT_RECORDS;
     else if (what == "marks")
         command->what = SIM_PRINT_MARKS;
+    else if (what == "campaign")
+        command->what = SIM_PRINT_CAMPAIGN;
     else {
         *error = std::string("expected \"") + form + "\"";
         return false;
