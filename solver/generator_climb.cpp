@@ -1,0 +1,303 @@
+// Random places and the climb from a place to a level.
+//
+// A place starts walkable from start to exit. Each step of the climb changes
+// one thing (land to water or back, a pile added, taken away or moved, the
+// exit moved) and keeps the change when the solver still solves the level
+// with no fewer pushes than before and no more than the options allow, so the
+// fewest pushes only grow. Steps are counted, and every search is held to a
+// number of positions, so the climb is the same on every machine.
+#include "solver/generator_climb.h"
+#include "solver/solver_search.h"
+
+#include <limits>
+#include <vector>
+
+namespace {
+
+using solver::NEIGHBOURS;
+using solver::NO_CELL;
+
+// Changes tried per climb, and the rounds of taking away what is not needed.
+constexpr int CLIMB_STEPS = 400;
+constexpr int TIDY_ROUNDS = 4;
+// Rooms of a place, their sides, and the cells from the board's edge they keep.
+constexpr int ROOMS_MIN = 2, ROOMS_MAX = 4;
+constexpr int ROOM_SIDE_MIN = 2, ROOM_SIDE_MAX = 4;
+constexpr int EDGE_MARGIN = 1;
+// How often, in percent, each change is tried; the rest move the exit.
+constexpr int CHANGE_FLIP = 50, CHANGE_ADD_PILE = 15, CHANGE_REMOVE_PILE = 10, CHANGE_MOVE_PILE = 20;
+// Tries at finding a cell fit for a change before the change is given up.
+constexpr int PICK_TRIES = 24;
+
+enum GeneratorChange {
+    GENERATOR_CHANGE_FLIP,
+    GENERATOR_CHANGE_ADD_PILE,
+    GENERATOR_CHANGE_REMOVE_PILE,
+    GENERATOR_CHANGE_MOVE_PILE,
+    GENERATOR_CHANGE_MOVE_EXIT,
+};
+
+SolverBudget CountedBudget(const GeneratorOptions& options)
+{
+    SolverBudget budget;
+    budget.maxStates = options.maxStates;
+    budget.maxSeconds = std::numeric_limits<double>::infinity();
+    return budget;
+}
+
+int CellAt(int column, int row)
+{
+    return LevelByteIndex(column, row);
+}
+
+int RandomCell(GeneratorRandom& random)
+{
+    return GeneratorRandomBelow(random, LEVEL_TILE_BYTES);
+}
+
+int CountCode(const LevelFile& file, uint8_t code)
+{
+    int count = 0;
+    for (int cell = 0; cell < LEVEL_TILE_BYTES; ++cell)
+        count += file.bytes[cell] == code ? 1 : 0;
+    return count;
+}
+
+// A cell holding `code`, drawn at random; NO_CELL when none was found.
+int PickCell(GeneratorRandom& random, const LevelFile& file, uint8_t code)
+{
+    std::vector<int> cells;
+    for (int cell = 0; cell < LEVEL_TILE_BYTES; ++cell)
+        if (file.bytes[cell] == code)
+            cells.push_back(cell);
+    return cells.empty() ? NO_CELL : cells[GeneratorRandomBelow(random, static_cast<int>(cells.size()))];
+}
+
+bool TouchesNonWater(const LevelFile& file, int cell)
+{
+    for (int d = 0; d < solver::DIRECTIONS; ++d) {
+        const int next = NEIGHBOURS[cell][d];
+        if (next != NO_CELL && file.bytes[next] != TILE_WATER)
+            return true;
+    }
+    return false;
+}
+
+void Room(LevelFile& file, int column, int row, int width, int height)
+{
+    for (int c = column; c < column + width; ++c)
+        for (int r = row; r < row + height; ++r)
+            file.bytes[CellAt(c, r)] = TILE_LAND;
+}
+
+// Land along a row, then a column, from one cell to the other.
+void Path(LevelFile& file, int fromColumn, int fromRow, int toColumn, int toRow)
+{
+    for (int c = std::min(fromColumn, toColumn); c <= std::max(fromColumn, toColumn); ++c)
+        file.bytes[CellAt(c, fromRow)] = TILE_LAND;
+    for (int r = std::min(fromRow, toRow); r <= std::max(fromRow, toRow); ++r)
+        file.bytes[CellAt(toColumn, r)] = TILE_LAND;
+}
+
+// One change of the climb; false when none could be made.
+bool Change(LevelFile& file, GeneratorRandom& random, const GeneratorOptions& options)
+{
+    const int roll = GeneratorRandomBelow(random, 100);
+    const GeneratorChange change = roll < CHANGE_FLIP                                              ? GENERATOR_CHANGE_FLIP
+                                   : roll < CHANGE_FLIP + CHANGE_ADD_PILE                          ? GENERATOR_CHANGE_ADD_PILE
+                                   : roll < CHANGE_FLIP + CHANGE_ADD_PILE + CHANGE_REMOVE_PILE     ? GENERATOR_CHANGE_REMOVE_PILE
+                                   : roll < CHANGE_FLIP + CHANGE_ADD_PILE + CHANGE_REMOVE_PILE + CHANGE_MOVE_PILE
+                                       ? GENERATOR_CHANGE_MOVE_PILE
+                                       : GENERATOR_CHANGE_MOVE_EXIT;
+    const int piles = CountCode(file, TILE_PILE);
+    switch (change) {
+    case GENERATOR_CHANGE_FLIP:
+        // Land to water, or water beside the place to land.
+        for (int tries = 0; tries < PICK_TRIES; ++tries) {
+            const int cell = RandomCell(random);
+            if (file.bytes[cell] == TILE_LAND) {
+                file.bytes[cell] = TILE_WATER;
+                return true;
+            }
+            if (file.bytes[cell] == TILE_WATER && TouchesNonWater(file, cell)) {
+                file.bytes[cell] = TILE_LAND;
+                return true;
+            }
+        }
+        return false;
+    case GENERATOR_CHANGE_ADD_PILE: {
+        const int cell = piles < options.maxPiles ? PickCell(random, file, TILE_LAND) : NO_CELL;
+        if (cell == NO_CELL)
+            return false;
+        file.bytes[cell] = TILE_PILE;
+        return true;
+    }
+    case GENERATOR_CHANGE_REMOVE_PILE: {
+        const int cell = piles > options.minPiles ? PickCell(random, file, TILE_PILE) : NO_CELL;
+        if (cell == NO_CELL)
+            return false;
+        file.bytes[cell] = TILE_LAND;
+        return true;
+    }
+    case GENERATOR_CHANGE_MOVE_PILE: {
+        const int cell = PickCell(random, file, TILE_PILE);
+        if (cell == NO_CELL)
+            return false;
+        const int next = NEIGHBOURS[cell][GeneratorRandomBelow(random, solver::DIRECTIONS)];
+        if (next == NO_CELL || file.bytes[next] != TILE_LAND)
+            return false;
+        file.bytes[cell] = TILE_LAND;
+        file.bytes[next] = TILE_PILE;
+        return true;
+    }
+    case GENERATOR_CHANGE_MOVE_EXIT: {
+        const int exit = PickCell(random, file, TILE_EXIT);
+        for (int tries = 0; exit != NO_CELL && tries < PICK_TRIES; ++tries) {
+            const int cell = RandomCell(random);
+            if (file.bytes[cell] == TILE_WATER && TouchesNonWater(file, cell)) {
+                file.bytes[exit] = TILE_WATER;
+                file.bytes[cell] = TILE_EXIT;
+                return true;
+            }
+        }
+        return false;
+    }
+    }
+    return false;
+}
+
+struct Solved {
+    LevelFile file;
+    SolverResult result;
+};
+
+std::optional<Solved> Solve(const LevelFile& file, const GeneratorOptions& options, const std::atomic<bool>* cancel)
+{
+    SolverPosition start;
+    if (!SolverPositionFromLevel(file, start))
+        return std::nullopt;
+    SolverResult result = SolverSolve(start, CountedBudget(options), cancel);
+    if (result.outcome != SOLVER_SOLVED)
+        return std::nullopt;
+    return Solved{file, std::move(result)};
+}
+
+// Takes away each pile without which the level is still solved, and each land
+// cell the player never comes to on the solution; solves again after each round.
+std::optional<Solved> Tidy(Solved level, const GeneratorOptions& options, const std::atomic<bool>* cancel)
+{
+    for (int round = 0; round < TIDY_ROUNDS; ++round) {
+        bool changed = false;
+        for (int cell = 0; cell < LEVEL_TILE_BYTES; ++cell) {
+            if (level.file.bytes[cell] != TILE_PILE)
+                continue;
+            LevelFile without = level.file;
+            without.bytes[cell] = TILE_LAND;
+            if (std::optional<Solved> less = Solve(without, options, cancel)) {
+                level = std::move(*less);
+                changed = true;
+            }
+        }
+        LevelFile trimmed = level.file;
+        std::string unused;
+        while (!GeneratorLooksLikePlace(trimmed, level.result.moves, &unused)) {
+            // Take away every land cell out of the player's reach, and lone land.
+            LevelFile next = trimmed;
+            SolverPosition position;
+            SolverPositionFromLevel(trimmed, position);
+            std::vector<bool> reached(LEVEL_TILE_BYTES, false);
+            solver::Walk walk;
+            auto mark = [&] {
+                solver::WalkFrom(position.cells, position.player, walk);
+                for (int i = 0; i < walk.count; ++i)
+                    reached[walk.order[i]] = true;
+            };
+            mark();
+            for (char move : level.result.moves) {
+                const SolverStepResult step = SolverStep(position, move);
+                if (step == SOLVER_PUSHED_LAND || step == SOLVER_PUSHED_WATER)
+                    mark();
+            }
+            for (int cell = 0; cell < LEVEL_TILE_BYTES; ++cell) {
+                const uint8_t code = trimmed.bytes[cell];
+                if ((code == TILE_LAND && !reached[cell]) || (code == TILE_PILE && !TouchesNonWater(trimmed, cell)))
+                    next.bytes[cell] = TILE_WATER;
+            }
+            if (next.bytes == trimmed.bytes)
+                return std::nullopt;   // what is left can't be trimmed into a place
+            trimmed = next;
+        }
+        if (trimmed.bytes != level.file.bytes) {
+            std::optional<Solved> again = Solve(trimmed, options, cancel);
+            if (!again)
+                return std::nullopt;
+            level = std::move(*again);
+            changed = true;
+        }
+        if (!changed)
+            return level;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+LevelFile GeneratorRandomPlace(GeneratorRandom& random, const GeneratorOptions& options)
+{
+    LevelFile file = LevelFileBlank();
+    const int rooms = GeneratorRandomBetween(random, ROOMS_MIN, ROOMS_MAX);
+    const int last = BOARD_SIZE - 1 - EDGE_MARGIN;
+    int previousColumn = -1, previousRow = -1;
+    int startCell = NO_CELL, exitCell = NO_CELL;
+    for (int room = 0; room < rooms; ++room) {
+        const int width = GeneratorRandomBetween(random, ROOM_SIDE_MIN, ROOM_SIDE_MAX);
+        const int height = GeneratorRandomBetween(random, ROOM_SIDE_MIN, ROOM_SIDE_MAX);
+        const int column = GeneratorRandomBetween(random, EDGE_MARGIN, last - width + 1);
+        const int row = GeneratorRandomBetween(random, EDGE_MARGIN, last - height + 1);
+        Room(file, column, row, width, height);
+        const int cellColumn = GeneratorRandomBetween(random, column, column + width - 1);
+        const int cellRow = GeneratorRandomBetween(random, row, row + height - 1);
+        if (room > 0)
+            Path(file, previousColumn, previousRow, cellColumn, cellRow);
+        previousColumn = cellColumn;
+        previousRow = cellRow;
+        if (room == 0)
+            startCell = CellAt(cellColumn, cellRow);
+        exitCell = CellAt(cellColumn, cellRow);
+    }
+    const int piles = GeneratorRandomBetween(random, options.minPiles, std::min(options.maxPiles, options.minPiles + 2));
+    for (int pile = 0; pile < piles; ++pile) {
+        const int cell = PickCell(random, file, TILE_LAND);
+        if (cell != NO_CELL && cell != startCell && cell != exitCell)
+            file.bytes[cell] = TILE_PILE;
+    }
+    // Should the last room's cell be the start's, the place has no exit and the climb refuses it.
+    file.bytes[exitCell] = TILE_EXIT;
+    file.bytes[startCell] = TILE_START;
+    return file;
+}
+
+std::optional<LevelFile> GeneratorClimb(const LevelFile& place, GeneratorRandom& random,
+                                        const GeneratorOptions& options, const std::atomic<bool>* cancel)
+{
+    std::optional<Solved> current = Solve(place, options, cancel);
+    if (!current)
+        return std::nullopt;
+    const int target = GeneratorRandomBetween(random, options.minPushes, options.maxPushes);
+    for (int step = 0; step < CLIMB_STEPS && current->result.pushes < target; ++step) {
+        if (cancel != nullptr && cancel->load(std::memory_order_relaxed))
+            return std::nullopt;
+        LevelFile next = current->file;
+        if (!Change(next, random, options))
+            continue;
+        std::optional<Solved> tried = Solve(next, options, cancel);
+        if (tried && tried->result.pushes >= current->result.pushes && tried->result.pushes <= options.maxPushes)
+            current = std::move(tried);
+    }
+    if (current->result.pushes < options.minPushes)
+        return std::nullopt;
+    std::optional<Solved> tidy = Tidy(std::move(*current), options, cancel);
+    if (!tidy)
+        return std::nullopt;
+    return tidy->file;
+}
