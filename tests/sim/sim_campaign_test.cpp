@@ -22,7 +22,7 @@ protected:
         WriteLevel("level1.dat", ONE_STEP_LEVEL);
         WriteLevel("level2.dat", START_LEVEL);
         WriteProgress(2);
-        WritePack(data + "/bonus", {ONE_STEP_LEVEL, OTHER_STEP_LEVEL, START_LEVEL});
+        WritePack(data + "/bonus", {ONE_STEP_LEVEL, OTHER_STEP_LEVEL, LevelMap({"@.E"}, 3, 3)});
         WritePack(packs + "/Mine", {OTHER_STEP_LEVEL});
         // Named like the Bonus campaign: left out.
         WritePack(packs + "/bonus", {OTHER_STEP_LEVEL});
