@@ -177,7 +177,7 @@ bool ParseCommand(const std::vector<std::string>& words, SimCommand* command, st
         command->kind = SIM_MENU;
         if (!ParseOneNumber(words, SIM_COMMAND_MAX,
                             "expected \"menu ID\" with ID a command number (2 Exit, 4 About, 5 Reset, 21 to 32 levels, "
-                            "113 to 199 levels 13 to 99 of a pack)",
+                            "113 to 199 levels 13 to 99 of a pack, 60 Level of the day, 300 on the campaigns)",
                             &number, error))
             return false;
         command->value = static_cast<uint32_t>(number);
