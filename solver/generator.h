@@ -48,9 +48,11 @@ bool GeneratorDailyOptions(const std::string& date, GeneratorOptions* options, s
 // (GeneratorLooksLikePlace). False with *why otherwise.
 bool GeneratorMeasure(const LevelFile& file, const GeneratorOptions& options, GeneratedLevel* level, std::string* why);
 
-// A place, not noise: every land cell is one the player stands on or can walk
-// to at some point of `path`, and no land, pile or start stands alone among
-// water (the exit may: it is where the way ends).
+// A place, not noise: every land cell is one the player can walk to at some
+// point of `path`; no land, pile or start stands alone among water (the exit
+// may: it is where the way ends); and land that touches only one other cell
+// that is not water is a cell the player stands on or a pile is pushed onto
+// in `path`, not a stray spit.
 bool GeneratorLooksLikePlace(const LevelFile& file, const std::string& path, std::string* why);
 
 // The board's cells as seen in the first, in byte order, of its eight turns

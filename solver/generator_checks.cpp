@@ -1,6 +1,7 @@
 // What every generated level must hold, proven with the solver, and what is
 // measured of it for solutions.txt.
 #include "solver/generator.h"
+#include "solver/generator_climb.h"
 #include "solver/solver_search.h"
 
 #include <algorithm>
@@ -65,41 +66,58 @@ bool Fail(std::string* why, const std::string& text)
 
 } // namespace
 
-bool GeneratorLooksLikePlace(const LevelFile& file, const std::string& path, std::string* why)
+bool GeneratorFindPathCells(const LevelFile& file, const std::string& path, GeneratorPathCells* cells)
 {
     SolverPosition position;
     if (!SolverPositionFromLevel(file, position))
-        return Fail(why, "no start");
-    // Every cell the player can walk to at some point of the path.
-    std::array<bool, LEVEL_TILE_BYTES> visited{};
+        return false;
+    *cells = GeneratorPathCells();
     solver::Walk walk;
-    auto mark = [&] {
+    auto reach = [&] {
         solver::WalkFrom(position.cells, position.player, walk);
         for (int i = 0; i < walk.count; ++i)
-            visited[walk.order[i]] = true;
+            cells->reached[walk.order[i]] = true;
     };
-    mark();
+    reach();
+    cells->used[position.player] = true;
     for (char move : path) {
         const SolverStepResult step = SolverStep(position, move);
-        if (step == SOLVER_PUSHED_LAND || step == SOLVER_PUSHED_WATER)
-            mark();
+        cells->used[position.player] = true;
+        if (step == SOLVER_PUSHED_LAND || step == SOLVER_PUSHED_WATER) {
+            cells->used[solver::CellToward(position.player, move)] = true;
+            reach();
+        }
         if (step == SOLVER_REACHED_EXIT)
             break;
     }
+    return true;
+}
+
+int GeneratorSolidNeighbours(const LevelFile& file, int cell)
+{
+    int count = 0;
+    for (int d = 0; d < solver::DIRECTIONS; ++d) {
+        const int next = NEIGHBOURS[cell][d];
+        count += next != NO_CELL && file.bytes[next] != TILE_WATER ? 1 : 0;
+    }
+    return count;
+}
+
+bool GeneratorLooksLikePlace(const LevelFile& file, const std::string& path, std::string* why)
+{
+    GeneratorPathCells cells;
+    if (!GeneratorFindPathCells(file, path, &cells))
+        return Fail(why, "no start");
     for (int cell = 0; cell < LEVEL_TILE_BYTES; ++cell) {
         const uint8_t code = file.bytes[cell];
-        if (code == TILE_WATER)
-            continue;
-        if ((code == TILE_LAND || code == TILE_START) && !visited[cell])
+        const int solid = GeneratorSolidNeighbours(file, cell);
+        if ((code == TILE_LAND || code == TILE_START) && !cells.reached[cell])
             return Fail(why, "land the player never comes to at " + CellName(cell));
         // The exit may stand alone across the water: it is where the way ends.
-        bool neighbour = code == TILE_EXIT;
-        for (int d = 0; d < solver::DIRECTIONS; ++d) {
-            const int next = NEIGHBOURS[cell][d];
-            neighbour = neighbour || (next != NO_CELL && file.bytes[next] != TILE_WATER);
-        }
-        if (!neighbour)
+        if (code != TILE_WATER && code != TILE_EXIT && solid == 0)
             return Fail(why, "a lone cell in the water at " + CellName(cell));
+        if (code == TILE_LAND && solid == 1 && !cells.used[cell])
+            return Fail(why, "a spit of land that the solution has no use for at " + CellName(cell));
     }
     return true;
 }

@@ -9,6 +9,8 @@
 #include "solver/generator_climb.h"
 #include "solver/solver_search.h"
 
+#include <algorithm>
+#include <climits>
 #include <limits>
 #include <vector>
 
@@ -18,8 +20,18 @@ using solver::NEIGHBOURS;
 using solver::NO_CELL;
 
 // Changes tried per climb, and the rounds of taking away what is not needed.
-constexpr int CLIMB_STEPS = 400;
+constexpr int CLIMB_STEPS = 600;
+// A climb whose pushes have not grown for this many changes starts afresh elsewhere.
+constexpr int CLIMB_STALE_STEPS = 120;
+// Changes tried once the target is reached, toward a level that takes longer to prove.
+constexpr int CLIMB_POLISH_STEPS = 60;
 constexpr int TIDY_ROUNDS = 4;
+// A change is tried with a search of at most this many times the positions the
+// level before it took, and never fewer than the floor.
+constexpr long CLIMB_STATES_GROWTH = 8;
+constexpr long CLIMB_STATES_FLOOR = 4000;
+// and never more than the cap, or than the growth times the positions a level is asked to take.
+constexpr long CLIMB_STATES_CAP = 60'000;
 // Rooms of a place, their sides, and the cells from the board's edge they keep.
 constexpr int ROOMS_MIN = 2, ROOMS_MAX = 4;
 constexpr int ROOM_SIDE_MIN = 2, ROOM_SIDE_MAX = 4;
@@ -73,16 +85,6 @@ int PickCell(GeneratorRandom& random, const LevelFile& file, uint8_t code)
     return cells.empty() ? NO_CELL : cells[GeneratorRandomBelow(random, static_cast<int>(cells.size()))];
 }
 
-bool TouchesNonWater(const LevelFile& file, int cell)
-{
-    for (int d = 0; d < solver::DIRECTIONS; ++d) {
-        const int next = NEIGHBOURS[cell][d];
-        if (next != NO_CELL && file.bytes[next] != TILE_WATER)
-            return true;
-    }
-    return false;
-}
-
 void Room(LevelFile& file, int column, int row, int width, int height)
 {
     for (int c = column; c < column + width; ++c)
@@ -119,7 +121,7 @@ bool Change(LevelFile& file, GeneratorRandom& random, const GeneratorOptions& op
                 file.bytes[cell] = TILE_WATER;
                 return true;
             }
-            if (file.bytes[cell] == TILE_WATER && TouchesNonWater(file, cell)) {
+            if (file.bytes[cell] == TILE_WATER && GeneratorSolidNeighbours(file, cell) > 0) {
                 file.bytes[cell] = TILE_LAND;
                 return true;
             }
@@ -154,7 +156,7 @@ bool Change(LevelFile& file, GeneratorRandom& random, const GeneratorOptions& op
         const int exit = PickCell(random, file, TILE_EXIT);
         for (int tries = 0; exit != NO_CELL && tries < PICK_TRIES; ++tries) {
             const int cell = RandomCell(random);
-            if (file.bytes[cell] == TILE_WATER && TouchesNonWater(file, cell)) {
+            if (file.bytes[cell] == TILE_WATER && GeneratorSolidNeighbours(file, cell) > 0) {
                 file.bytes[exit] = TILE_WATER;
                 file.bytes[cell] = TILE_EXIT;
                 return true;
@@ -171,12 +173,16 @@ struct Solved {
     SolverResult result;
 };
 
-std::optional<Solved> Solve(const LevelFile& file, const GeneratorOptions& options, const std::atomic<bool>* cancel)
+// Solves within the options' positions, or within `maxStates` when fewer.
+std::optional<Solved> Solve(const LevelFile& file, const GeneratorOptions& options, const std::atomic<bool>* cancel,
+                            long maxStates = LONG_MAX)
 {
     SolverPosition start;
     if (!SolverPositionFromLevel(file, start))
         return std::nullopt;
-    SolverResult result = SolverSolve(start, CountedBudget(options), cancel);
+    SolverBudget budget = CountedBudget(options);
+    budget.maxStates = std::min(budget.maxStates, maxStates);
+    SolverResult result = SolverSolve(start, budget, cancel);
     if (result.outcome != SOLVER_SOLVED)
         return std::nullopt;
     return Solved{file, std::move(result)};
@@ -201,26 +207,15 @@ std::optional<Solved> Tidy(Solved level, const GeneratorOptions& options, const 
         LevelFile trimmed = level.file;
         std::string unused;
         while (!GeneratorLooksLikePlace(trimmed, level.result.moves, &unused)) {
-            // Take away every land cell out of the player's reach, and lone land.
+            // Take away land out of the player's reach, lone piles and spits of land the solution has no use for.
+            GeneratorPathCells cells;
+            GeneratorFindPathCells(trimmed, level.result.moves, &cells);
             LevelFile next = trimmed;
-            SolverPosition position;
-            SolverPositionFromLevel(trimmed, position);
-            std::vector<bool> reached(LEVEL_TILE_BYTES, false);
-            solver::Walk walk;
-            auto mark = [&] {
-                solver::WalkFrom(position.cells, position.player, walk);
-                for (int i = 0; i < walk.count; ++i)
-                    reached[walk.order[i]] = true;
-            };
-            mark();
-            for (char move : level.result.moves) {
-                const SolverStepResult step = SolverStep(position, move);
-                if (step == SOLVER_PUSHED_LAND || step == SOLVER_PUSHED_WATER)
-                    mark();
-            }
             for (int cell = 0; cell < LEVEL_TILE_BYTES; ++cell) {
                 const uint8_t code = trimmed.bytes[cell];
-                if ((code == TILE_LAND && !reached[cell]) || (code == TILE_PILE && !TouchesNonWater(trimmed, cell)))
+                const int solid = GeneratorSolidNeighbours(trimmed, cell);
+                if ((code == TILE_LAND && (!cells.reached[cell] || (solid == 1 && !cells.used[cell]))) ||
+                    (code == TILE_PILE && solid == 0))
                     next.bytes[cell] = TILE_WATER;
             }
             if (next.bytes == trimmed.bytes)
@@ -284,20 +279,42 @@ std::optional<LevelFile> GeneratorClimb(const LevelFile& place, GeneratorRandom&
     if (!current)
         return std::nullopt;
     const int target = GeneratorRandomBetween(random, options.minPushes, options.maxPushes);
-    for (int step = 0; step < CLIMB_STEPS && current->result.pushes < target; ++step) {
+    int stale = 0;
+    int polish = 0;   // changes tried since the target was reached
+    for (int step = 0; step < CLIMB_STEPS && stale < CLIMB_STALE_STEPS; ++step) {
         if (cancel != nullptr && cancel->load(std::memory_order_relaxed))
             return std::nullopt;
+        if (current->result.pushes >= target && polish++ == CLIMB_POLISH_STEPS) {
+            // Tidied, the level may take fewer pushes: then the climb goes on from there.
+            std::optional<Solved> tidy = Tidy(std::move(*current), options, cancel);
+            if (!tidy)
+                return std::nullopt;
+            if (tidy->result.pushes >= options.minPushes)
+                return tidy->file;
+            current = std::move(tidy);
+            stale = 0;
+            polish = 0;
+        }
         LevelFile next = current->file;
+        ++stale;
         if (!Change(next, random, options))
             continue;
-        std::optional<Solved> tried = Solve(next, options, cancel);
-        if (tried && tried->result.pushes >= current->result.pushes && tried->result.pushes <= options.maxPushes)
+        // A change that makes the search far longer at once is passed over: the
+        // climb grows the search a little at a time, and stays quick.
+        const long climbStates = std::min(std::max(CLIMB_STATES_FLOOR, CLIMB_STATES_GROWTH * current->result.statesKept),
+                                          std::max(CLIMB_STATES_CAP, CLIMB_STATES_GROWTH * options.minStates));
+        std::optional<Solved> tried = Solve(next, options, cancel, climbStates);
+        if (!tried || tried->result.pushes > options.maxPushes || tried->result.pushes < current->result.pushes)
+            continue;
+        // More pushes are kept; so are as many pushes that take the solver no fewer
+        // positions to prove, with no pile more: piles that change nothing only make the search longer.
+        if (tried->result.pushes > current->result.pushes) {
+            stale = 0;
             current = std::move(tried);
+        } else if (CountCode(tried->file, TILE_PILE) <= CountCode(current->file, TILE_PILE) &&
+                   tried->result.statesSearched >= current->result.statesSearched) {
+            current = std::move(tried);
+        }
     }
-    if (current->result.pushes < options.minPushes)
-        return std::nullopt;
-    std::optional<Solved> tidy = Tidy(std::move(*current), options, cancel);
-    if (!tidy)
-        return std::nullopt;
-    return tidy->file;
+    return std::nullopt;
 }

@@ -6,8 +6,22 @@
 #include "solver/generator_random.h"
 #include "solver/solver.h"
 
+#include <array>
 #include <atomic>
 #include <optional>
+#include <string>
+
+// The cells a solution has to do with, played from the level's start.
+struct GeneratorPathCells {
+    std::array<bool, LEVEL_TILE_BYTES> reached{};   // the player can walk there at some point of the play
+    std::array<bool, LEVEL_TILE_BYTES> used{};      // the player stands there, or a pile is pushed there
+};
+
+// The cells of `path` played on `file`; false when the level has no start.
+bool GeneratorFindPathCells(const LevelFile& file, const std::string& path, GeneratorPathCells* cells);
+
+// Cells that are not water beside `cell`, of its four.
+int GeneratorSolidNeighbours(const LevelFile& file, int cell);
 
 // A few rooms of land joined by paths, the start in the first, the exit in
 // the last and piles on the land between: walkable from start to exit at once.
