@@ -28,6 +28,8 @@ enum : uint16_t {
     IDM_ZOOM_LAST = IDM_ZOOM_1 + PLATFORM_ZOOM_MAX - 1,
     IDM_FULLSCREEN = 45,
     IDM_DAILY = 60,
+    IDM_CAMPAIGN_FIRST = 300,   // + the index of the campaign in File › Campaign
+    IDM_CAMPAIGN_LAST = IDM_CAMPAIGN_FIRST + APP_CAMPAIGNS_MAX - 1,
 };
 
 // The one game and the pictures it is drawn with.

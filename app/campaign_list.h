@@ -24,9 +24,8 @@ struct AppCampaignEntry {
     std::string directory;   // BONUS, USER: the pack's directory
 };
 
-// File › Campaign holds at most this many: the menu commands IDM_CAMPAIGN_FIRST on.
+// File › Campaign holds at most this many (menu commands IDM_CAMPAIGN_FIRST on).
 enum { APP_CAMPAIGNS_MAX = 64 };
-enum : uint32_t { IDM_CAMPAIGN_FIRST = 300, IDM_CAMPAIGN_LAST = IDM_CAMPAIGN_FIRST + APP_CAMPAIGNS_MAX - 1 };
 
 // Quagmore, Bonus, then the user's packs in the order of their names. A pack
 // named like one before it (in any case), one whose name can't be kept in the
