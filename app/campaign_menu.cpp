@@ -13,6 +13,15 @@ const char* const PLAYING_MARK = "playing";
 // The campaigns as the menu lists them, so a command names the one shown.
 std::vector<AppCampaignEntry> Listed;
 
+// A name as a menu item shows it: '&' would mark a mnemonic, "&&" is one '&'.
+std::string MenuText(const std::string& name)
+{
+    std::string text;
+    for (char c : name)
+        text += c == '&' ? std::string("&&") : std::string(1, c);
+    return text;
+}
+
 uint32_t CommandOf(size_t index)
 {
     return static_cast<uint32_t>(IDM_CAMPAIGN_FIRST + index);
@@ -36,7 +45,7 @@ PlatformMenuItem AppCampaignMenu()
     Listed = AppCampaignList();
     PlatformMenuItem menu{CAMPAIGN_MENU_TEXT, 0, true, {}};
     for (size_t at = 0; at < Listed.size(); ++at)
-        menu.items.push_back({Listed[at].name, CommandOf(at), true, {}});
+        menu.items.push_back({MenuText(Listed[at].name), CommandOf(at), true, {}});
     return menu;
 }
 
