@@ -24,11 +24,11 @@ constexpr int CLIMB_STEPS = 600;
 // A climb whose pushes have not grown for this many changes starts afresh elsewhere.
 constexpr int CLIMB_STALE_STEPS = 120;
 // Changes tried once the target is reached, toward a level that takes longer to prove.
-constexpr int CLIMB_POLISH_STEPS = 60;
+constexpr int CLIMB_POLISH_STEPS = 40;
 constexpr int TIDY_ROUNDS = 4;
 // A change is tried with a search of at most this many times the positions the
 // level before it took, and never fewer than the floor.
-constexpr long CLIMB_STATES_GROWTH = 8;
+constexpr long CLIMB_STATES_GROWTH = 3;
 constexpr long CLIMB_STATES_FLOOR = 4000;
 // and never more than the cap, or than the growth times the positions a level is asked to take.
 constexpr long CLIMB_STATES_CAP = 60'000;
@@ -306,13 +306,14 @@ std::optional<LevelFile> GeneratorClimb(const LevelFile& place, GeneratorRandom&
         std::optional<Solved> tried = Solve(next, options, cancel, climbStates);
         if (!tried || tried->result.pushes > options.maxPushes || tried->result.pushes < current->result.pushes)
             continue;
-        // More pushes are kept; so are as many pushes that take the solver no fewer
-        // positions to prove, with no pile more: piles that change nothing only make the search longer.
+        // More pushes are kept; so are as many pushes with no pile more (piles that
+        // change nothing only make the search longer), once the target is reached
+        // only when the solver takes no fewer positions to prove them.
         if (tried->result.pushes > current->result.pushes) {
             stale = 0;
             current = std::move(tried);
         } else if (CountCode(tried->file, TILE_PILE) <= CountCode(current->file, TILE_PILE) &&
-                   tried->result.statesSearched >= current->result.statesSearched) {
+                   (polish == 0 || tried->result.statesSearched >= current->result.statesSearched)) {
             current = std::move(tried);
         }
     }
