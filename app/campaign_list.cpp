@@ -36,8 +36,6 @@ std::string Lower(std::string text)
 // A name the settings file can hold and the menu can show.
 bool KeepableName(const std::string& name)
 {
-    if (name.empty() || name[0] == '.')
-        return false;
     for (char c : name)
         if (static_cast<unsigned char>(c) < ' ' || c == '\x7f')
             return false;
@@ -50,8 +48,8 @@ bool IsDirectory(const std::string& path)
     return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-// The names of the directories in directory, in order; none when it is
-// missing or not the user's own.
+// The names of the directories in directory, in order, but for hidden ones;
+// none when it is missing or not the user's own.
 std::vector<std::string> SubdirectoryNames(const std::string& directory)
 {
     std::vector<std::string> names;
@@ -62,7 +60,7 @@ std::vector<std::string> SubdirectoryNames(const std::string& directory)
         return names;
     while (const dirent* entry = readdir(listing)) {
         const std::string name = entry->d_name;
-        if (name != "." && name != ".." && IsDirectory(directory + "/" + name))
+        if (name[0] != '.' && IsDirectory(directory + "/" + name))
             names.push_back(name);
     }
     closedir(listing);
