@@ -33,7 +33,7 @@ constexpr long CLIMB_STATES_FLOOR = 4000;
 // and never more than the cap, or than the growth times the positions a level is asked to take.
 constexpr long CLIMB_STATES_CAP = 60'000;
 // Rooms of a place, their sides, and the cells from the board's edge they keep.
-constexpr int ROOMS_MIN = 2, ROOMS_MAX = 4;
+constexpr int ROOMS_MIN = 3, ROOMS_MAX = 5;
 constexpr int ROOM_SIDE_MIN = 2, ROOM_SIDE_MAX = 4;
 constexpr int EDGE_MARGIN = 1;
 // How often, in percent, each change is tried; the rest move the exit.
