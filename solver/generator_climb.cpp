@@ -20,9 +20,11 @@ using solver::NEIGHBOURS;
 using solver::NO_CELL;
 
 // Changes tried per climb, and the rounds of taking away what is not needed.
-constexpr int CLIMB_STEPS = 600;
+constexpr int CLIMB_STEPS = 1500;
 // A climb whose pushes have not grown for this many changes starts afresh elsewhere.
-constexpr int CLIMB_STALE_STEPS = 120;
+constexpr int CLIMB_STALE_STEPS = 120, CLIMB_STALE_PER_PUSH = 8;
+// Changes between two tidyings of the climb.
+constexpr int CLIMB_TIDY_EVERY = 100;
 // Changes tried once the target is reached, toward a level that takes longer to prove.
 constexpr int CLIMB_POLISH_STEPS = 40;
 constexpr int TIDY_ROUNDS = 4;
@@ -32,6 +34,9 @@ constexpr long CLIMB_STATES_GROWTH = 3;
 constexpr long CLIMB_STATES_FLOOR = 4000;
 // and never more than the cap, or than the growth times the positions a level is asked to take.
 constexpr long CLIMB_STATES_CAP = 60'000;
+// A pile more that changes nothing yet is kept while the search grows at most this many times:
+// the water that a later change puts in the way may need it.
+constexpr long SPARE_PILE_GROWTH = 2;
 // Rooms of a place, their sides, and the cells from the board's edge they keep.
 constexpr int ROOMS_MIN = 3, ROOMS_MAX = 5;
 constexpr int ROOM_SIDE_MIN = 2, ROOM_SIDE_MAX = 4;
@@ -281,7 +286,8 @@ std::optional<LevelFile> GeneratorClimb(const LevelFile& place, GeneratorRandom&
     const int target = GeneratorRandomBetween(random, options.minPushes, options.maxPushes);
     int stale = 0;
     int polish = 0;   // changes tried since the target was reached
-    for (int step = 0; step < CLIMB_STEPS && stale < CLIMB_STALE_STEPS; ++step) {
+    const int staleSteps = std::max(CLIMB_STALE_STEPS, CLIMB_STALE_PER_PUSH * target);
+    for (int step = 0; step < CLIMB_STEPS && stale < staleSteps; ++step) {
         if (cancel != nullptr && cancel->load(std::memory_order_relaxed))
             return std::nullopt;
         if (current->result.pushes >= target && polish++ == CLIMB_POLISH_STEPS) {
@@ -294,6 +300,14 @@ std::optional<LevelFile> GeneratorClimb(const LevelFile& place, GeneratorRandom&
             current = std::move(tidy);
             stale = 0;
             polish = 0;
+        }
+        if (step % CLIMB_TIDY_EVERY == CLIMB_TIDY_EVERY - 1) {
+            // Piles that only stand in the way are taken away as the climb goes,
+            // so that it builds on piles the level needs.
+            std::optional<Solved> tidy = Tidy(std::move(*current), options, cancel);
+            if (!tidy)
+                return std::nullopt;
+            current = std::move(tidy);
         }
         LevelFile next = current->file;
         ++stale;
@@ -312,10 +326,17 @@ std::optional<LevelFile> GeneratorClimb(const LevelFile& place, GeneratorRandom&
         if (tried->result.pushes > current->result.pushes) {
             stale = 0;
             current = std::move(tried);
-        } else if (CountCode(tried->file, TILE_PILE) <= CountCode(current->file, TILE_PILE) &&
+        } else if ((CountCode(tried->file, TILE_PILE) <= CountCode(current->file, TILE_PILE) ||
+                    tried->result.statesKept <= SPARE_PILE_GROWTH * current->result.statesKept) &&
                    (polish == 0 || tried->result.statesSearched >= current->result.statesSearched)) {
             current = std::move(tried);
         }
     }
-    return std::nullopt;
+    // Stalled short of the target, a level within the range still serves.
+    if (current->result.pushes < options.minPushes)
+        return std::nullopt;
+    std::optional<Solved> tidy = Tidy(std::move(*current), options, cancel);
+    if (!tidy || tidy->result.pushes < options.minPushes)
+        return std::nullopt;
+    return tidy->file;
 }
