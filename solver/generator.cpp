@@ -102,6 +102,7 @@ bool GeneratorDailyOptions(const std::string& date, GeneratorOptions* options, s
     daily.minPiles = DAILY_MIN_PILES;
     daily.maxPiles = DAILY_MAX_PILES;
     daily.maxStates = DAILY_MAX_STATES;
+    daily.pace = GENERATOR_PACE_QUICK;
     *options = daily;
     return true;
 }
