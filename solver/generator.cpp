@@ -14,7 +14,7 @@ constexpr int PLACES_PER_LEVEL = 200;
 constexpr uint64_t DAILY_SEED_SALT = 0x51756167'6D6F7265ull;   // "Quagmore"
 // The days' levels are held to the game's hint budget of positions.
 constexpr long DAILY_MAX_STATES = 2'000'000;
-constexpr int DAILY_MIN_PILES = 1, DAILY_MAX_PILES = 12;
+constexpr int DAILY_MIN_PILES = 1, DAILY_MAX_PILES = 6;
 constexpr int DATE_LENGTH = 10;
 
 bool Cancelled(const std::atomic<bool>* cancel)
@@ -102,6 +102,7 @@ bool GeneratorDailyOptions(const std::string& date, GeneratorOptions* options, s
     daily.minPiles = DAILY_MIN_PILES;
     daily.maxPiles = DAILY_MAX_PILES;
     daily.maxStates = DAILY_MAX_STATES;
+    daily.pace = GENERATOR_PACE_QUICK;
     *options = daily;
     return true;
 }

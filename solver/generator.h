@@ -14,6 +14,12 @@
 // The level the game plays on a day is made with these pushes, from a seed of the date.
 enum { GENERATOR_DAILY_MIN_PUSHES = 10, GENERATOR_DAILY_MAX_PUSHES = 16 };
 
+// How the climb treats a pile added that changes nothing yet. Thorough keeps
+// it while the search stays small, for water a later change may put in its
+// way: the climb reaches more pushes, at more cost. Quick refuses it: levels of
+// a medium number of pushes come sooner.
+enum GeneratorPace { GENERATOR_PACE_THOROUGH, GENERATOR_PACE_QUICK };
+
 struct GeneratorOptions {
     uint64_t seed = 1;
     int count = 1;                    // levels wanted
@@ -21,6 +27,7 @@ struct GeneratorOptions {
     int minPiles = 1, maxPiles = 12;
     long maxStates = 2'000'000;       // positions one search may hold (the game's hint budget)
     long minStates = 0;               // positions the proof of the fewest pushes must take at least
+    GeneratorPace pace = GENERATOR_PACE_THOROUGH;
 };
 
 // A level and what was measured of it.
@@ -38,12 +45,13 @@ struct GeneratedLevel {
 // (from any thread) or when the options let too few levels be found.
 std::vector<GeneratedLevel> GeneratorRun(const GeneratorOptions& options, const std::atomic<bool>* cancel = nullptr);
 
-// "YYYY-MM-DD" (UTC date) -> the options of that day's level (10 to 16 pushes, one level). False with *why for a bad date.
+// "YYYY-MM-DD" (UTC date) -> the options of that day's level (10 to 16 pushes, one level, at
+// the quick pace). False with *why for a bad date.
 bool GeneratorDailyOptions(const std::string& date, GeneratorOptions* options, std::string* why);
 
 // Proves and measures a level. True when it holds everything a generated level
 // holds: solvable, its path replays to the exit, the exit not in reach without a
-// push, fewest pushes within the options, every pile needed (without any one of
+// push, fewest pushes and piles within the options, every pile needed (without any one of
 // them proven unsolvable), every dead end counted, and it looks like a place
 // (GeneratorLooksLikePlace). False with *why otherwise.
 bool GeneratorMeasure(const LevelFile& file, const GeneratorOptions& options, GeneratedLevel* level, std::string* why);

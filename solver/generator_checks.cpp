@@ -152,6 +152,9 @@ bool GeneratorMeasure(const LevelFile& file, const GeneratorOptions& options, Ge
     if (!GeneratorLooksLikePlace(file, result.moves, &place))
         return Fail(why, place);
 
+    const long piles = std::count(start.cells.begin(), start.cells.end(), TILE_PILE);
+    if (piles < options.minPiles || piles > options.maxPiles)
+        return Fail(why, std::to_string(piles) + " piles, out of range");
     for (int cell = 0; cell < LEVEL_TILE_BYTES; ++cell) {
         if (start.cells[cell] != TILE_PILE)
             continue;

@@ -3,9 +3,12 @@
 // A place starts walkable from start to exit. Each step of the climb changes
 // one thing (land to water or back, a pile added, taken away or moved, the
 // exit moved) and keeps the change when the solver still solves the level
-// with no fewer pushes than before and no more than the options allow, so the
-// fewest pushes only grow. Steps are counted, and every search is held to a
-// number of positions, so the climb is the same on every machine.
+// with no fewer pushes than before and no more than the options allow. Now
+// and then, and at the end, the level is tidied: piles it does not need (they
+// only stand in the way) and land its solution has no use for are taken away,
+// which may cost pushes the climb then wins back. Steps are counted, and every
+// search is held to a number of positions, so the climb is the same on every
+// machine.
 #include "solver/generator_climb.h"
 #include "solver/solver_search.h"
 
@@ -19,12 +22,16 @@ namespace {
 using solver::NEIGHBOURS;
 using solver::NO_CELL;
 
-// Changes tried per climb, and the rounds of taking away what is not needed.
-constexpr int CLIMB_STEPS = 600;
-// A climb whose pushes have not grown for this many changes starts afresh elsewhere.
-constexpr int CLIMB_STALE_STEPS = 120;
+// Changes tried per climb at most.
+constexpr int CLIMB_STEPS = 1500;
+// A climb whose pushes have not grown for this many changes (or this many per
+// push of its target) stops: a level within the range serves, else it starts afresh elsewhere.
+constexpr int CLIMB_STALE_STEPS = 120, CLIMB_STALE_PER_PUSH = 8;
+// Changes between two tidyings of the climb.
+constexpr int CLIMB_TIDY_EVERY = 100;
 // Changes tried once the target is reached, toward a level that takes longer to prove.
 constexpr int CLIMB_POLISH_STEPS = 40;
+// Rounds of tidying before a level that keeps changing is given up.
 constexpr int TIDY_ROUNDS = 4;
 // A change is tried with a search of at most this many times the positions the
 // level before it took, and never fewer than the floor.
@@ -32,8 +39,11 @@ constexpr long CLIMB_STATES_GROWTH = 3;
 constexpr long CLIMB_STATES_FLOOR = 4000;
 // and never more than the cap, or than the growth times the positions a level is asked to take.
 constexpr long CLIMB_STATES_CAP = 60'000;
+// At the thorough pace, a pile more that changes nothing yet is kept while the search grows
+// at most this many times: the water that a later change puts in the way may need it.
+constexpr long SPARE_PILE_GROWTH = 2;
 // Rooms of a place, their sides, and the cells from the board's edge they keep.
-constexpr int ROOMS_MIN = 2, ROOMS_MAX = 4;
+constexpr int ROOMS_MIN = 3, ROOMS_MAX = 5;
 constexpr int ROOM_SIDE_MIN = 2, ROOM_SIDE_MAX = 4;
 constexpr int EDGE_MARGIN = 1;
 // How often, in percent, each change is tried; the rest move the exit.
@@ -281,7 +291,9 @@ std::optional<LevelFile> GeneratorClimb(const LevelFile& place, GeneratorRandom&
     const int target = GeneratorRandomBetween(random, options.minPushes, options.maxPushes);
     int stale = 0;
     int polish = 0;   // changes tried since the target was reached
-    for (int step = 0; step < CLIMB_STEPS && stale < CLIMB_STALE_STEPS; ++step) {
+    const int staleSteps = std::max(CLIMB_STALE_STEPS, CLIMB_STALE_PER_PUSH * target);
+    const long spareGrowth = options.pace == GENERATOR_PACE_THOROUGH ? SPARE_PILE_GROWTH : 0;
+    for (int step = 0; step < CLIMB_STEPS && stale < staleSteps; ++step) {
         if (cancel != nullptr && cancel->load(std::memory_order_relaxed))
             return std::nullopt;
         if (current->result.pushes >= target && polish++ == CLIMB_POLISH_STEPS) {
@@ -295,6 +307,14 @@ std::optional<LevelFile> GeneratorClimb(const LevelFile& place, GeneratorRandom&
             stale = 0;
             polish = 0;
         }
+        if (step % CLIMB_TIDY_EVERY == CLIMB_TIDY_EVERY - 1) {
+            // Piles that only stand in the way are taken away as the climb goes,
+            // so that it builds on piles the level needs.
+            std::optional<Solved> tidy = Tidy(std::move(*current), options, cancel);
+            if (!tidy)
+                return std::nullopt;
+            current = std::move(tidy);
+        }
         LevelFile next = current->file;
         ++stale;
         if (!Change(next, random, options))
@@ -307,15 +327,22 @@ std::optional<LevelFile> GeneratorClimb(const LevelFile& place, GeneratorRandom&
         if (!tried || tried->result.pushes > options.maxPushes || tried->result.pushes < current->result.pushes)
             continue;
         // More pushes are kept; so are as many pushes with no pile more (piles that
-        // change nothing only make the search longer), once the target is reached
-        // only when the solver takes no fewer positions to prove them.
+        // change nothing only make the search longer) or with a spare pile (above),
+        // once the target is reached only when the solver takes no fewer positions to prove them.
         if (tried->result.pushes > current->result.pushes) {
             stale = 0;
             current = std::move(tried);
-        } else if (CountCode(tried->file, TILE_PILE) <= CountCode(current->file, TILE_PILE) &&
+        } else if ((CountCode(tried->file, TILE_PILE) <= CountCode(current->file, TILE_PILE) ||
+                    tried->result.statesKept <= spareGrowth * current->result.statesKept) &&
                    (polish == 0 || tried->result.statesSearched >= current->result.statesSearched)) {
             current = std::move(tried);
         }
     }
-    return std::nullopt;
+    // Stalled short of the target, a level within the range still serves.
+    if (current->result.pushes < options.minPushes)
+        return std::nullopt;
+    std::optional<Solved> tidy = Tidy(std::move(*current), options, cancel);
+    if (!tidy || tidy->result.pushes < options.minPushes)
+        return std::nullopt;
+    return tidy->file;
 }
