@@ -4,6 +4,8 @@
 #pragma once
 
 #include "app/campaign.h"
+#include "app/campaign_list.h"
+#include "app/daily.h"
 #include "game/model.h"
 #include "game/sprites.h"
 #include "game/step.h"
@@ -25,8 +27,11 @@ enum : uint16_t {
     IDM_ZOOM_1 = 41,
     IDM_ZOOM_LAST = IDM_ZOOM_1 + PLATFORM_ZOOM_MAX - 1,
     IDM_FULLSCREEN = 45,
+    IDM_DAILY = 60,
     IDM_WATCH = 61,
     IDM_SHARE_LEVEL = 62,
+    IDM_CAMPAIGN_FIRST = 300,   // + the index of the campaign in File › Campaign
+    IDM_CAMPAIGN_LAST = IDM_CAMPAIGN_FIRST + APP_CAMPAIGNS_MAX - 1,
 };
 
 // The one game and the pictures it is drawn with.
@@ -68,6 +73,8 @@ void RecordsShowInMenu();
 // A level has started: the status line's best becomes that of its board.
 void RecordsLevelStarted();
 GameBest RecordsStatusBest();
+// Another campaign is played: its records are read and marked in the menu.
+void RecordsCampaignChanged();
 // A level solved in play: kept where it beats a record, and the file written
 // only then.
 void RecordsSolved(const GameSolve& solve);

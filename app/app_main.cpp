@@ -40,6 +40,7 @@ void MainLoopFinish()
     EditorVerdictStop();
     AppHintStop();
     AppWatchStop();
+    AppDailyStop();
     GameShutdown();
 }
 
@@ -67,7 +68,9 @@ int AppMain()
         AppHintSetup(SOLVER_WORKER_INLINE, AppGameSolverBudget(), nullptr);
         EditorVerdictUseInlineWithin(AppGameSolverBudget());
         AppWatchSetup(SOLVER_WORKER_INLINE, AppGameSolverBudget());
+        AppDailySetup(SOLVER_WORKER_INLINE);
     }
+    AppCampaignMarkMenu();
     // The game goes on from the highest level reached.
     Game.currentLevel = ReadSavedLevel();
     EnableLevelMenu(Game.currentLevel);
@@ -75,7 +78,8 @@ int AppMain()
     GameStartup();
     ShowProgressNotice();
     RecordsShowInMenu();
-    AppStartLevel();
+    if (!AppDailyBegin())
+        AppStartLevel();
     PlatformRunMainLoop(MainLoopPass, MainLoopFinish);
     return EXIT_CODE;
 }

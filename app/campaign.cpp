@@ -7,6 +7,8 @@
 // levels' contents, so a changed pack starts afresh and never mixes with
 // the game's progress.
 #include "app/app.h"
+#include "app/campaign_list.h"
+#include "app/daily.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -19,6 +21,24 @@ namespace {
 const char* const PACKS_SUBDIR = "packs/";
 const int32_t FIRST_LEVEL = 1;
 
+// The campaign of that name. False with *why naming it and what is wrong.
+bool FromName(const std::string& name, AppCampaign* campaign, std::string* why)
+{
+    const std::vector<AppCampaignEntry> list = AppCampaignList();
+    const int found = AppCampaignFind(list, name);
+    if (found < 0) {
+        *why = "there is no campaign called '" + name + "'; the campaigns are: " + AppCampaignNames(list);
+        return false;
+    }
+    const AppCampaignEntry& entry = list[static_cast<size_t>(found)];
+    std::string problem;
+    if (!AppCampaignLoad(entry, campaign, &problem)) {
+        *why = "campaign " + entry.name + " (" + entry.directory + "): " + problem;
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int32_t AppCampaignLevelCount()
@@ -30,7 +50,32 @@ int32_t AppCampaignLevelCount()
 
 bool AppCampaignKeepsProgress()
 {
+    return Campaign.kind != CAMPAIGN_FILE && Campaign.kind != CAMPAIGN_DAILY;
+}
+
+bool AppCampaignKeepsRecords()
+{
     return Campaign.kind != CAMPAIGN_FILE;
+}
+
+GameStatusName AppCampaignStatusName()
+{
+    if (Campaign.kind == CAMPAIGN_DAILY)
+        return GameStatusName{AppDailyTitle(Campaign.name), false};
+    if (Campaign.kind == CAMPAIGN_PACK && !Campaign.name.empty())
+        return GameStatusName{Campaign.name, true};
+    return GameStatusName();
+}
+
+std::string AppCampaignTitle()
+{
+    switch (Campaign.kind) {
+    case CAMPAIGN_SHIPPED: return APP_MAIN_CAMPAIGN_NAME;
+    case CAMPAIGN_DAILY: return AppDailyTitle(Campaign.name);
+    case CAMPAIGN_FILE: return Campaign.source;
+    case CAMPAIGN_PACK: break;
+    }
+    return Campaign.name.empty() ? Campaign.source : Campaign.name;
 }
 
 bool AppCampaignFromFile(const std::string& path, AppCampaign* campaign, std::string* why)
@@ -58,17 +103,26 @@ bool AppCampaignFromPack(const std::string& directory, AppCampaign* campaign, st
     return true;
 }
 
-bool AppCampaignChoose(const std::string& levelFile, const std::string& packDir, std::string* why)
+bool AppCampaignChoose(const AppCampaignRequest& request, std::string* why)
 {
     AppCampaign campaign;
     std::string problem;
-    if (!levelFile.empty() && !AppCampaignFromFile(levelFile, &campaign, &problem)) {
-        *why = levelFile + ": " + problem;
+    if (!request.levelFile.empty() && !AppCampaignFromFile(request.levelFile, &campaign, &problem)) {
+        *why = request.levelFile + ": " + problem;
         return false;
     }
-    if (!packDir.empty() && !AppCampaignFromPack(packDir, &campaign, &problem)) {
-        *why = "pack " + packDir + ": " + problem;
+    if (!request.packDir.empty() && !AppCampaignFromPack(request.packDir, &campaign, &problem)) {
+        *why = "pack " + request.packDir + ": " + problem;
         return false;
+    }
+    if (!request.campaignName.empty() && !FromName(request.campaignName, &campaign, why))
+        return false;
+    const bool asked = !request.levelFile.empty() || !request.packDir.empty() || !request.campaignName.empty();
+    const std::string remembered = asked ? "" : AppCampaignRemembered();
+    if (!remembered.empty() && !FromName(remembered, &campaign, &problem)) {
+        std::fprintf(stderr, "Quagmore: the settings name a campaign that can't be played: %s; playing the game's "
+                     "own levels\n", problem.c_str());
+        campaign = AppCampaign();
     }
     AppCampaignUse(campaign);
     return true;

@@ -1,15 +1,19 @@
-// The game's command line: --help, --version, --pack DIR, or one level file.
+// The game's command line: --help, --version, --pack DIR, --campaign NAME,
+// --daily [DATE], or one level file.
 #include "app/command_line.h"
 
 #include "quagmore_version.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
 const char* const PROGRAM = "quagmore";
 const char* const USAGE_LINE = "Usage: quagmore [OPTION]... [FILE]\n";
 const char* const PACK_OPTION = "--pack";
+const char* const CAMPAIGN_OPTION = "--campaign";
+const char* const DAILY_OPTION = "--daily";
 
 const char* const HELP_TEXT =
     "Quagmore, a tile puzzle: walk a board of water and land, push piles of\n"
@@ -24,9 +28,13 @@ const char* const HELP_TEXT =
     "Options:\n"
     "      --pack DIR  play the levels of DIR (level1 ... levelN, N up to 99, each\n"
     "                  a level file or text) in order, with progress of their own\n"
+    "      --campaign NAME  play the campaign NAME (in any case): Quagmore, Bonus,\n"
+    "                  or a pack in $XDG_DATA_HOME/quagmore/packs/NAME/\n"
+    "      --daily [YYYY-MM-DD]  play the level of the day (UTC), today's or the date's\n"
     "  -h, --help      print this help and exit\n"
     "      --version   print the version and exit\n"
-    "A file or pack that is no level is named on standard error, with exit status 2.\n"
+    "A file or pack that is no level, an unknown campaign or a bad date is named on\n"
+    "standard error, with exit status 2.\n"
     "\n"
     "Keys: the arrows walk and push, R restarts the level, D opens the editor\n"
     "(S saves, L loads, Enter leaves it), Esc quits.\n"
@@ -58,6 +66,29 @@ int FinishOutput()
     return APP_EXIT_OUTPUT_FAILED;
 }
 
+// Takes "--name VALUE" or "--name=VALUE" into *value: 1 when argv[*at] is
+// that option, 0 when it is not, -1 when it is wrong (then *play is the
+// complaint).
+int TakeValue(int argc, const char* const* argv, int* at, const char* name, std::string* value, const char* needs,
+              const char* what, AppCommandLine* play)
+{
+    const std::string arg = argv[*at];
+    const std::string equals = std::string(name) + "=";
+    if (arg != name && arg.compare(0, equals.size(), equals) != 0)
+        return 0;
+    const std::string given = arg == name ? (*at + 1 < argc ? argv[++*at] : "") : arg.substr(equals.size());
+    if (given.empty()) {
+        *play = Bad(std::string("option '") + name + "' needs " + needs);
+        return -1;
+    }
+    if (!value->empty()) {
+        *play = Bad(std::string("more than one ") + what + ": '" + *value + "' and '" + given + "'");
+        return -1;
+    }
+    *value = given;
+    return 1;
+}
+
 } // namespace
 
 AppCommandLine AppParseCommandLine(int argc, const char* const* argv)
@@ -75,14 +106,24 @@ AppCommandLine AppParseCommandLine(int argc, const char* const* argv)
                 return Action(APP_COMMAND_LINE_HELP);
             if (arg == "--version")
                 return Action(APP_COMMAND_LINE_VERSION);
-            const std::string packEquals = std::string(PACK_OPTION) + "=";
-            if (arg == PACK_OPTION || arg.compare(0, packEquals.size(), packEquals) == 0) {
-                std::string dir = arg == PACK_OPTION ? (at + 1 < argc ? argv[++at] : "") : arg.substr(packEquals.size());
-                if (dir.empty())
-                    return Bad("option '--pack' needs a directory");
-                if (!play.packDir.empty())
-                    return Bad("more than one pack: '" + play.packDir + "' and '" + dir + "'");
-                play.packDir = dir;
+            int taken = TakeValue(argc, argv, &at, PACK_OPTION, &play.packDir, "a directory", "pack", &play);
+            if (taken == 0)
+                taken = TakeValue(argc, argv, &at, CAMPAIGN_OPTION, &play.campaignName, "a name", "campaign", &play);
+            if (taken < 0)
+                return play;
+            if (taken > 0)
+                continue;
+            if (arg == DAILY_OPTION || arg.compare(0, std::strlen(DAILY_OPTION) + 1, std::string(DAILY_OPTION) + "=") == 0) {
+                // The date is optional: the next argument is it when it starts with a digit.
+                if (arg != DAILY_OPTION)
+                    play.dailyDate = arg.substr(std::strlen(DAILY_OPTION) + 1);
+                else if (at + 1 < argc && argv[at + 1][0] >= '0' && argv[at + 1][0] <= '9')
+                    play.dailyDate = argv[++at];
+                if (arg != DAILY_OPTION && play.dailyDate.empty())
+                    return Bad("option '--daily=' needs a date");
+                if (play.daily)
+                    return Bad("option '--daily' is given twice");
+                play.daily = true;
                 continue;
             }
             return Bad("unknown option '" + arg + "'");
@@ -91,8 +132,9 @@ AppCommandLine AppParseCommandLine(int argc, const char* const* argv)
             return Bad("more than one level file: '" + play.levelFile + "' and '" + arg + "'");
         play.levelFile = arg;
     }
-    if (!play.levelFile.empty() && !play.packDir.empty())
-        return Bad("a level file and a pack can't be played together");
+    const int chosen = !play.levelFile.empty() + !play.packDir.empty() + !play.campaignName.empty() + play.daily;
+    if (chosen > 1)
+        return Bad("only one of a level file, --pack, --campaign and --daily can be given");
     return play;
 }
 

@@ -17,13 +17,16 @@ struct AppCommandLine {
     std::string complaint;      // APP_COMMAND_LINE_BAD: what is wrong
     std::string levelFile;      // PLAY: a level file to play instead of the game's levels
     std::string packDir;        // PLAY: a pack of levels to play instead
+    std::string campaignName;   // PLAY: a campaign to play by name instead
+    bool daily = false;         // PLAY: the level of the day first
+    std::string dailyDate;      // PLAY: its date; empty for today's
 };
 
 enum { APP_EXIT_OK = 0, APP_EXIT_OUTPUT_FAILED = 1, APP_EXIT_USAGE = 2 };
 
 // Reads the arguments. The first of --help and --version decides; anything
-// unknown, a second level file, or a level file with --pack is a bad
-// command line.
+// unknown, a second level file, a second pack or campaign, or more than one
+// of a level file, --pack, --campaign and --daily is a bad command line.
 AppCommandLine AppParseCommandLine(int argc, const char* const* argv);
 // Does what a command line other than PLAY asks: the help or the version on
 // standard output, or the complaint and a usage line on standard error.

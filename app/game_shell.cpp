@@ -185,6 +185,7 @@ void AppRunFrame()
     AppApplyEffects(effects);
     AppHintFrame();
     AppWatchFrame();
+    AppDailyFrame();
     GameRender(Game, Sprites, MainDisplay.back);
     DisplayPresent();
     AppUpdateStatus();
@@ -192,7 +193,9 @@ void AppRunFrame()
 
 void AppUpdateStatus()
 {
-    std::string line = GameStatusLine(Game, RecordsStatusBest());
+    std::string line = AppDailyStatus();
+    if (line.empty())
+        line = GameStatusLine(Game, RecordsStatusBest(), AppCampaignStatusName());
     EditorVerdictAsk(Game);
     const std::string verdict = EditorVerdictText();
     if (!verdict.empty())

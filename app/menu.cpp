@@ -43,6 +43,8 @@ std::vector<PlatformMenuItem> AppMenu()
     PlatformMenuItem file{"&File", 0, true, {}};
     file.items.push_back({"Reset", IDM_RESET, true, {}});
     file.items.push_back(levels);
+    file.items.push_back(AppCampaignMenu());
+    file.items.push_back({"Level of the day", IDM_DAILY, true, {}});
     file.items.push_back({"Watch solution", IDM_WATCH, true, {}});
     file.items.push_back({"Share level", IDM_SHARE_LEVEL, false, {}});
     file.items.push_back({"Exit", IDM_EXIT, true, {}});
@@ -67,6 +69,8 @@ void HandleMenuCommand(uint32_t id)
         AppUpdateStatus();
         return;
     }
+    if (AppCampaignCommand(id))
+        return;
     if (id >= IDM_ZOOM_1 && id <= IDM_ZOOM_LAST) {
         PlatformViewSetZoom(static_cast<int>(id - IDM_ZOOM_1) + 1);
         EnableViewMenu();
@@ -78,6 +82,9 @@ void HandleMenuCommand(uint32_t id)
         break;
     case IDM_EXIT:
         PlatformDestroyWindow();
+        break;
+    case IDM_DAILY:
+        AppDailyAsk(AppDailyToday());
         break;
     case IDM_ABOUT:
         ShowAboutBox();

@@ -105,10 +105,17 @@ GameBest RecordsStatusBest()
     return Shell.statusBest;
 }
 
+void RecordsCampaignChanged()
+{
+    Shell.told = false;
+    Load();
+    MarkLevelMenu();
+}
+
 void RecordsSolved(const GameSolve& solve)
 {
-    // A single level file brought by the player keeps nothing, like its progress.
-    if (!AppCampaignKeepsProgress())
+    // A single level file brought by the player keeps nothing.
+    if (!AppCampaignKeepsRecords())
         return;
     // Read afresh, so that what changed in the file meanwhile is kept.
     std::string path = RecordsPath();

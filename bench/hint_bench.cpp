@@ -1,13 +1,15 @@
-// quagmore-hint-bench LEVEL_DIR: what a hint costs, and that it costs a frame
+// quagmore-hint-bench PACK_DIR: what a hint costs, and that it costs a frame
 // nothing.
 //
-// 1. A hint from the start of every shipped level, and from halfway through
-//    its solution (after half its pushes), within the game's budget: time,
+// 1. A hint from the start of every level of a pack (data/levels, the shipped
+//    levels; data/bonus, the bonus campaign), and from halfway through its
+//    solution (after half its pushes), within the game's budget: time,
 //    positions searched and kept, and the memory of the search's tables.
 // 2. Frames of the game while the solver's thread searches a board too large
 //    for its budget: the time each frame's own work takes (step, the hint's
 //    shell, the picture), against the same frames with the solver idle.
 #include "app/app.h"
+#include "format/level_pack.h"
 #include "engine/clock.h"
 #include "engine/display.h"
 #include "game/render.h"
@@ -67,17 +69,23 @@ std::string MovesBeforePush(SolverPosition position, const std::string& moves, i
     return played;
 }
 
-bool SolveShipped(const std::string& levelDir)
+bool SolvePack(const std::string& packDir)
 {
+    std::vector<std::string> paths;
+    std::string why;
+    if (!LevelPackList(packDir, paths, why)) {
+        std::fprintf(stderr, "quagmore-hint-bench: %s: %s\n", packDir.c_str(), why.c_str());
+        return false;
+    }
     std::printf("from   level  outcome   pushes  time (ms)  searched      kept  MiB\n");
     const SolverBudget budget = AppGameSolverBudget();
-    for (int level = 1; level <= LEVEL_COUNT; ++level) {
+    for (size_t index = 0; index < paths.size(); ++index) {
+        const int level = static_cast<int>(index) + 1;
+        const std::string& path = paths[index];
         LevelFile file;
-        std::vector<LevelProblem> problems;
         SolverPosition start;
-        const std::string path = levelDir + "/level" + std::to_string(level) + ".txt";
-        if (!LevelLoad(path, file, problems) || !SolverPositionFromLevel(file, start)) {
-            std::fprintf(stderr, "quagmore-hint-bench: can't read %s\n", path.c_str());
+        if (!LevelReadPlayable(path, file, why) || !SolverPositionFromLevel(file, start)) {
+            std::fprintf(stderr, "quagmore-hint-bench: can't read %s: %s\n", path.c_str(), why.c_str());
             return false;
         }
         SolverResult first = SolverSolve(start, budget);
@@ -178,8 +186,8 @@ bool TimeFrames()
 int main(int argc, char** argv)
 {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: quagmore-hint-bench LEVEL_DIR (the level texts, data/levels)\n");
+        std::fprintf(stderr, "usage: quagmore-hint-bench PACK_DIR (a pack of levels: data/levels, data/bonus)\n");
         return 2;
     }
-    return SolveShipped(argv[1]) && TimeFrames() ? 0 : 1;
+    return SolvePack(argv[1]) && TimeFrames() ? 0 : 1;
 }

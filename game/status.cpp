@@ -36,7 +36,7 @@ int32_t GameStatusLevel(const GameModel& model)
     return model.levelComplete ? model.resetLevel : model.currentLevel;
 }
 
-std::string GameStatusLine(const GameModel& model, const GameBest& best)
+std::string GameStatusLine(const GameModel& model, const GameBest& best, const GameStatusName& name)
 {
     if (model.editor)
         return EditorBoardTouched(model) ? EDITOR_STATUS_TOUCHED : EDITOR_STATUS;
@@ -56,7 +56,9 @@ std::string GameStatusLine(const GameModel& model, const GameBest& best)
     }
     if (model.edit.playTest)
         return std::string(PLAY_TEST_STATUS) + STATUS_GAP + Counters(model) + STATUS_GAP + PLAY_TEST_BACK;
-    std::string line = "Level " + std::to_string(GameStatusLevel(model));
+    std::string line = name.word;
+    if (name.numbered)
+        line += " " + std::to_string(GameStatusLevel(model));
     line += STATUS_GAP;
     line += Counters(model);
     if (best.known) {

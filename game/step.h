@@ -94,9 +94,16 @@ struct GameBest {
     int32_t moves = 0;
     int32_t pushes = 0;
 };
+// What the status line calls the level being played: "Level 3" by default, a
+// campaign's name with the number ("Bonus 14"), or a name alone ("Daily
+// 2026-12-07").
+struct GameStatusName {
+    std::string word = "Level";
+    bool numbered = true;
+};
 // The status line of the menu bar: the level, its counters and, when known,
 // its best result in play; the editor's keys in the editor.
-std::string GameStatusLine(const GameModel& model, const GameBest& best = {});
+std::string GameStatusLine(const GameModel& model, const GameBest& best = {}, const GameStatusName& name = {});
 // The level the status line names.
 int32_t GameStatusLevel(const GameModel& model);
 // A mouse press on the picture, kept for the editor's next frame. Every

@@ -19,7 +19,7 @@ enum SimCommandKind {
     SIM_CLOSE,     // close
     SIM_FOCUS,     // focus off|on
     SIM_CLOCK,     // clock MS
-    SIM_PRINT,     // print board|state|menu|saved|status|records|marks
+    SIM_PRINT,     // print board|state|menu|saved|status|records|marks|campaign
     SIM_SHOT,      // shot FILE
     SIM_WATCH,     // watch verdict, watch solver
     SIM_DROP,      // drop FILE
@@ -33,6 +33,7 @@ enum SimPrintWhat {
     SIM_PRINT_STATUS,
     SIM_PRINT_RECORDS,
     SIM_PRINT_MARKS,
+    SIM_PRINT_CAMPAIGN,
 };
 
 struct SimCommand {
@@ -54,6 +55,8 @@ struct SimOptions {
     std::string scriptPath;        // empty or "-": standard input
     std::string levelFile;         // --level: a level file played as the game plays it
     std::string packDir;           // --pack: a pack of levels played as the game plays it
+    std::string campaignName;      // --campaign: a campaign chosen by name, as the game's option
+    std::string dailyDate;         // --daily: the level of that day, as the game's option
     bool help = false;
     bool version = false;
 };
@@ -131,5 +134,7 @@ void SimPrintRecords();
 // "marks=" and the marks of the Levels menu: "N: TEXT" for each marked
 // level, joined by "; ".
 void SimPrintMarks();
+// "campaign=NAME levels=N": the campaign played and its number of levels.
+void SimPrintCampaign();
 // Writes the back picture as a 24-bit BMP. False with *error when it can't.
 bool SimWriteShot(const std::string& path, std::string* error);

@@ -29,13 +29,16 @@ int TakeOption(int argc, char** argv, int* at, const char* name, std::string* va
 
 const char* SimUsage()
 {
-    return "usage: quagmore-sim [--data DIR] [--home DIR] [--level FILE | --pack DIR] [SCRIPT]\n"
+    return "usage: quagmore-sim [--data DIR] [--home DIR] [--level FILE | --pack DIR | --campaign NAME | --daily DATE]\n"
+           "                    [SCRIPT]\n"
            "  --data DIR    the game's data directory (default: the one beside the program)\n"
            "  --home DIR    holds the user's data, config and runtime directories\n"
            "                (default: a new temporary directory, removed at exit)\n"
            "  --level FILE  play the level file FILE, as 'quagmore FILE' does (or a\n"
            "                level link, '...#level=...')\n"
            "  --pack DIR    play the pack of levels in DIR, as 'quagmore --pack DIR' does\n"
+           "  --campaign NAME  play the campaign NAME, as 'quagmore --campaign NAME' does\n"
+           "  --daily DATE  play the level of the day DATE (YYYY-MM-DD), as 'quagmore --daily DATE' does\n"
            "  SCRIPT        the script to run; standard input when absent or \"-\"\n"
            "  -h, --help    print this help and exit\n"
            "  --version     print the version and exit\n"
@@ -61,17 +64,26 @@ bool SimParseArguments(int argc, char** argv, SimOptions* options, std::string* 
                 options->version = true;
                 continue;
             }
-            int taken = TakeOption(argc, argv, &at, "--data", &options->dataDir);
-            if (taken == 0)
-                taken = TakeOption(argc, argv, &at, "--home", &options->homeDir);
-            if (taken == 0)
-                taken = TakeOption(argc, argv, &at, "--pack", &options->packDir);
-            bool levelOption = taken == 0;
-            if (levelOption)
-                taken = TakeOption(argc, argv, &at, "--level", &options->levelFile);
-            if (taken == -1) {
-                *error = "option " + arg.substr(0, arg.find('=')) + (levelOption ? " needs a file" : " needs a directory");
-                return false;
+            // The options with a value, and what the value is.
+            struct Valued {
+                const char* name;
+                std::string* value;
+                const char* needs;
+            };
+            const Valued valued[] = {
+                {"--data", &options->dataDir, "a directory"},  {"--home", &options->homeDir, "a directory"},
+                {"--pack", &options->packDir, "a directory"},  {"--level", &options->levelFile, "a file"},
+                {"--campaign", &options->campaignName, "a name"}, {"--daily", &options->dailyDate, "a date"},
+            };
+            int taken = 0;
+            for (const Valued& option : valued) {
+                taken = TakeOption(argc, argv, &at, option.name, option.value);
+                if (taken == -1) {
+                    *error = std::string("option ") + option.name + " needs " + option.needs;
+                    return false;
+                }
+                if (taken == 1)
+                    break;
             }
             if (taken == 0) {
                 *error = "unknown option " + arg;
@@ -86,8 +98,9 @@ bool SimParseArguments(int argc, char** argv, SimOptions* options, std::string* 
         options->scriptPath = arg;
         scriptGiven = true;
     }
-    if (!options->levelFile.empty() && !options->packDir.empty()) {
-        *error = "a level file and a pack can't be played together";
+    if (!options->levelFile.empty() + !options->packDir.empty() + !options->campaignName.empty() +
+            !options->dailyDate.empty() > 1) {
+        *error = "only one of --level, --pack, --campaign and --daily can be given";
         return false;
     }
     return true;

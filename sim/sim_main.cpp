@@ -1,4 +1,4 @@
-// quagmore-sim [--data DIR] [--home DIR] [--level FILE | --pack DIR] [SCRIPT]
+// quagmore-sim [--data DIR] [--home DIR] [--level FILE | --pack DIR | --campaign NAME | --daily DATE] [SCRIPT]
 //
 // Runs the real game (its main function, main loop, start-up, frames and
 // shutdown) over the headless platform. The script is read a line at a time
@@ -37,7 +37,8 @@ int main(int argc, char** argv)
 
     SimCatchSignals();
     PlatformSetDirectories(Sim.options.dataDir, Sim.home);
-    if (!AppCampaignChoose(Sim.options.levelFile, Sim.options.packDir, &error)) {
+    if (!AppCampaignChoose({Sim.options.levelFile, Sim.options.packDir, Sim.options.campaignName}, &error) ||
+        (!Sim.options.dailyDate.empty() && !AppDailyRequest(Sim.options.dailyDate, &error))) {
         std::fprintf(stderr, "quagmore-sim: %s\n", error.c_str());
         SimScriptClose(&Sim.script);
         SimRemoveTemporaryHome();
@@ -50,6 +51,7 @@ int main(int argc, char** argv)
     // Each answer comes in the frame after its question, whatever the machine.
     AppHintSetup(SOLVER_WORKER_INLINE, AppExactSolverBudget(), SimSolverEvent);
     AppWatchSetup(SOLVER_WORKER_INLINE, AppExactSolverBudget());
+    AppDailySetup(SOLVER_WORKER_INLINE);
     int code = AppMain();
     SimEvent("exit " + std::to_string(code));
 

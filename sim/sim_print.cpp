@@ -138,6 +138,11 @@ void SimPrintMarks()
     SimOutput("marks=" + marks);
 }
 
+void SimPrintCampaign()
+{
+    SimOutput("campaign=" + AppCampaignTitle() + " levels=" + std::to_string(AppCampaignLevelCount()));
+}
+
 bool SimWriteShot(const std::string& path, std::string* error)
 {
     const Picture& back = MainDisplay.back;

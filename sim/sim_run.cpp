@@ -75,6 +75,7 @@ bool Execute(const SimCommand& command)
         case SIM_PRINT_STATUS: SimPrintStatus(); break;
         case SIM_PRINT_RECORDS: SimPrintRecords(); break;
         case SIM_PRINT_MARKS: SimPrintMarks(); break;
+        case SIM_PRINT_CAMPAIGN: SimPrintCampaign(); break;
         }
         return false;
     case SIM_WATCH:

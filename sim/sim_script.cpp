@@ -127,7 +127,7 @@ bool ParseClick(std::vector<std::string> words, SimCommand* command, std::string
 
 bool ParsePrint(const std::vector<std::string>& words, SimCommand* command, std::string* error)
 {
-    const char* form = "print board|state|menu|saved|status|records|marks";
+    const char* form = "print board|state|menu|saved|status|records|marks|campaign";
     if (!WantArguments(words, 1, form, error))
         return false;
     const std::string what = Lower(words[1]);
@@ -145,6 +145,8 @@ bool ParsePrint(const std::vector<std::string>& words, SimCommand* command, std:
         command->what = SIM_PRINT_RECORDS;
     else if (what == "marks")
         command->what = SIM_PRINT_MARKS;
+    else if (what == "campaign")
+        command->what = SIM_PRINT_CAMPAIGN;
     else {
         *error = std::string("expected \"") + form + "\"";
         return false;
@@ -175,8 +177,8 @@ bool ParseCommand(const std::vector<std::string>& words, SimCommand* command, st
     if (name == "menu") {
         command->kind = SIM_MENU;
         if (!ParseOneNumber(words, SIM_COMMAND_MAX,
-                            "expected \"menu ID\" with ID a command number (2 Exit, 4 About, 5 Reset, 21 to 32 levels, 61 Watch solution, "
-                            "113 to 199 levels 13 to 99 of a pack)",
+                            "expected \"menu ID\" with ID a command number (2 Exit, 4 About, 5 Reset, 21 to 32 levels, 60 Level of the day, "
+                            "61 Watch solution, 62 Share level, 113 to 199 levels 13 to 99 of a pack, 300 on the campaigns)",
                             &number, error))
             return false;
         command->value = static_cast<uint32_t>(number);

@@ -65,7 +65,12 @@ home_untouched "quagmore --bogus"
 refuses quagmore "unknown option '-x'" "$game" -x --help
 refuses quagmore "more than one level file: 'a.txt' and 'b.txt'" "$game" a.txt b.txt
 refuses quagmore "option '--pack' needs a directory" "$game" --pack
-refuses quagmore "a level file and a pack can't be played together" "$game" --pack "$work" a.txt
+for extra in "--pack $work" "--campaign bonus" "--daily"; do
+    # shellcheck disable=SC2086
+    refuses quagmore "only one of a level file, --pack, --campaign and --daily can be given" "$game" $extra a.txt
+done
+refuses quagmore "option '--campaign' needs a name" "$game" --campaign
+refuses quagmore "option '--daily' is given twice" "$game" --daily --daily 2026-12-07
 home_untouched "quagmore a.txt b.txt"
 
 # not_played PATTERN ARGUMENT...: the game refuses a level file or pack it
@@ -113,11 +118,17 @@ not_played "level1 has 2 files (level1, level1.txt); keep one" --pack "$levels/t
 cp "$levels/good.txt" "$levels/badpack/level1"
 cp "$levels/no-exit.txt" "$levels/badpack/level2"
 not_played "pack .*/badpack: level2: it can't be played: no exit" --pack "$levels/badpack"
+not_played "there is no campaign called 'nope'; the campaigns are: Quagmore, Bonus$" --campaign nope
+not_played "--daily 2026-13-01: '2026-13-01' is no date: no such month" --daily 2026-13-01
+not_played "--daily 12/07/2026: '12/07/2026' is no date of the form YYYY-MM-DD" --daily=12/07/2026
 # A good level and pack get past the checks to the lock and the window.
 mkdir "$levels/goodpack"
 cp "$levels/good.txt" "$levels/goodpack/level1"
-for arg in "$levels/good.txt" "--pack=$levels/goodpack"; do
-    run "$game" "$arg"
+for args in "$levels/good.txt" "--pack=$levels/goodpack" "--campaign QUAGMORE" "--daily" "--daily 2026-12-07"; do
+    # shellcheck disable=SC2086
+    set -- $args
+    arg=$args
+    run "$game" "$@"
     [ "$status" -eq 1 ] && [ -n "$(ls -A "$home")" ] || fail "quagmore $arg did not reach the window: $(cat "$work/err")"
 done
 # Help that cannot be written is no success.

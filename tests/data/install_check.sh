@@ -20,7 +20,8 @@ metainfo=$(ls "$prefix"/share/metainfo/*.metainfo.xml 2>/dev/null | head -n 1)
 
 for file in icons/hicolor/32x32/apps/quagmore.png icons/hicolor/64x64/apps/quagmore.png \
             icons/hicolor/128x128/apps/quagmore.png quagmore/pieces.bmp quagmore/splash.wav \
-            quagmore/start.wav quagmore/bifald.wav quagmore/finished.wav; do
+            quagmore/start.wav quagmore/bifald.wav quagmore/finished.wav quagmore/bonus/level1.txt \
+            quagmore/bonus/level60.txt quagmore/bonus/solutions.txt; do
     [ -s "$prefix/share/$file" ] || fail "missing $prefix/share/$file"
 done
 [ ! -e "$prefix/bin/quagmore-assets" ] || fail "the asset generator was installed"

@@ -11,8 +11,10 @@
 #include "support/tile_sheet.h"
 #include "support/wav.h"
 
+#include <chrono>
 #include <filesystem>
 #include <grp.h>
+#include <thread>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -173,6 +175,40 @@ TEST_F(ShellTest, NoKeyboardNoSound)
     EXPECT_TRUE(input.enter);
     EXPECT_FALSE(input.reset);
     GameShutdown();
+}
+
+// The level of the day on the game's own thread: while it is being made the
+// frames go on and the status line says so; once made it is played as a
+// campaign of one level, the very board the inline making (the simulator's)
+// gives.
+TEST_F(ShellTest, LevelOfTheDayIsMadeBesideTheFrames)
+{
+    const std::string date = "2026-12-11";   // a day whose level is made in well under a second
+    const int FRAMES_MAX = 6000;             // a minute, each frame 10 ms apart
+    PlatformWindowDesc window;
+    window.width = window.height = BOARD_SIZE * CELL_SIZE;
+    ASSERT_EQ(PlatformCreateWindow(window), 1);
+    AppDailySetup(SOLVER_WORKER_INLINE);
+    AppDailyAsk(date);
+    AppDailyFrame();
+    ASSERT_EQ(Campaign.kind, CAMPAIGN_DAILY);
+    const std::vector<uint8_t> made = Campaign.levels.at(0).bytes;
+    AppCampaignPlay(AppCampaign());
+
+    AppDailySetup(SOLVER_WORKER_THREAD);
+    AppDailyAsk(date);
+    EXPECT_EQ(PlatformStatusShown(), "Daily " + date + "   Making the level of the day...");
+    int frames = 0;
+    for (; frames < FRAMES_MAX && Campaign.kind != CAMPAIGN_DAILY; ++frames) {
+        AppDailyFrame();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ASSERT_EQ(Campaign.kind, CAMPAIGN_DAILY) << "not made in " << frames << " frames";
+    EXPECT_EQ(Campaign.levels.at(0).bytes, made);
+    EXPECT_EQ(Bytes(Game.levelBuffer, Game.levelBuffer + LEVEL_FILE_SIZE), Bytes(made.begin(), made.end()));
+    EXPECT_EQ(PlatformStatusShown(), "Daily " + date + "   Moves 0   Pushes 0");
+    AppDailyStop();
+    AppCampaignUse(AppCampaign());
 }
 
 } // namespace

@@ -109,4 +109,26 @@ cp "$l1" "$work/gap/level3.txt"
 expect 1 "level2 is missing" "$tool" check "$work/gap"
 expect 3 "good/level3: undecided" "$tool" check --max-states 5 "$work/good"
 
+# Generating: the same arguments give the same files, byte for byte; the
+# levels are a pack that checks; solutions.txt has a line of counts each.
+for run in a b; do
+    expect 0 "^level3 pushes=" "$tool" generate --seed 3 --count 3 --pushes 3-8 --piles 1-4 "$work/gen-$run"
+done
+for file in level1.txt level2.txt level3.txt solutions.txt; do
+    cmp -s "$work/gen-a/$file" "$work/gen-b/$file" || fail "generate wrote $file differently twice"
+done
+grep -c -E '^level[1-3] pushes=[3-8] moves=[0-9]+ changes=[0-9]+ states=[0-9]+ traps=[01]\.[0-9][0-9] path=[LURD]+$' \
+    "$work/gen-a/solutions.txt" | grep -qx 3 || fail "solutions.txt: $(cat "$work/gen-a/solutions.txt")"
+expect 0 "gen-a: ok, 3 levels" "$tool" check "$work/gen-a"
+expect 0 "^level1 pushes=" "$tool" generate --daily 2026-12-07 "$work/day-a"
+expect 0 "^level1 pushes=" "$tool" generate --daily 2026-12-07 "$work/day-b"
+cmp -s "$work/day-a/level1.txt" "$work/day-b/level1.txt" || fail "the level of a day differs between two runs"
+cmp -s "$work/day-a/level1.txt" "$work/gen-a/level1.txt" && fail "the level of a day is the level of seed 3"
+expect 2 "no such day" "$tool" generate --daily 2026-02-29 "$work/day-c"
+expect 2 "--daily takes no other option" "$tool" generate --daily 2026-12-07 --count 2 "$work/day-c"
+expect 2 "bad value '8-3' for --pushes" "$tool" generate --pushes 8-3 "$work/gen-c"
+expect 2 "generate takes one DIR" "$tool" generate --seed 1
+[ ! -e "$work/day-c" ] && [ ! -e "$work/gen-c" ] || fail "generate made a directory for bad usage"
+expect 1 "is not a directory" "$tool" generate --count 1 --pushes 2-4 "$l1"
+
 test_verdict "all command-line checks passed"

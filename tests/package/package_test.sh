@@ -42,6 +42,7 @@ dpkg-deb -f "$deb" Depends | grep -q 'libsdl2-2.0-0' || fail "the dependencies w
 dpkg-deb -c "$deb" | awk '{ print $6 }' >"$work/contents"
 for file in usr/games/quagmore usr/games/quagmore-level usr/games/quagmore-sim \
             usr/share/quagmore/level1.dat usr/share/quagmore/level12.dat usr/share/quagmore/pieces.bmp \
+            usr/share/quagmore/bonus/level1.txt usr/share/quagmore/bonus/level60.txt \
             usr/share/applications/quagmore.desktop usr/share/metainfo/io.github.quagmore.Quagmore.metainfo.xml \
             usr/share/icons/hicolor/256x256/apps/quagmore.png usr/share/man/man6/quagmore.6.gz \
             usr/share/man/man6/quagmore-level.6.gz usr/share/man/man6/quagmore-sim.6.gz \
@@ -100,6 +101,8 @@ grep -q -x "levels=110000000000" sim.out && grep -q -x "511 level 2" sim.out && 
 ! grep -q -e 'INVALID_HANDLE_VALUE' -e 'Ingen pieces' sim.out || fail "the installed game did not find its data: $(cat sim.out)"
 /usr/games/quagmore-level check /usr/share/quagmore/level*.dat >check.out 2>&1 || fail "quagmore-level check: $(cat check.out)"
 [ "$(grep -c ': ok$' check.out)" -eq 12 ] || fail "not twelve good levels installed: $(cat check.out)"
+/usr/games/quagmore-level check /usr/share/quagmore/bonus >check.out 2>&1 || fail "the bonus campaign: $(cat check.out)"
+grep -q -x "/usr/share/quagmore/bonus: ok, 60 levels" check.out || fail "not sixty good bonus levels: $(tail -n 1 check.out)"
 # (Some minimal systems tell dpkg to leave manual pages out.)
 if [ -f /usr/share/man/man6/quagmore-sim.6.gz ]; then
     [ "$(man -w quagmore-sim 2>/dev/null)" = /usr/share/man/man6/quagmore-sim.6.gz ] || fail "man does not find quagmore-sim(6)"

@@ -42,6 +42,7 @@ struct SimResult {
     Lines saved;            // the text after "saved="
     Lines statuses;         // the text after "status="
     Lines marks;            // the text after "marks="
+    Lines campaigns;        // the text after "campaign="
     std::vector<Lines> records;  // each `print records`: "none", "unreadable" or the file's lines
     // The "F record LEVEL MOVES PUSHES" events, kept apart from the others:
     // the events of the game as it was before records stay as they were.

@@ -1,6 +1,9 @@
-// quagmore-level: shows, converts, checks and solves Quagmore levels.
+// quagmore-level: shows, converts, checks, solves and generates Quagmore levels.
+#include "level_generate.h"
+
 #include "format/level_pack.h"
 #include "format/level_text.h"
+#include "solver/generator.h"
 #include "solver/solver.h"
 
 #include "quagmore_version.h"
@@ -34,6 +37,9 @@ const char* const HELP_FORMAT =
     "                               whose levels must also be solvable\n"
     "  solve [OPTIONS] FILE...      find the solution with the fewest pushes and,\n"
     "                               among those, the fewest moves\n"
+    "  generate [OPTIONS] DIR       make levels, each proven, as DIR/level1.txt ...\n"
+    "                               and their solutions as DIR/solutions.txt\n"
+    "  generate --daily DATE DIR    the level of the day DATE (YYYY-MM-DD)\n"
     "  -h, --help                   print this help and exit\n"
     "  --version                    print the version and exit\n"
     "\n"
@@ -44,6 +50,15 @@ const char* const HELP_FORMAT =
     "  --max-seconds S              search for at most S seconds (default %g)\n"
     "A search also stops when its tables reach %zu MiB. A level whose search\n"
     "stops before it is decided is reported as undecided.\n"
+    "\n"
+    "Options of generate (the same options give the same files on every machine):\n"
+    "  --seed N                     the random numbers' seed (default 1)\n"
+    "  --count K                    levels to make, 1 to 99 (default 1)\n"
+    "  --pushes A-B                 the fewest pushes of each level (default %d-%d)\n"
+    "  --piles A-B                  the piles of each level (default %d-%d)\n"
+    "  --max-states N               positions a search may hold (default %ld)\n"
+    "  --min-states N               positions the proof of the fewest pushes must\n"
+    "                               take at least (default 0)\n"
     "\n"
     "A FILE whose name ends in .dat is a 300-byte level file; any other is level text\n"
     "(in a pack, a level of exactly 300 bytes is a level file whatever its name):\n"
@@ -321,7 +336,9 @@ int main(int argc, char** argv)
     if (command == "--help" || command == "-h" || command == "help") {
         const SolverBudget defaults;
         std::fputs(USAGE_LINE, stdout);
-        std::printf(HELP_FORMAT, defaults.maxStates, defaults.maxSeconds, defaults.maxBytes >> 20);
+        const GeneratorOptions generator;
+        std::printf(HELP_FORMAT, defaults.maxStates, defaults.maxSeconds, defaults.maxBytes >> 20, generator.minPushes,
+                    generator.maxPushes, generator.minPiles, generator.maxPiles, generator.maxStates);
         return EXIT_OK;
     }
     if (command == "--version") {
@@ -343,6 +360,9 @@ int main(int argc, char** argv)
             return Usage("unpack takes DAT and TEXT");
         return CommandUnpack(args[0], args[1]);
     }
+
+    if (command == "generate")
+        return LevelGenerateCommand(args, Usage);
 
     if (command == "solve" || command == "check") {
         const bool solve = command == "solve";

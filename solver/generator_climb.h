@@ -1,0 +1,36 @@
+// The generator's inner parts: a random place to start from, and the climb
+// that changes it a cell at a time toward a level of the pushes wanted.
+#pragma once
+
+#include "solver/generator.h"
+#include "solver/generator_random.h"
+#include "solver/solver.h"
+
+#include <array>
+#include <atomic>
+#include <optional>
+#include <string>
+
+// The cells a solution has to do with, played from the level's start.
+struct GeneratorPathCells {
+    std::array<bool, LEVEL_TILE_BYTES> reached{};   // the player can walk there at some point of the play
+    std::array<bool, LEVEL_TILE_BYTES> used{};      // the player stands there, or a pile is pushed there
+};
+
+// The cells of `path` played on `file`; false when the level has no start.
+bool GeneratorFindPathCells(const LevelFile& file, const std::string& path, GeneratorPathCells* cells);
+
+// Cells that are not water beside `cell`, of its four.
+int GeneratorSolidNeighbours(const LevelFile& file, int cell);
+
+// A few rooms of land joined by paths, the start in the first, the exit in
+// the last and piles on the land between: walkable from start to exit at once.
+LevelFile GeneratorRandomPlace(GeneratorRandom& random, const GeneratorOptions& options);
+
+// Changes `place` one cell at a time, keeping each change that leaves it
+// solvable with at least the pushes it had, until its fewest pushes reach a
+// target drawn from the options' range; then takes away piles that are not
+// needed and land the player never comes to. Nothing when no such level came
+// of it (or `cancel` was set).
+std::optional<LevelFile> GeneratorClimb(const LevelFile& place, GeneratorRandom& random,
+                                        const GeneratorOptions& options, const std::atomic<bool>* cancel);
