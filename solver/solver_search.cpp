@@ -91,7 +91,7 @@ void UnpackBoard(const PackedBoard& board, const Cells& fixed, Cells& cells)
 int32_t NodeStore::Add(const SearchNode& node)
 {
     if ((count_ & CHUNK_MASK) == 0)
-        chunks_.push_back(std::make_unique_for_overwrite<SearchNode[]>(CHUNK_SIZE));   // each node is written when added
+        chunks_.push_back(std::unique_ptr<SearchNode[]>(new SearchNode[CHUNK_SIZE]));   // each node is written when added
     const int32_t index = count_++;
     (*this)[index] = node;
     return index;
