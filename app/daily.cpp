@@ -49,7 +49,7 @@ bool TakeLevel()
     if (!answer || answer->id != Shell.askedId)
         return false;
     Shell.askedId = 0;
-    if (answer->levels.empty()) {
+    if (answer->result.empty()) {
         const std::string text = "No level of the day could be made for " + Shell.date;
         std::fprintf(stderr, "Quagmore: %s\n", text.c_str());
         ShowMessage(text.c_str());
@@ -60,7 +60,7 @@ bool TakeLevel()
     campaign.kind = CAMPAIGN_DAILY;
     campaign.name = Shell.date;
     campaign.progressSubdir = DAILY_PROGRESS;
-    campaign.levels.push_back(answer->levels.front().file);
+    campaign.levels.push_back(answer->result.front().file);
     AppCampaignPlay(std::move(campaign));
     return true;
 }
