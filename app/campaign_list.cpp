@@ -152,7 +152,8 @@ bool AppCampaignLoad(const AppCampaignEntry& entry, AppCampaign* campaign, std::
 
 std::string AppCampaignRemembered()
 {
-    const std::string* name = SettingsFind(SettingsRead(), CAMPAIGN_SETTING);
+    const Settings settings = SettingsRead();   // held while the found name is read
+    const std::string* name = SettingsFind(settings, CAMPAIGN_SETTING);
     return name == nullptr ? "" : *name;
 }
 
