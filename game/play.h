@@ -25,6 +25,8 @@ char PlayDirectionLetter(int32_t direction);
 // it is aligned on its target cell.
 void PlayMovePileInTransit(GameModel& model, GameEffects& effects);
 void PlayStepPlayer(GameModel& model);
+// The player stands still on a cell: no step or push runs on.
+void PlayStandStill(GameModel& model);
 // The sparkle: a new water cell when one is due, and its glint.
 void SparkleUpdate(GameModel& model, uint32_t now);
 // The player shrinks and land rises over the exit.

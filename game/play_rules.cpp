@@ -207,3 +207,12 @@ void PlayStepPlayer(GameModel& model)
     model.playerX = ClampPosition(model.playerX + model.stepX);
     model.playerY = ClampPosition(model.playerY + model.stepY);
 }
+
+void PlayStandStill(GameModel& model)
+{
+    model.direction = DIRECTION_NONE;
+    model.moving = 0;
+    model.pushing = 0;
+    model.stepX = 0;
+    model.stepY = 0;
+}

@@ -16,16 +16,6 @@ bool HasStart(const GameEditorBoard& drawn)
            &drawn.board[0][0] + LEVEL_TILE_BYTES;
 }
 
-// The player stands still on a cell, and no step or sequence runs on.
-void StandStill(GameModel& model)
-{
-    model.direction = DIRECTION_NONE;
-    model.moving = 0;
-    model.pushing = 0;
-    model.stepX = 0;
-    model.stepY = 0;
-}
-
 } // namespace
 
 void PlayTestRestart(GameModel& model)
@@ -47,7 +37,7 @@ bool PlayTestStart(GameModel& model)
     model.edit.drawnWalk = model.walk;
     model.edit.playTest = 1;
     model.editor = 0;
-    StandStill(model);
+    PlayStandStill(model);
     PlayTestRestart(model);
     return true;
 }
@@ -60,7 +50,7 @@ void PlayTestReturn(GameModel& model)
     std::copy(&model.edit.drawn.board[0][0], &model.edit.drawn.board[0][0] + LEVEL_TILE_BYTES, &model.board[0][0]);
     model.exitFrame = model.edit.drawnExitFrame;
     model.walk = model.edit.drawnWalk;
-    StandStill(model);
+    PlayStandStill(model);
     model.levelComplete = 0;
     model.undo.clear();
     EditorLay(model);

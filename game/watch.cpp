@@ -34,16 +34,6 @@ void ReleaseKeys(GameInput& input, uint32_t bits)
             input.*WATCH_KEYS[at] = false;
 }
 
-// The player stands still on a cell: no step, push or sequence runs on.
-void StandStill(GameModel& model)
-{
-    model.direction = DIRECTION_NONE;
-    model.moving = 0;
-    model.pushing = 0;
-    model.stepX = 0;
-    model.stepY = 0;
-}
-
 void Request(GameModel& model)
 {
     // Nothing to watch in the editor, its play-test or a solve's sequence.
@@ -145,7 +135,7 @@ void WatchBegin(GameModel& model, const std::string& path, GameWatchSource sourc
     // A restart as R makes it, so that undo after the watch brings the
     // attempt back; the watch's own steps are kept apart and dropped.
     GameRestartLevel(model, store, effects);
-    StandStill(model);
+    PlayStandStill(model);
     watch.undo = std::move(model.undo);
     model.undo.clear();
     watch.phase = WATCH_PLAYING;
@@ -173,7 +163,7 @@ void WatchStop(GameModel& model, GameWatchEnd end)
         std::vector<GameUndoStep> history = std::move(watch.undo);
         // The board the level started from, as the restart before the watch read it.
         GameStartBoard(model, model.levelBuffer);
-        StandStill(model);
+        PlayStandStill(model);
         model.undo = std::move(history);
     }
     Forget(watch, end);
