@@ -164,8 +164,10 @@ SimResult SimTest::Run(const std::string& script, const std::string& runHome)
             for (; n > 0 && at + 1 < lines.size(); --n)
                 file.push_back(lines[++at]);
             result.records.push_back(file);
-        } else if (name == "marks" || name == "campaign") {
-            (name == "marks" ? result.marks : result.campaigns).push_back(line.substr(equals + 1));
+        } else if (name == "marks") {
+            result.marks.push_back(line.substr(equals + 1));
+        } else if (name == "campaign") {
+            result.campaigns.push_back(line.substr(equals + 1));
         } else if (line.size() == BOARD_SIZE && line.find_first_not_of("~.oE@?") == std::string::npos &&
                    at + BOARD_SIZE <= lines.size()) {
             result.boards.emplace_back(lines.begin() + static_cast<long>(at), lines.begin() + static_cast<long>(at + BOARD_SIZE));
