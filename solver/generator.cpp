@@ -10,6 +10,8 @@ namespace {
 
 // Places tried per level asked for before the run gives up on the rest.
 constexpr int PLACES_PER_LEVEL = 200;
+// Yards are tried as drawn, without a climb, and few of them serve.
+constexpr int YARDS_PER_LEVEL = 2000;
 // Mixed into the day's number, so that the days' seeds are no seeds a player would pick.
 constexpr uint64_t DAILY_SEED_SALT = 0x51756167'6D6F7265ull;   // "Quagmore"
 // The days' levels are held to the game's hint budget of positions.
@@ -54,12 +56,14 @@ std::vector<GeneratedLevel> GeneratorRun(const GeneratorOptions& options, const 
         return levels;
     GeneratorRandom random = GeneratorRandomSeeded(options.seed);
     std::set<std::string> boards;
-    const long places = static_cast<long>(options.count) * PLACES_PER_LEVEL;
+    const bool yard = options.shape == GENERATOR_SHAPE_YARD;
+    const long places = static_cast<long>(options.count) * (yard ? YARDS_PER_LEVEL : PLACES_PER_LEVEL);
     for (long place = 0; place < places && static_cast<int>(levels.size()) < options.count; ++place) {
         if (Cancelled(cancel))
             break;
-        const LevelFile start = GeneratorRandomPlace(random, options);
-        const std::optional<LevelFile> climbed = GeneratorClimb(start, random, options, cancel);
+        const LevelFile start = yard ? GeneratorRandomYard(random, options) : GeneratorRandomPlace(random, options);
+        const std::optional<LevelFile> climbed =
+            yard ? GeneratorSettle(start, options, cancel) : GeneratorClimb(start, random, options, cancel);
         if (!climbed || Cancelled(cancel))
             continue;
         const std::string board = GeneratorCanonicalBoard(*climbed);

@@ -7,6 +7,7 @@
 #include "format/level_text.h"
 
 #include <atomic>
+#include <climits>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -20,6 +21,12 @@ enum { GENERATOR_DAILY_MIN_PUSHES = 10, GENERATOR_DAILY_MAX_PUSHES = 16 };
 // a medium number of pushes come sooner.
 enum GeneratorPace { GENERATOR_PACE_THOROUGH, GENERATOR_PACE_QUICK };
 
+// The places levels are made from. Rooms: a few rooms joined by paths, climbed
+// a change at a time toward the pushes wanted. Yard: one room holding the piles
+// and a ditch of water to the exit that takes all of them, each yard tried as
+// drawn, with no climb: few levels, each long to prove, for the hardest.
+enum GeneratorShape { GENERATOR_SHAPE_ROOMS, GENERATOR_SHAPE_YARD };
+
 struct GeneratorOptions {
     uint64_t seed = 1;
     int count = 1;                    // levels wanted
@@ -27,7 +34,9 @@ struct GeneratorOptions {
     int minPiles = 1, maxPiles = 12;
     long maxStates = 2'000'000;       // positions one search may hold (the game's hint budget)
     long minStates = 0;               // positions the proof of the fewest pushes must take at least
+    long maxProof = LONG_MAX;         // and at most, so that a hint from the start comes quickly
     GeneratorPace pace = GENERATOR_PACE_THOROUGH;
+    GeneratorShape shape = GENERATOR_SHAPE_ROOMS;
 };
 
 // A level and what was measured of it.

@@ -140,6 +140,8 @@ bool GeneratorMeasure(const LevelFile& file, const GeneratorOptions& options, Ge
         return Fail(why, "fewest pushes " + std::to_string(result.pushes) + " out of range");
     if (result.statesSearched < options.minStates)
         return Fail(why, "proven in fewer positions than asked for");
+    if (result.statesSearched > options.maxProof)
+        return Fail(why, "proven in more positions than allowed");
 
     SolverPosition replayed = start;
     bool reachedExit = false;

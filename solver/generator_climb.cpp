@@ -42,6 +42,8 @@ constexpr long CLIMB_STATES_CAP = 60'000;
 // At the thorough pace, a pile more that changes nothing yet is kept while the search grows
 // at most this many times: the water that a later change puts in the way may need it.
 constexpr long SPARE_PILE_GROWTH = 2;
+// A place tried as drawn is searched with this many times the positions its proof may take held at most.
+constexpr long SETTLE_KEPT_PER_PROOF = 2;
 // Rooms of a place, their sides, and the cells from the board's edge they keep.
 constexpr int ROOMS_MIN = 3, ROOMS_MAX = 5;
 constexpr int ROOM_SIDE_MIN = 2, ROOM_SIDE_MAX = 4;
@@ -280,6 +282,23 @@ LevelFile GeneratorRandomPlace(GeneratorRandom& random, const GeneratorOptions& 
     file.bytes[exitCell] = TILE_EXIT;
     file.bytes[startCell] = TILE_START;
     return file;
+}
+
+std::optional<LevelFile> GeneratorSettle(const LevelFile& place, const GeneratorOptions& options,
+                                         const std::atomic<bool>* cancel)
+{
+    const long kept = options.maxProof > LONG_MAX / SETTLE_KEPT_PER_PROOF ? LONG_MAX : SETTLE_KEPT_PER_PROOF * options.maxProof;
+    auto fits = [&](const Solved& level) {
+        return level.result.pushes >= options.minPushes && level.result.pushes <= options.maxPushes &&
+               level.result.statesSearched >= options.minStates && level.result.statesSearched <= options.maxProof;
+    };
+    std::optional<Solved> solved = Solve(place, options, cancel, kept);
+    if (!solved || !fits(*solved))
+        return std::nullopt;
+    std::optional<Solved> tidy = Tidy(std::move(*solved), options, cancel);
+    if (!tidy || !fits(*tidy))
+        return std::nullopt;
+    return tidy->file;
 }
 
 std::optional<LevelFile> GeneratorClimb(const LevelFile& place, GeneratorRandom& random,

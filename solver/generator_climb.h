@@ -27,6 +27,16 @@ int GeneratorSolidNeighbours(const LevelFile& file, int cell);
 // the last and piles on the land between: walkable from start to exit at once.
 LevelFile GeneratorRandomPlace(GeneratorRandom& random, const GeneratorOptions& options);
 
+// One room of land with the start, piles and a few holes, and a ditch of
+// water as long as the piles are many from its side to the exit; turned or
+// mirrored at random.
+LevelFile GeneratorRandomYard(GeneratorRandom& random, const GeneratorOptions& options);
+
+// `place` as drawn, tidied, when it is solved within the options' pushes by a
+// proof of positions within the options' range; nothing otherwise.
+std::optional<LevelFile> GeneratorSettle(const LevelFile& place, const GeneratorOptions& options,
+                                         const std::atomic<bool>* cancel);
+
 // Changes `place` one cell at a time, keeping each change that leaves it
 // solvable with at least the pushes it had, until its fewest pushes reach a
 // target drawn from the options' range; then takes away piles that are not

@@ -78,20 +78,16 @@ Walls FindWalls(const Cells& cells)
     return walls;
 }
 
-// Pile distances: the fewest moves that bring some movable pile to each cell
-// when only walls stop a pile, behind it or ahead of it.
-std::array<uint8_t, LEVEL_TILE_BYTES> PileDistances(const Cells& cells, const Walls& walls)
+// The fewest moves that bring a pile from one of `sources` to each cell when
+// only walls stop a pile, behind it or ahead of it.
+std::array<uint8_t, LEVEL_TILE_BYTES> SpreadFrom(const std::array<uint8_t, LEVEL_TILE_BYTES>& sources, int count,
+                                                 const Walls& walls)
 {
     std::array<uint8_t, LEVEL_TILE_BYTES> distance;
     distance.fill(NO_DISTANCE);
-    std::array<uint8_t, LEVEL_TILE_BYTES> order;
-    int count = 0;
-    for (int i = 0; i < LEVEL_TILE_BYTES; ++i) {
-        if (cells[i] == TILE_PILE && !walls(i)) {
-            distance[i] = 0;
-            order[count++] = static_cast<uint8_t>(i);
-        }
-    }
+    std::array<uint8_t, LEVEL_TILE_BYTES> order = sources;
+    for (int i = 0; i < count; ++i)
+        distance[order[i]] = 0;
     for (int next = 0; next < count; ++next) {
         const int cell = order[next];
         for (int d = 0; d < DIRECTIONS; ++d) {
@@ -102,6 +98,60 @@ std::array<uint8_t, LEVEL_TILE_BYTES> PileDistances(const Cells& cells, const Wa
             distance[to] = static_cast<uint8_t>(distance[cell] + 1);
             order[count++] = static_cast<uint8_t>(to);
         }
+    }
+    return distance;
+}
+
+// The distances from each single cell when the only walls are the cells that
+// never change. A search asks for the bound of many thousands of positions of
+// one board's layout, most with no pile that can never move, so each thread
+// keeps the table of the last layout it met: the distances from a set of piles
+// are then the least of theirs.
+struct LayoutDistances {
+    Walls layout;
+    bool made = false;
+    std::array<std::array<uint8_t, LEVEL_TILE_BYTES>, LEVEL_TILE_BYTES> from;
+};
+
+const LayoutDistances& DistancesOfLayout(const Walls& layout)
+{
+    thread_local LayoutDistances table;
+    if (table.made && table.layout.at == layout.at)
+        return table;
+    for (int cell = 0; cell < LEVEL_TILE_BYTES; ++cell) {
+        std::array<uint8_t, LEVEL_TILE_BYTES> source;
+        source[0] = static_cast<uint8_t>(cell);
+        table.from[cell] = SpreadFrom(source, layout(cell) ? 0 : 1, layout);
+    }
+    table.layout = layout;
+    table.made = true;
+    return table;
+}
+
+// Pile distances: the fewest moves that bring some movable pile to each cell
+// when only walls stop a pile, behind it or ahead of it; and the movable piles' count.
+std::array<uint8_t, LEVEL_TILE_BYTES> PileDistances(const Cells& cells, const Walls& walls, int& count)
+{
+    std::array<uint8_t, LEVEL_TILE_BYTES> movable;
+    count = 0;
+    bool frozen = false;   // a pile that can never move, a wall the layout alone does not have
+    for (int i = 0; i < LEVEL_TILE_BYTES; ++i) {
+        if (cells[i] == TILE_PILE) {
+            if (walls(i))
+                frozen = true;
+            else
+                movable[count++] = static_cast<uint8_t>(i);
+        }
+    }
+    if (frozen)
+        return SpreadFrom(movable, count, walls);
+    const LayoutDistances& table = DistancesOfLayout(walls);
+    std::array<uint8_t, LEVEL_TILE_BYTES> distance;
+    distance.fill(NO_DISTANCE);
+    for (int i = 0; i < count; ++i) {
+        const std::array<uint8_t, LEVEL_TILE_BYTES>& from = table.from[movable[i]];
+        for (int cell = 0; cell < LEVEL_TILE_BYTES; ++cell)
+            distance[cell] = std::min(distance[cell], from[cell]);
     }
     return distance;
 }
@@ -204,10 +254,8 @@ int NearestFarthest(const Cells& cells, const Walls& walls, const std::array<uin
 int PushesAtLeast(const Cells& cells, int player)
 {
     const Walls walls = FindWalls(cells);
-    const std::array<uint8_t, LEVEL_TILE_BYTES> distance = PileDistances(cells, walls);
     int movablePiles = 0;
-    for (int i = 0; i < LEVEL_TILE_BYTES; ++i)
-        movablePiles += cells[i] == TILE_PILE && !walls(i);
+    const std::array<uint8_t, LEVEL_TILE_BYTES> distance = PileDistances(cells, walls, movablePiles);
     const int fewest = FewestWater(cells, walls, distance, player, movablePiles);
     if (fewest == SOLVER_HOPELESS || fewest == 0)
         return fewest;

@@ -56,15 +56,19 @@ GeneratorOptions SmallRun(uint64_t seed)
 
 } // namespace
 
-// Each level of small runs, proven again from outside: its fewest pushes and
-// moves as stored and in range, more than walking, every pile needed, no two
+// Each level of small runs, of rooms and of yards, proven again from outside:
+// its fewest pushes, moves and positions as stored and in range, more than walking, every pile needed, no two
 // levels alike turned or mirrored; and a second run gives the same levels.
 TEST(Generator, EveryLevelOfARunHoldsAndRunsRepeat)
 {
-    for (uint64_t seed : {1u, 2u}) {
-        const GeneratorOptions options = SmallRun(seed);
+    GeneratorOptions yard = SmallRun(3);
+    yard.shape = GENERATOR_SHAPE_YARD;
+    yard.count = 2;
+    yard.maxPushes = 20;
+    yard.maxProof = 5000;
+    for (const GeneratorOptions& options : {SmallRun(1), SmallRun(2), yard}) {
         const std::vector<GeneratedLevel> levels = GeneratorRun(options);
-        ASSERT_EQ(levels.size(), 4u) << "seed " << seed;
+        ASSERT_EQ(levels.size(), static_cast<size_t>(options.count)) << "seed " << options.seed;
         std::set<std::string> boards;
         for (const GeneratedLevel& level : levels) {
             const std::string text = LevelTextFormat(level.file);
@@ -74,6 +78,8 @@ TEST(Generator, EveryLevelOfARunHoldsAndRunsRepeat)
             const SolverResult solved = SolverSolve(start);
             ASSERT_EQ(solved.outcome, SOLVER_SOLVED);
             EXPECT_EQ(solved.pushes, level.pushes);
+            EXPECT_EQ(solved.statesSearched, level.states);
+            EXPECT_LE(level.states, options.maxProof);
             EXPECT_EQ(solved.moves.size(), level.path.size());
             EXPECT_GE(level.pushes, std::max(1, options.minPushes));
             EXPECT_LE(level.pushes, options.maxPushes);

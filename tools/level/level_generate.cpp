@@ -55,6 +55,15 @@ bool ParseRange(const std::string& text, long low, long high, int& first, int& l
     return true;
 }
 
+// "rooms" or "yard".
+bool ParseShape(const std::string& text, GeneratorShape& shape)
+{
+    if (text != "rooms" && text != "yard")
+        return false;
+    shape = text == "yard" ? GENERATOR_SHAPE_YARD : GENERATOR_SHAPE_ROOMS;
+    return true;
+}
+
 // The directory, made when missing (its parent must be there).
 bool MakeDirectory(const std::string& path, std::string& why)
 {
@@ -114,7 +123,7 @@ int LevelGenerateCommand(const std::vector<std::string>& args, int (*usage)(cons
             continue;
         }
         if (arg != "--seed" && arg != "--count" && arg != "--pushes" && arg != "--piles" && arg != "--max-states" &&
-            arg != "--min-states" && arg != "--daily")
+            arg != "--min-states" && arg != "--max-proof" && arg != "--shape" && arg != "--daily")
             return usage("unknown option '" + arg + "' for generate");
         if (i + 1 == args.size())
             return usage(arg + " takes a value");
@@ -137,6 +146,10 @@ int LevelGenerateCommand(const std::vector<std::string>& args, int (*usage)(cons
             good = ParseRange(value, 1, PILES_MAX, options.minPiles, options.maxPiles);
         } else if (arg == "--max-states") {
             good = ParseNumber(value, 1, LONG_MAX, options.maxStates);
+        } else if (arg == "--max-proof") {
+            good = ParseNumber(value, 1, LONG_MAX, options.maxProof);
+        } else if (arg == "--shape") {
+            good = ParseShape(value, options.shape);
         } else {
             good = ParseNumber(value, 0, LONG_MAX, options.minStates);
         }
