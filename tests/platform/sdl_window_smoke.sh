@@ -5,10 +5,13 @@
 # mapped to picture pixels, menu commands chosen by mouse and by mnemonic,
 # Alt with another letter reaching the game, and closed with Escape through
 # the window's destruction. Then the view: nothing presented while nothing
-# changes, the zoom and fullscreen remembered in the settings, the first size
-# on larger screens, presses at 2x and in a resized window, fullscreen under
-# a window manager (F11 and Alt+Enter, in and out), and a damaged settings
-# file. Exit 77 (skipped) only when no X server can be started here.
+# changes, fullscreen with no window manager (the window placed over the
+# screen, the whole picture read back from the screen), the zoom and
+# fullscreen remembered in the settings, the first size on larger screens,
+# presses at 2x and in a resized window, fullscreen under a window manager
+# (F11 and Alt+Enter, in and out), Zoom to fit there (filling the height,
+# a press on the right cell), and a damaged settings file. Exit 77 (skipped)
+# only when no X server can be started here.
 set -u
 
 program=$1
@@ -69,10 +72,15 @@ hover() { xdotool mousemove --window "$window" "$1" "$2"; sleep "${3:-0.4}"; }
 press_key() { xdotool keydown "$1"; sleep 0.2; xdotool keyup "$1"; sleep 0.5; }
 
 # start_xvfb SIZE: a private X server of one screen of that size, made the
-# DISPLAY. Xvfb picks a free display number itself and writes it to fd 3.
+# DISPLAY. Xvfb picks a free display number itself and writes it to fd 3,
+# and keeps its screen in a file of fbdir (an XWD image).
+servers=0
 start_xvfb() {
     rm -f "$work/display"
-    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    servers=$((servers + 1))
+    fbdir=$work/fb$servers
+    mkdir -p "$fbdir"
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp -fbdir "$fbdir" 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     xvfb_pids="$xvfb_pids $xvfb_pid"
     until_true 100 skip "Xvfb gave no display within 10 s" xvfb_up
@@ -82,6 +90,31 @@ start_xvfb() {
 xvfb_up() {
     kill -0 "$xvfb_pid" 2>/dev/null || skip "Xvfb could not start: $(tail -n 3 "$work/xvfb.log")"
     [ -s "$work/display" ]
+}
+# pixel X Y: the screen's colour at (X, Y), RRGGBB, from the XWD image: a
+# header of big-endian words (its size, ..., bytes per line as word 12, the
+# colour count as word 19), 12 bytes a colour, then 32-bit pixels B, G, R.
+pixel() {
+    # shellcheck disable=SC2046
+    set -- "$1" "$2" $(od -An -tu4 --endian=big -N80 "$fbdir/Xvfb_screen0")
+    at=$(($3 + ${22} * 12 + $2 * ${15} + $1 * 4))
+    od -An -tx1 -j "$at" -N3 "$fbdir/Xvfb_screen0" | awk '{ print $3 $2 $1 }'
+}
+# shows_picture LEFT TOP SIZE: the program's whole picture (four coloured
+# quarters in a white frame) lies on the screen at (LEFT, TOP), SIZE wide.
+shows_picture() {
+    q=$(($3 / 4))
+    for spot in "1 1 ffffff" "$(($3 - 2)) $(($3 - 2)) ffffff" "$q $q c03020" "$((3 * q)) $q 20a040" \
+        "$q $((3 * q)) 2040c0" "$((3 * q)) $((3 * q)) e0c020"; do
+        # shellcheck disable=SC2086
+        set -- "$1" "$2" "$3" $spot
+        [ "$(pixel $(($1 + $4)) $(($2 + $5)))" = "$6" ] || return 1
+    done
+}
+expect_geometry() {
+    until_true 50 fail "window not $1 at $2 ($(xdotool getwindowgeometry "$window"))" \
+        sh -c "DISPLAY=$DISPLAY xdotool getwindowgeometry $window | grep -q 'Position: $2 ' &&
+               xdotool getwindowgeometry $window | grep -q 'Geometry: $1\$'"
 }
 start_xvfb 1280x1024
 echo "Xvfb on $DISPLAY"
@@ -205,13 +238,21 @@ until_true 100 fail "presents went on after the repaint" idle_second
 
 # View > Fullscreen and F11 remember the choice; the key read before is kept.
 has_setting() { grep -qx "$1" "$settings" 2>/dev/null; }
+mark
 xdotool key alt+v; sleep 0.4; xdotool key f
 wait_for "^command 45$"
 until_true 50 fail "fullscreen was not remembered" has_setting fullscreen=1
+# No window manager runs here to grant it: the window is placed over the
+# screen, and the whole picture shows there at 1x below the bar.
+expect_geometry 1280x1024 0,0
+full_top=$((menu + (1024 - menu - PICTURE) / 2))
+until_true 50 fail "the fullscreen picture is not laid out for the screen" \
+    has_new_output "^view: window 1280x1024 picture 340,$full_top ${PICTURE}x$PICTURE "
+until_true 30 fail "the screen does not show the whole picture ($(pixel 640 512) in the middle)" \
+    shows_picture 340 $full_top $PICTURE
 xdotool key F11
 until_true 50 fail "F11 did not leave fullscreen" has_setting fullscreen=0
-# With no window manager here the window never left its place and size; the
-# picture is laid out for that window again.
+# The window is back in its place and size, and the picture laid out for it.
 mark
 until_true 50 fail "after fullscreen the picture is not back in the $PICTURE-wide window" \
     has_new_output "^view: window ${PICTURE}x${size#*x} picture 0,$menu ${PICTURE}x$PICTURE "
@@ -244,11 +285,6 @@ stop() {
     status=$?
     program_pid=
     [ $status = 0 ] || fail "exit code $status after Escape"
-}
-expect_geometry() {
-    until_true 50 fail "window not $1 at $2 ($(xdotool getwindowgeometry "$window"))" \
-        sh -c "DISPLAY=$DISPLAY xdotool getwindowgeometry $window | grep -q 'Position: $2 ' &&
-               xdotool getwindowgeometry $window | grep -q 'Geometry: $1\$'"
 }
 
 screen=
@@ -331,9 +367,24 @@ fills_screen
 mark
 xdotool key alt+Return
 back_to_1x
-# A zoom chosen in fullscreen leaves it for a window of that zoom.
+# View > Zoom to fit in fullscreen: the picture fills the height below the
+# bar (drawn at 2x, then scaled smoothly the rest of the way), the whole of
+# it shows, and a press lands on the editor cell under it.
 xdotool key F11
 expect_geometry 2560x1440 0,0
+mark
+xdotool key alt+v; sleep 0.4; xdotool key t
+until_true 50 fail "Zoom to fit was not remembered" has_setting zoom=fit
+fit_size=$((1440 - menu))
+fit_left=$(((2560 - fit_size) / 2))
+until_true 50 fail "the fitted picture does not fill the height" \
+    has_new_output "^view: window 2560x1440 picture $fit_left,$menu ${fit_size}x$fit_size "
+until_true 30 fail "the screen does not show the whole fitted picture" shows_picture $fit_left $menu $fit_size
+sleep 0.3
+# The middle of editor cell (8, 11), whose picture pixels are 400-449, 550-599.
+click $((fit_left + 425 * fit_size / PICTURE)) $((menu + 575 * fit_size / PICTURE)) 1 0
+wait_for "^left 4[0-4][0-9] 5[5-9][0-9]$"
+# A zoom chosen in fullscreen leaves it for a window of that zoom.
 xdotool key alt+v; sleep 0.4; xdotool key 2
 expect_geometry $((2 * PICTURE))x$((menu2 + 2 * PICTURE)) 100,10
 until_true 50 fail "zoom 2 from fullscreen was not remembered" has_setting zoom=2
