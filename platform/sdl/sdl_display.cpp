@@ -49,14 +49,11 @@ int UploadPicture(const Picture& back)
 {
     if (back.pixels.empty() || !PrepareTexture(back.width, back.height))
         return 0;
-    int uploaded = SdlPresentUpload(back.pixels.data(), back.pitch, back.width, back.height);
-    if (uploaded > 0)
-        Sdl.fitStepValid = false;
-    return uploaded;
+    return SdlPresentUpload(back.pixels.data(), back.pitch, back.width, back.height);
 }
 
 // The fitted picture's whole-number step: the picture drawn sharp at it into
-// a texture of its own, again only when the picture changed. Null when the
+// a texture of its own, and then only the parts that changed. Null when the
 // renderer draws into no texture.
 SDL_Texture* FitStep(int step)
 {
@@ -79,13 +76,20 @@ SDL_Texture* FitStep(int step)
         SDL_SetTextureScaleMode(Sdl.fitStep, SDL_ScaleModeLinear);
         Sdl.fitStepValid = false;
     }
-    if (!Sdl.fitStepValid) {
+    if (!Sdl.fitStepValid || !Sdl.fitStepChanged.empty()) {
         if (SDL_SetRenderTarget(Sdl.renderer, Sdl.fitStep) != 0)
             return nullptr;
         SDL_SetTextureScaleMode(Sdl.picture, SDL_ScaleModeNearest);
-        SDL_RenderCopy(Sdl.renderer, Sdl.picture, nullptr, nullptr);
+        if (!Sdl.fitStepValid)
+            SDL_RenderCopy(Sdl.renderer, Sdl.picture, nullptr, nullptr);
+        else
+            for (const SDL_Rect& changed : Sdl.fitStepChanged) {
+                const SDL_Rect stepped{changed.x * step, changed.y * step, changed.w * step, changed.h * step};
+                SDL_RenderCopy(Sdl.renderer, Sdl.picture, &changed, &stepped);
+            }
         SDL_SetRenderTarget(Sdl.renderer, nullptr);
         Sdl.fitStepValid = true;
+        Sdl.fitStepChanged.clear();
     }
     return Sdl.fitStep;
 }
@@ -99,6 +103,8 @@ void DrawPicture()
     const SDL_Rect& rect = Sdl.pictureRect;
     int step = Sdl.pictureZoom;
     if (rect.w == Sdl.pictureSourceWidth * step && rect.h == Sdl.pictureSourceHeight * step) {
+        Sdl.fitStepValid = false;
+        Sdl.fitStepChanged.clear();
         SDL_SetTextureScaleMode(Sdl.picture, SDL_ScaleModeNearest);
         SDL_RenderCopy(Sdl.renderer, Sdl.picture, nullptr, &rect);
         return;
@@ -108,6 +114,9 @@ void DrawPicture()
         SDL_RenderCopy(Sdl.renderer, stepped, nullptr, &rect);
         return;
     }
+    // The step is drawn afresh when it is needed again.
+    Sdl.fitStepValid = false;
+    Sdl.fitStepChanged.clear();
     SDL_SetTextureScaleMode(Sdl.picture, SDL_ScaleModeLinear);
     SDL_RenderCopy(Sdl.renderer, Sdl.picture, nullptr, &rect);
 }
@@ -174,6 +183,7 @@ void SdlDisplayRelease()
         SDL_DestroyTexture(Sdl.fitStep);
     Sdl.fitStep = nullptr;
     Sdl.fitStepValid = false;
+    Sdl.fitStepChanged.clear();
 }
 
 void SdlRedraw()

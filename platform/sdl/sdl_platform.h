@@ -69,7 +69,8 @@ struct SdlPlatform {
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* picture = nullptr;      // the last presented back surface
     SDL_Texture* fitStep = nullptr;      // Fit: the picture at its whole-number step, scaled on smoothly
-    bool fitStepValid = false;           // fitStep holds the picture in the texture
+    bool fitStepValid = false;           // fitStep holds the picture in the texture but for fitStepChanged
+    std::vector<SDL_Rect> fitStepChanged; // picture rectangles uploaded since fitStep was drawn
     SDL_Texture* icon = nullptr;         // the window icon, shown in the About box
     int pictureSourceWidth = PICTURE_SOURCE_SIZE;
     int pictureSourceHeight = PICTURE_SOURCE_SIZE;
