@@ -15,6 +15,7 @@
 set -u
 
 program=$1
+game=${2:-}   # the game itself, for the status line of a played file
 PICTURE=600
 
 skip() { echo "SKIP: $*"; exit 77; }
@@ -266,6 +267,52 @@ status=$?
 program_pid=
 [ $status = 0 ] || fail "exit code $status after Escape"
 grep -A1 "^escape$" "$work/out" | grep -q "^destroy$" || fail "Escape did not end through the window's destruction"
+
+# The game playing a level file names it in the status line: the right half
+# of its menu bar is the bar drawn with "mine.txt   Moves 0   Pushes 0", and
+# not the one drawn with "Level 1   Moves 0   Pushes 0".
+# bar_print: a checksum of the right half of the bar of the window at (100, 10).
+bar_print() {
+    # shellcheck disable=SC2046
+    set -- $(od -An -tu4 --endian=big -N80 "$fbdir/Xvfb_screen0")
+    y=10
+    while [ $y -lt $((10 + menu)) ]; do
+        od -An -tx1 -j $(($1 + ${20} * 12 + y * ${13} + (100 + PICTURE / 2) * 4)) -N $((PICTURE / 2 * 4)) \
+            "$fbdir/Xvfb_screen0"
+        y=$((y + 1))
+    done | cksum
+}
+# bar_with_status TEXT: bar_print of the smoke program's window with that status line.
+bar_with_status() {
+    run_program --frames 3600 --home "$home" --status "$1" >"$work/out" 2>"$work/err" &
+    program_pid=$!
+    until_true 100 fail "no window titled Quagmore within 10 s" find_window
+    wait_for presented
+    sleep 0.5
+    bar_print
+    press_key Escape
+    wait "$program_pid"
+    program_pid=
+}
+if [ -n "$game" ]; then
+    mkdir -p "$work/run" "$work/game-home"
+    chmod 700 "$work/run"
+    { echo "@E~~~~~~~~~~"; for row in 2 3 4 5 6 7 8 9 10 11 12; do echo "~~~~~~~~~~~~"; done; } >"$work/mine.txt"
+    xdotool mousemove 1270 1010
+    HOME=$work/game-home XDG_CONFIG_HOME= XDG_DATA_HOME= XDG_RUNTIME_DIR=$work/run SDL_AUDIODRIVER=dummy \
+        "$game" "$work/mine.txt" >"$work/out" 2>"$work/err" &
+    program_pid=$!
+    until_true 100 fail "the game gave no window within 10 s" find_window
+    sleep 2
+    played=$(bar_print)
+    press_key Escape
+    wait "$program_pid" || fail "the game playing a file ended with $?"
+    program_pid=
+    [ "$played" = "$(bar_with_status "mine.txt   Moves 0   Pushes 0")" ] ||
+        fail "the game's status line for mine.txt is not 'mine.txt   Moves 0   Pushes 0'"
+    [ "$played" != "$(bar_with_status "Level 1   Moves 0   Pushes 0")" ] ||
+        fail "the status lines of the bar cannot be told apart"
+fi
 
 # start_on SIZE: the program on a screen of that size, with the home and its
 # settings as they are; sets window.
