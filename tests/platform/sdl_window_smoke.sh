@@ -443,5 +443,6 @@ stop
 printf 'zoom=banana\nfullscreen=7\n\377\000\001garbage\n' >"$settings"
 start_on 2560x1440
 expect_geometry $((2 * PICTURE))x$((menu2 + 2 * PICTURE)) 100,10
+grep -q "zoom=banana is no zoom" "$work/err" || fail "the bad zoom was not said on standard error"
 stop
 echo "window smoke test passed"
