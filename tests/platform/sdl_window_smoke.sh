@@ -146,8 +146,10 @@ find_window() {
     window=$(xdotool search --name '^Quagmore$' 2>/dev/null | head -n 1)
     [ -n "$window" ]
 }
+# SDL may make the window anew for its renderer: the window is looked for
+# once the first frame is presented.
+until_true 100 fail "the program presented no frame within 10 s" has_output presented
 until_true 100 fail "no window titled Quagmore within 10 s" find_window
-wait_for presented
 
 # The message box shows over the first frame; Enter closes it.
 sleep 0.5
@@ -286,8 +288,8 @@ bar_print() {
 bar_with_status() {
     run_program --frames 3600 --home "$home" --status "$1" >"$work/out" 2>"$work/err" &
     program_pid=$!
-    until_true 100 fail "no window titled Quagmore within 10 s" find_window
     wait_for presented
+    until_true 100 fail "no window titled Quagmore within 10 s" find_window
     sleep 0.5
     bar_print
     press_key Escape
@@ -321,8 +323,8 @@ start_on() {
     : >"$work/out"
     run_program --frames 3600 --home "$home" >"$work/out" 2>"$work/err" &
     program_pid=$!
+    until_true 100 fail "no frame presented on screen $1 within 10 s" has_output presented
     until_true 100 fail "no window titled Quagmore on screen $1 within 10 s" find_window
-    wait_for presented
 }
 # stop: Escape, and the program gone with exit code 0.
 stop() {
