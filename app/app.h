@@ -27,6 +27,7 @@ enum : uint16_t {
     IDM_ZOOM_1 = 41,
     IDM_ZOOM_LAST = IDM_ZOOM_1 + PLATFORM_ZOOM_MAX - 1,
     IDM_FULLSCREEN = 45,
+    IDM_ZOOM_FIT = 46,
     IDM_DAILY = 60,
     IDM_WATCH = 61,
     IDM_SHARE_LEVEL = 62,
@@ -50,9 +51,11 @@ void AppHandleEvent(const PlatformEvent& event);
 void ShowMessage(const char* text);
 
 // The menu bar: File (Reset, Levels with a grayed Level item for each level
-// of the campaign, Exit), View (Zoom 1x to 4x, Fullscreen) and Help (About).
+// of the campaign, Exit), View (Zoom 1x to 4x, Zoom to fit, Fullscreen) and
+// Help (About).
 std::vector<PlatformMenuItem> AppMenu();
-// Enables the zooms whose window fits the display.
+// Enables the zooms whose window fits the display, and Zoom to fit where the
+// platform draws it.
 void EnableViewMenu();
 void HandleMenuCommand(uint32_t id);
 // The texts of the About box.

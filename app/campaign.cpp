@@ -10,8 +10,11 @@
 #include "app/campaign_list.h"
 #include "app/daily.h"
 
+#include "format/level_link.h"
+
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <cstring>
 
 AppCampaign Campaign;
@@ -20,6 +23,8 @@ namespace {
 
 const char* const PACKS_SUBDIR = "packs/";
 const int32_t FIRST_LEVEL = 1;
+// What the status line calls a level played from a link, which has no name.
+const char* const SHARED_LEVEL_NAME = "Shared level";
 
 // The campaign of that name. False with *why naming it and what is wrong.
 bool FromName(const std::string& name, AppCampaign* campaign, std::string* why)
@@ -64,6 +69,10 @@ GameStatusName AppCampaignStatusName()
         return GameStatusName{AppDailyTitle(Campaign.name), false};
     if (Campaign.kind == CAMPAIGN_PACK && !Campaign.name.empty())
         return GameStatusName{Campaign.name, true};
+    if (Campaign.kind == CAMPAIGN_FILE)
+        return GameStatusName{LevelLinkIs(Campaign.source) ? SHARED_LEVEL_NAME
+                                                           : std::filesystem::path(Campaign.source).filename().string(),
+                              false};
     return GameStatusName();
 }
 

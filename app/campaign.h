@@ -55,7 +55,8 @@ bool AppCampaignKeepsProgress();
 bool AppCampaignKeepsRecords();
 // What the status line calls the level: "Level" for the game's own levels and
 // a pack given by its path, the campaign's name for one chosen by name,
-// "Daily DATE" for the level of the day.
+// "Daily DATE" for the level of the day, a level file's name without its
+// directory ("mine.txt"), "Shared level" for a level link.
 GameStatusName AppCampaignStatusName();
 // Reads a level file, or a pack, as a campaign. False with *why saying what
 // is wrong, in words for the player (the path is the caller's to add).

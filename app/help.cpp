@@ -58,6 +58,7 @@ PlatformHelpText HelpText()
         {"Space", "Once WELL DONE! shows: the next level at once"},
         {KeysOf(PLATFORM_ACTION_EDITOR), "Open the level editor"},
         {KeysOf(PLATFORM_ACTION_QUIT), "Quit"},
+        {"Drop a level file", "Drop it on the window to play it at once"},
     });
     std::vector<PlatformHelpRow> pad = PlatformGamepadHelp();
     if (!pad.empty()) {
@@ -78,6 +79,7 @@ PlatformHelpText HelpText()
         {"F1", "Show or close this help"},
         {"F11, Alt+Enter", "Switch between the window and fullscreen"},
         {"View > Zoom", "Draw the picture 1, 2, 3 or 4 times as large"},
+        {"View > Zoom to fit", "Draw it as large as the window or the screen allows"},
         {"Alt+F, Alt+V, Alt+H", "Open the File, the View or the Help menu"},
     });
     return help;

@@ -53,6 +53,7 @@ std::vector<PlatformMenuItem> AppMenu()
     for (int zoom = 1; zoom <= PLATFORM_ZOOM_MAX; ++zoom)
         view.items.push_back({"Zoom &" + std::to_string(zoom) + "\u00d7", static_cast<uint32_t>(IDM_ZOOM_1 + zoom - 1),
                               zoom == 1, {}, PLATFORM_CHECK_ZOOM, zoom});
+    view.items.push_back({"Zoom to fi&t", IDM_ZOOM_FIT, false, {}, PLATFORM_CHECK_FIT, 0});
     view.items.push_back({"&Fullscreen (F11)", IDM_FULLSCREEN, true, {}, PLATFORM_CHECK_FULLSCREEN, 0});
 
     PlatformMenuItem help{"&Help", 0, true, {}};
@@ -77,6 +78,9 @@ void HandleMenuCommand(uint32_t id)
         return;
     }
     switch (id) {
+    case IDM_ZOOM_FIT:
+        PlatformViewSetFit();
+        break;
     case IDM_FULLSCREEN:
         PlatformViewToggleFullscreen();
         break;
@@ -118,4 +122,5 @@ void EnableViewMenu()
 {
     for (int zoom = 1; zoom <= PLATFORM_ZOOM_MAX; ++zoom)
         PlatformMenuEnable(static_cast<uint32_t>(IDM_ZOOM_1 + zoom - 1), PlatformViewZoomFits(zoom));
+    PlatformMenuEnable(IDM_ZOOM_FIT, PlatformViewFitAvailable());
 }

@@ -41,9 +41,15 @@ struct PlatformEvent {
 // ---------------------------------------------------------------------------
 // Menu: data the application hands over; the platform draws it.
 // What a menu item's check mark shows: none, the zoom the picture is drawn
-// at (the item's checkValue), or fullscreen. The platform, which owns the
-// view, keeps the marks true through resizes and key presses.
-enum PlatformMenuCheck : uint8_t { PLATFORM_CHECK_NONE, PLATFORM_CHECK_ZOOM, PLATFORM_CHECK_FULLSCREEN };
+// at (the item's checkValue), fullscreen, or the picture fitted to the
+// window. The platform, which owns the view, keeps the marks true through
+// resizes and key presses.
+enum PlatformMenuCheck : uint8_t {
+    PLATFORM_CHECK_NONE,
+    PLATFORM_CHECK_ZOOM,
+    PLATFORM_CHECK_FULLSCREEN,
+    PLATFORM_CHECK_FIT,
+};
 
 struct PlatformMenuItem {
     std::string text;                      // '&' marks a mnemonic and is not shown
@@ -138,8 +144,8 @@ int PlatformThreadsAllowed();
 void PlatformShareLink(const std::string& fragment);
 
 // ---------------------------------------------------------------------------
-// View: the picture is shown at a whole-number zoom, in a window or on the
-// whole screen. The choices are remembered in the player's settings.
+// View: the picture is shown at a whole-number zoom or fitted to the window,
+// in a window or on the whole screen. The choices are remembered in the player's settings.
 enum { PLATFORM_ZOOM_MAX = 4 };
 // 1 when the window at the zoom (1 to PLATFORM_ZOOM_MAX) fits the display.
 int PlatformViewZoomFits(int zoom);
@@ -147,6 +153,11 @@ int PlatformViewZoomFits(int zoom);
 void PlatformViewSetZoom(int zoom);
 // Switches between the window and the whole screen (also F11 and Alt+Enter).
 void PlatformViewToggleFullscreen();
+// Fit: the picture as large as the window (or the screen) allows, keeping
+// its shape, until a zoom is chosen. 1 where the platform can draw it so.
+int PlatformViewFitAvailable();
+// Draws the picture fitted to the window as it is, in a window or fullscreen.
+void PlatformViewSetFit();
 
 // ---------------------------------------------------------------------------
 // Display

@@ -5,6 +5,10 @@
 # left and right in turn), and the window's size. Not part of the tests.
 #
 #   sh scripts/window-cpu.sh [PROGRAM]     (default: build/bin/quagmore)
+#
+# WINDOW_CPU_SCREEN sets the screen (1280x1024x24), WINDOW_CPU_SETTINGS the
+# lines of the settings file the game starts with, e.g. "zoom=fit fullscreen=1"
+# (none: the first start's view).
 set -eu
 
 program=${1:-build/bin/quagmore}
@@ -36,7 +40,9 @@ done
 DISPLAY=:$(cat "$work/display")
 export DISPLAY
 
-# A fresh home: no saved progress or settings, level 1.
+# A fresh home: no saved progress, level 1, and the settings asked for.
+mkdir -p "$work/home/.config/quagmore"
+for line in ${WINDOW_CPU_SETTINGS:-}; do echo "$line"; done >"$work/home/.config/quagmore/settings"
 HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share \
     SDL_AUDIODRIVER=dummy "$program" >"$work/out" 2>&1 &
 game_pid=$!
@@ -71,7 +77,7 @@ walking=$(share "$start" "$(cpu_ticks)")
 
 kill -0 "$game_pid" 2>/dev/null || { echo "the game ended while measured:"; cat "$work/out"; exit 1; }
 echo "program:  $program"
-echo "window:   $size on a $SCREEN screen"
+echo "window:   $size on a $SCREEN screen${WINDOW_CPU_SETTINGS:+ with $WINDOW_CPU_SETTINGS}"
 echo "idle:     $idle of one core over ${SECONDS_MEASURED} s"
 echo "walking:  $walking of one core over ${SECONDS_MEASURED} s"
 echo "load:     $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -284,6 +284,15 @@ void PlatformViewToggleFullscreen()
 {
 }
 
+int PlatformViewFitAvailable()
+{
+    return 0;
+}
+
+void PlatformViewSetFit()
+{
+}
+
 void PlatformMessageBox(const char* text)
 {
     Headless.messageBoxes.push_back(text);

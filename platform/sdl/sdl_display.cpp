@@ -35,6 +35,7 @@ bool PrepareTexture(int width, int height)
     if (Sdl.picture == nullptr)
         return false;
     Sdl.shownValid = false;
+    Sdl.fitStepValid = false;
     if (Sdl.pictureSourceWidth != width || Sdl.pictureSourceHeight != height) {
         Sdl.pictureSourceWidth = width;
         Sdl.pictureSourceHeight = height;
@@ -49,6 +50,75 @@ int UploadPicture(const Picture& back)
     if (back.pixels.empty() || !PrepareTexture(back.width, back.height))
         return 0;
     return SdlPresentUpload(back.pixels.data(), back.pitch, back.width, back.height);
+}
+
+// The fitted picture's whole-number step: the picture drawn sharp at it into
+// a texture of its own, and then only the parts that changed. Null when the
+// renderer draws into no texture.
+SDL_Texture* FitStep(int step)
+{
+    int width = Sdl.pictureSourceWidth * step;
+    int height = Sdl.pictureSourceHeight * step;
+    int shownWidth = 0;
+    int shownHeight = 0;
+    if (Sdl.fitStep != nullptr &&
+        (SDL_QueryTexture(Sdl.fitStep, nullptr, nullptr, &shownWidth, &shownHeight) != 0 || shownWidth != width ||
+         shownHeight != height)) {
+        SDL_DestroyTexture(Sdl.fitStep);
+        Sdl.fitStep = nullptr;
+    }
+    if (Sdl.fitStep == nullptr) {
+        if (SDL_RenderTargetSupported(Sdl.renderer) != SDL_TRUE)
+            return nullptr;
+        Sdl.fitStep = SDL_CreateTexture(Sdl.renderer, PICTURE_PIXEL_FORMAT, SDL_TEXTUREACCESS_TARGET, width, height);
+        if (Sdl.fitStep == nullptr)
+            return nullptr;
+        SDL_SetTextureScaleMode(Sdl.fitStep, SDL_ScaleModeLinear);
+        Sdl.fitStepValid = false;
+    }
+    if (!Sdl.fitStepValid || !Sdl.fitStepChanged.empty()) {
+        if (SDL_SetRenderTarget(Sdl.renderer, Sdl.fitStep) != 0)
+            return nullptr;
+        SDL_SetTextureScaleMode(Sdl.picture, SDL_ScaleModeNearest);
+        if (!Sdl.fitStepValid)
+            SDL_RenderCopy(Sdl.renderer, Sdl.picture, nullptr, nullptr);
+        else
+            for (const SDL_Rect& changed : Sdl.fitStepChanged) {
+                const SDL_Rect stepped{changed.x * step, changed.y * step, changed.w * step, changed.h * step};
+                SDL_RenderCopy(Sdl.renderer, Sdl.picture, &changed, &stepped);
+            }
+        SDL_SetRenderTarget(Sdl.renderer, nullptr);
+        Sdl.fitStepValid = true;
+        Sdl.fitStepChanged.clear();
+    }
+    return Sdl.fitStep;
+}
+
+// Whole-number zooms keep the picture's pixels square and sharp; a window
+// too small for it shrinks it smoothly. A fitted picture is drawn sharp at
+// its whole-number step, and that scaled smoothly by what remains, so cells
+// keep hard edges and even sizes.
+void DrawPicture()
+{
+    const SDL_Rect& rect = Sdl.pictureRect;
+    int step = Sdl.pictureZoom;
+    if (rect.w == Sdl.pictureSourceWidth * step && rect.h == Sdl.pictureSourceHeight * step) {
+        Sdl.fitStepValid = false;
+        Sdl.fitStepChanged.clear();
+        SDL_SetTextureScaleMode(Sdl.picture, SDL_ScaleModeNearest);
+        SDL_RenderCopy(Sdl.renderer, Sdl.picture, nullptr, &rect);
+        return;
+    }
+    SDL_Texture* stepped = step >= 2 ? FitStep(step) : nullptr;
+    if (stepped != nullptr) {
+        SDL_RenderCopy(Sdl.renderer, stepped, nullptr, &rect);
+        return;
+    }
+    // The step is drawn afresh when it is needed again.
+    Sdl.fitStepValid = false;
+    Sdl.fitStepChanged.clear();
+    SDL_SetTextureScaleMode(Sdl.picture, SDL_ScaleModeLinear);
+    SDL_RenderCopy(Sdl.renderer, Sdl.picture, nullptr, &rect);
 }
 
 // The ImGui back end reads SDL's global mouse position, which on X11 can stay
@@ -109,6 +179,11 @@ void SdlDisplayRelease()
         SDL_DestroyTexture(Sdl.picture);
     Sdl.picture = nullptr;
     Sdl.shownValid = false;
+    if (Sdl.fitStep != nullptr)
+        SDL_DestroyTexture(Sdl.fitStep);
+    Sdl.fitStep = nullptr;
+    Sdl.fitStepValid = false;
+    Sdl.fitStepChanged.clear();
 }
 
 void SdlRedraw()
@@ -130,15 +205,11 @@ void SdlRedraw()
     else if (Sdl.redrawFrames > 0)
         --Sdl.redrawFrames;
 
-    // Black bars around the picture; whole-number zooms keep its pixels
-    // square and sharp, a window too small for it shrinks it smoothly.
+    // Black bars around the picture.
     SDL_SetRenderDrawColor(Sdl.renderer, 0, 0, 0, SDL_ALPHA_OPAQUE);
     SDL_RenderClear(Sdl.renderer);
-    if (Sdl.picture != nullptr) {
-        bool shrunk = Sdl.pictureRect.w < Sdl.pictureSourceWidth;
-        SDL_SetTextureScaleMode(Sdl.picture, shrunk ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
-        SDL_RenderCopy(Sdl.renderer, Sdl.picture, nullptr, &Sdl.pictureRect);
-    }
+    if (Sdl.picture != nullptr)
+        DrawPicture();
     ImGui_ImplSDLRenderer_RenderDrawData(ImGui::GetDrawData());
     SDL_RenderPresent(Sdl.renderer);
     ++Sdl.presentCount;
@@ -157,6 +228,7 @@ void PlatformPresent(const Picture& back)
 {
     if (Sdl.window == nullptr)
         return;
+    SdlViewFullscreenFrame();
     // A frame that changed nothing in the window presents nothing.
     if (UploadPicture(back) > 0 || Sdl.redrawFrames > 0)
         SdlRedraw();

@@ -49,10 +49,12 @@ bool IsChecked(const PlatformMenuItem& item)
     switch (item.check) {
     case PLATFORM_CHECK_ZOOM:
         // The zoom the picture shows at, in window coordinates.
-        return Sdl.pictureZoom > 0 &&
+        return Sdl.scaling == SdlScaling::Whole && Sdl.pictureZoom > 0 &&
                Sdl.pictureZoom == static_cast<int>(static_cast<float>(item.checkValue) * Sdl.displayScale + 0.5f);
     case PLATFORM_CHECK_FULLSCREEN:
         return Sdl.fullscreen;
+    case PLATFORM_CHECK_FIT:
+        return Sdl.scaling == SdlScaling::Fit;
     case PLATFORM_CHECK_NONE:
         break;
     }

@@ -21,6 +21,11 @@ enum {
 
 enum class SdlDialog { None, Message, About, Help };
 
+// How the picture is scaled to the window: by the largest whole number that
+// fits (the zooms of the View menu), or to fill the window keeping its shape
+// (View > Zoom to fit).
+enum class SdlScaling { Whole, Fit };
+
 // The key each key of the keyboard acts as: itself, or the first default key
 // of the action the player bound it to.
 struct SdlKeyBindings {
@@ -63,20 +68,26 @@ struct SdlPlatform {
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* picture = nullptr;      // the last presented back surface
+    SDL_Texture* fitStep = nullptr;      // Fit: the picture at its whole-number step, scaled on smoothly
+    bool fitStepValid = false;           // fitStep holds the picture in the texture but for fitStepChanged
+    std::vector<SDL_Rect> fitStepChanged; // picture rectangles uploaded since fitStep was drawn
     SDL_Texture* icon = nullptr;         // the window icon, shown in the About box
     int pictureSourceWidth = PICTURE_SOURCE_SIZE;
     int pictureSourceHeight = PICTURE_SOURCE_SIZE;
     SDL_Rect pictureRect = {0, 0, 0, 0}; // where the picture lies in the window, in drawable pixels
     SdlViewGeometry geometry;            // the window's sizes when the picture was laid out
-    int pictureZoom = 0;                 // drawable pixels per picture pixel; 0 when shrunk
+    int pictureZoom = 0;                 // whole drawable pixels per picture pixel; 0 when shrunk
     std::vector<uint32_t> shown;         // the picture in the texture, row after row
     bool shownValid = false;             // shown and the texture hold the last picture
     int redrawFrames = 0;                // frames still to present although the picture is unchanged
     uint64_t uploadCount = 0;            // rectangles uploaded since start (for the smoke test)
     uint64_t presentCount = 0;           // window presents since start (for the smoke test)
-    int zoom = 1;                        // the zoom chosen from the View menu
+    int zoom = 1;                        // the zoom chosen from the View menu (the window's size, the font)
+    SdlScaling scaling = SdlScaling::Whole;
     bool fullscreen = false;
-    SDL_Point windowedSize = {0, 0};     // the window's size before fullscreen, given back on leaving it
+    SDL_Rect windowed = {0, 0, 0, 0};    // the window's place and size before fullscreen, given back on leaving it
+    int fullscreenCheckFrames = 0;       // frames until the window is checked to cover the screen
+    bool fullscreenPlaced = false;       // the window was placed over the screen here, no window manager did
     int menuBarHeight = 0;
     bool destroying = false;
     bool imguiReady = false;
@@ -168,13 +179,27 @@ struct SdlFrameSchedule {
 uint64_t SdlFrameScheduleNext(SdlFrameSchedule* schedule, uint64_t now);
 
 // ---------------------------------------------------------------------------
+// sdl_x11.cpp: the window as the X server has it (all false off X).
+// The window's size on the X server.
+bool SdlX11WindowSize(SDL_Window* window, SDL_Point* size);
+// True on an X server where no window manager runs.
+bool SdlX11WithoutWindowManager(SDL_Window* window);
+// Moves and sizes the window on the X server, as a window manager would.
+void SdlX11Place(SDL_Window* window, const SDL_Rect& rect);
+
+// ---------------------------------------------------------------------------
 // sdl_view.cpp
 struct SdlViewFit {
     SDL_Rect picture = {0, 0, 0, 0};  // where the picture is drawn
-    int zoom = 0;                     // window pixels per picture pixel; 0 when scaled down
+    // Window pixels per picture pixel, the whole-number step of a fitted
+    // picture (drawn sharp at it, then scaled smoothly to the rest); 0 when
+    // scaled down.
+    int zoom = 0;
 };
-// The picture's place in an area of the window.
-SdlViewFit SdlViewLayout(const SDL_Rect& area, int sourceWidth, int sourceHeight);
+// The picture's place in an area of the window: at the largest whole-number
+// zoom that fits, centred, or as large as fits keeping its shape.
+SdlViewFit SdlViewLayout(const SDL_Rect& area, int sourceWidth, int sourceHeight,
+                         SdlScaling scaling = SdlScaling::Whole);
 // The window's inner size at a zoom: the picture under the menu bar.
 SDL_Point SdlViewWindowSize(int zoom, int menuBarHeight, int sourceWidth, int sourceHeight);
 // True when the window at the zoom fits within percent of the usable area.
@@ -192,6 +217,9 @@ SDL_Point SdlViewDrawableFromWindow(const SdlViewGeometry& geometry, int x, int 
 // Lays the picture out in the window's present size (after a resize, a zoom,
 // fullscreen) and has the next frames presented.
 void SdlViewUpdate();
+// Once a frame: a while after a request for fullscreen, a window that does
+// not cover the screen is placed over it, and failing that stays a window.
+void SdlViewFullscreenFrame();
 
 // ---------------------------------------------------------------------------
 // sdl_present.cpp

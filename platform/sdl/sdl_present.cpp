@@ -28,6 +28,8 @@ int SdlPresentUpload(const uint32_t* pixels, int pitch, int width, int height)
         const SDL_Rect rect{changed.x, changed.y, changed.w, changed.h};
         const uint32_t* start = pixels + static_cast<size_t>(rect.y) * pitch + rect.x;
         SDL_UpdateTexture(Sdl.picture, &rect, start, pitch * 4);
+        if (Sdl.fitStepValid)
+            Sdl.fitStepChanged.push_back(rect);
         for (int row = rect.y; row < rect.y + rect.h; ++row)
             std::memcpy(Sdl.shown.data() + static_cast<size_t>(row) * width + rect.x,
                         pixels + static_cast<size_t>(row) * pitch + rect.x, static_cast<size_t>(rect.w) * 4);

@@ -1,7 +1,7 @@
 // Where the picture lies in the window: at the largest whole number of
 // drawable pixels per picture pixel that fits, centred with black bars, or
-// scaled down smoothly when even one to one does not fit; and the window's
-// first size and place on the display.
+// scaled down smoothly when even one to one does not fit; fitted, as large
+// as the window allows; and the window's first size and place on the display.
 //
 // Window sizes, the menu bar and mouse positions are in window coordinates;
 // the picture is placed in drawable pixels, which a high-DPI display has more
@@ -20,7 +20,7 @@ const int PERCENT = 100;
 
 } // namespace
 
-SdlViewFit SdlViewLayout(const SDL_Rect& area, int sourceWidth, int sourceHeight)
+SdlViewFit SdlViewLayout(const SDL_Rect& area, int sourceWidth, int sourceHeight, SdlScaling scaling)
 {
     SdlViewFit fit;
     if (area.w <= 0 || area.h <= 0 || sourceWidth <= 0 || sourceHeight <= 0)
@@ -28,8 +28,8 @@ SdlViewFit SdlViewLayout(const SDL_Rect& area, int sourceWidth, int sourceHeight
     int zoom = std::min(area.w / sourceWidth, area.h / sourceHeight);
     int width = sourceWidth * zoom;
     int height = sourceHeight * zoom;
-    if (zoom == 0) {
-        // Smaller than the picture: the largest size of the same shape.
+    if (zoom == 0 || scaling == SdlScaling::Fit) {
+        // The largest size of the same shape.
         int64_t byWidth = static_cast<int64_t>(area.w) * sourceHeight;
         int64_t byHeight = static_cast<int64_t>(area.h) * sourceWidth;
         if (byWidth <= byHeight) {

@@ -25,7 +25,11 @@ const int INACTIVE_REDRAW_MS = 500;
 const int EVENT_REDRAW_FRAMES = 3;
 const int ALL_OF_THE_AREA = 100;
 const char* const SETTING_ZOOM = "zoom";
+const char* const SETTING_ZOOM_FIT = "fit";
 const char* const SETTING_FULLSCREEN = "fullscreen";
+// Frames after a request for fullscreen before the window is checked to
+// cover the screen, time for a window manager to grant it.
+const int FULLSCREEN_CHECK_FRAMES = 30;
 const int32_t ICON_MAX_SIDE = 256;
 
 bool IsPictureButton(uint8_t button)
@@ -107,6 +111,48 @@ void HandleWindowEvent(const SDL_WindowEvent& event)
         SdlViewUpdate();
 }
 
+// The whole display the window is on.
+SDL_Rect DisplayBounds()
+{
+    int display = SDL_GetWindowDisplayIndex(Sdl.window);
+    SDL_Rect bounds{0, 0, 0, 0};
+    if (display < 0 || SDL_GetDisplayBounds(display, &bounds) != 0)
+        SDL_GetDisplayBounds(0, &bounds);
+    return bounds;
+}
+
+// Where no window manager makes the window fullscreen, it is placed over
+// the screen here, so that it shows what SDL lays out for the screen.
+void PlaceOverScreen()
+{
+    SdlX11Place(Sdl.window, DisplayBounds());
+    Sdl.fullscreenPlaced = true;
+}
+
+void EnterFullscreen()
+{
+    SDL_GetWindowPosition(Sdl.window, &Sdl.windowed.x, &Sdl.windowed.y);
+    SDL_GetWindowSize(Sdl.window, &Sdl.windowed.w, &Sdl.windowed.h);
+    SDL_SetWindowFullscreen(Sdl.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    Sdl.fullscreenPlaced = false;
+    if (SdlX11WithoutWindowManager(Sdl.window))
+        PlaceOverScreen();
+    Sdl.fullscreenCheckFrames = FULLSCREEN_CHECK_FRAMES;
+}
+
+// The window manager gives the window its earlier place and size back;
+// setting the size as well keeps SDL's idea of it true when the window never
+// really left it, and a window placed over the screen here is placed back.
+void LeaveFullscreen()
+{
+    SDL_SetWindowFullscreen(Sdl.window, 0);
+    SDL_SetWindowSize(Sdl.window, Sdl.windowed.w, Sdl.windowed.h);
+    if (Sdl.fullscreenPlaced || SdlX11WithoutWindowManager(Sdl.window))
+        SdlX11Place(Sdl.window, Sdl.windowed);
+    Sdl.fullscreenPlaced = false;
+    Sdl.fullscreenCheckFrames = 0;
+}
+
 // The usable area of the display the window is on (or will be on).
 SDL_Rect UsableArea()
 {
@@ -121,7 +167,7 @@ SDL_Rect UsableArea()
 void SaveView()
 {
     Settings settings = SettingsRead();
-    SettingsSet(settings, SETTING_ZOOM, std::to_string(Sdl.zoom));
+    SettingsSet(settings, SETTING_ZOOM, Sdl.scaling == SdlScaling::Fit ? SETTING_ZOOM_FIT : std::to_string(Sdl.zoom));
     SettingsSet(settings, SETTING_FULLSCREEN, Sdl.fullscreen ? "1" : "0");
     if (!SettingsWrite(settings))
         std::fprintf(stderr, "Quagmore: the settings could not be written to %s\n", PlatformUserConfigDir().c_str());
@@ -256,7 +302,7 @@ void SdlViewUpdate()
         geometry.drawable = geometry.window;
     geometry.menuBarHeight = Sdl.menuBarHeight;
     Sdl.geometry = geometry;
-    SdlViewFit fit = SdlViewLayout(SdlViewArea(geometry), Sdl.pictureSourceWidth, Sdl.pictureSourceHeight);
+    SdlViewFit fit = SdlViewLayout(SdlViewArea(geometry), Sdl.pictureSourceWidth, Sdl.pictureSourceHeight, Sdl.scaling);
     Sdl.pictureRect = fit.picture;
     Sdl.pictureZoom = fit.zoom;
 }
@@ -273,6 +319,10 @@ void SdlHandleEvent(const SDL_Event& event)
     if (!keyRepeat && !fromPad)
         Sdl.redrawFrames = EVENT_REDRAW_FRAMES;
     switch (event.type) {
+    case SDL_RENDER_TARGETS_RESET:
+    case SDL_RENDER_DEVICE_RESET:
+        Sdl.fitStepValid = false;
+        break;
     case SDL_QUIT:
         // The close box (or a request to end) also ends an open box, so the
         // main loop gets to the close.
@@ -360,6 +410,12 @@ int PlatformCreateWindow(const PlatformWindowDesc& desc)
     Settings settings = SettingsRead();
     int firstZoom = SdlViewFirstZoom(usable, SdlMenuBarHeight, desc.width, desc.height);
     Sdl.zoom = SettingsInt(settings, SETTING_ZOOM, 1, PLATFORM_ZOOM_MAX, firstZoom);
+    const std::string* zoomSetting = SettingsFind(settings, SETTING_ZOOM);
+    Sdl.scaling = zoomSetting != nullptr && *zoomSetting == SETTING_ZOOM_FIT ? SdlScaling::Fit : SdlScaling::Whole;
+    if (zoomSetting != nullptr && Sdl.scaling == SdlScaling::Whole &&
+        SettingsInt(settings, SETTING_ZOOM, 1, PLATFORM_ZOOM_MAX, 0) == 0)
+        std::fprintf(stderr, "Quagmore: the settings' zoom=%s is no zoom (1 to %d, or fit); using %d\n",
+                     zoomSetting->c_str(), static_cast<int>(PLATFORM_ZOOM_MAX), firstZoom);
     if (!SdlViewZoomFits(Sdl.zoom, usable, SdlMenuBarHeight(Sdl.zoom), desc.width, desc.height, ALL_OF_THE_AREA))
         Sdl.zoom = firstZoom;
     Sdl.menuBarHeight = SdlMenuBarHeight(Sdl.zoom);
@@ -371,7 +427,9 @@ int PlatformCreateWindow(const PlatformWindowDesc& desc)
     uint32_t flags = SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI |
                      (Sdl.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
 
-    Sdl.windowedSize = size;
+    Sdl.windowed = SDL_Rect{place.x, place.y, size.x, size.y};
+    Sdl.fullscreenPlaced = false;
+    Sdl.fullscreenCheckFrames = Sdl.fullscreen ? FULLSCREEN_CHECK_FRAMES : 0;
     Sdl.window = SDL_CreateWindow(desc.title.c_str(), place.x, place.y, size.x, size.y, flags);
     if (Sdl.window != nullptr)
         Sdl.renderer = CreateRenderer(Sdl.window);
@@ -467,8 +525,9 @@ void PlatformViewSetZoom(int zoom)
     if (PlatformViewZoomFits(zoom) == 0)
         return;
     if (Sdl.fullscreen)
-        SDL_SetWindowFullscreen(Sdl.window, 0);
+        LeaveFullscreen();
     Sdl.fullscreen = false;
+    Sdl.scaling = SdlScaling::Whole;
     Sdl.zoom = zoom;
     Sdl.menuBarHeight = SdlMenuBarHeight(zoom);
     SdlMenuUseZoomFont();
@@ -483,17 +542,46 @@ void PlatformViewToggleFullscreen()
     if (Sdl.window == nullptr)
         return;
     Sdl.fullscreen = !Sdl.fullscreen;
-    if (Sdl.fullscreen) {
-        SDL_GetWindowSize(Sdl.window, &Sdl.windowedSize.x, &Sdl.windowedSize.y);
-        SDL_SetWindowFullscreen(Sdl.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
-    } else {
-        // The window manager gives the window its earlier place and size
-        // back; setting the size as well keeps SDL's idea of it true when
-        // the window never really left it (an X server without a window
-        // manager ignores the request for fullscreen).
-        SDL_SetWindowFullscreen(Sdl.window, 0);
-        SDL_SetWindowSize(Sdl.window, Sdl.windowedSize.x, Sdl.windowedSize.y);
+    if (Sdl.fullscreen)
+        EnterFullscreen();
+    else
+        LeaveFullscreen();
+    SaveView();
+    SdlViewUpdate();
+}
+
+void SdlViewFullscreenFrame()
+{
+    if (Sdl.window == nullptr || !Sdl.fullscreen || Sdl.fullscreenCheckFrames == 0 || --Sdl.fullscreenCheckFrames > 0)
+        return;
+    SDL_Point shown{0, 0};
+    SDL_Point laidOut{0, 0};
+    SDL_GetWindowSize(Sdl.window, &laidOut.x, &laidOut.y);
+    if (!SdlX11WindowSize(Sdl.window, &shown) || (shown.x == laidOut.x && shown.y == laidOut.y))
+        return;
+    if (!Sdl.fullscreenPlaced) {
+        // A window manager that ignored the request.
+        PlaceOverScreen();
+        Sdl.fullscreenCheckFrames = FULLSCREEN_CHECK_FRAMES;
+        return;
     }
+    // Not even placed there: the window stays a window, and says so.
+    Sdl.fullscreen = false;
+    LeaveFullscreen();
+    SaveView();
+    SdlViewUpdate();
+}
+
+int PlatformViewFitAvailable()
+{
+    return Sdl.window != nullptr ? 1 : 0;
+}
+
+void PlatformViewSetFit()
+{
+    if (Sdl.window == nullptr)
+        return;
+    Sdl.scaling = SdlScaling::Fit;
     SaveView();
     SdlViewUpdate();
 }

@@ -312,6 +312,16 @@ void PlatformViewToggleFullscreen()
     WebJsToggleFullscreen();
 }
 
+// The page scales its canvas by whole numbers only.
+int PlatformViewFitAvailable()
+{
+    return 0;
+}
+
+void PlatformViewSetFit()
+{
+}
+
 // ---------------------------------------------------------------------------
 // Trace points are the simulator's.
 

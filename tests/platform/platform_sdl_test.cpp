@@ -45,24 +45,33 @@ TEST(SdlKeyboard, EachKeyOnlyItsOwn)
 
 // The picture's place: the largest whole-number zoom that fits the area
 // under the menu bar, centred; shrunk keeping its shape when even 1x does
-// not fit; nothing in an empty area.
-TEST(SdlView, LayoutAtWholeZoomsCentredOrShrunk)
+// not fit; nothing in an empty area. Fitted, as large as the area allows,
+// with the whole-number step it is drawn sharp at first.
+TEST(SdlView, LayoutAtWholeZoomsCentredShrunkOrFitted)
 {
+    const SdlScaling whole = SdlScaling::Whole;
+    const SdlScaling fitted = SdlScaling::Fit;
     const struct {
         SDL_Rect area;
+        SdlScaling scaling;
         int zoom;
         SDL_Rect picture;
     } cases[] = {
-        {{0, 19, 600, 600}, 1, {0, 19, 600, 600}},
-        {{0, 19, 1500, 1381}, 2, {150, 109, 1200, 1200}},
-        {{0, 19, 1199, 1300}, 1, {299, 369, 600, 600}},
-        {{0, 19, 2560, 1421}, 2, {680, 129, 1200, 1200}},
-        {{0, 19, 400, 481}, 0, {0, 59, 400, 400}},
-        {{0, 19, 900, 100}, 0, {400, 19, 100, 100}},
-        {{0, 19, 600, 0}, 0, {0, 0, 0, 0}},
+        {{0, 19, 600, 600}, whole, 1, {0, 19, 600, 600}},
+        {{0, 19, 1500, 1381}, whole, 2, {150, 109, 1200, 1200}},
+        {{0, 19, 1199, 1300}, whole, 1, {299, 369, 600, 600}},
+        {{0, 19, 2560, 1421}, whole, 2, {680, 129, 1200, 1200}},
+        {{0, 19, 400, 481}, whole, 0, {0, 59, 400, 400}},
+        {{0, 19, 900, 100}, whole, 0, {400, 19, 100, 100}},
+        {{0, 19, 600, 0}, whole, 0, {0, 0, 0, 0}},
+        {{0, 19, 1920, 1061}, fitted, 1, {429, 19, 1061, 1061}},
+        {{0, 19, 2560, 1421}, fitted, 2, {569, 19, 1421, 1421}},
+        {{0, 19, 1500, 1381}, fitted, 2, {59, 19, 1381, 1381}},
+        {{0, 19, 1200, 1300}, fitted, 2, {0, 69, 1200, 1200}},
+        {{0, 19, 400, 481}, fitted, 0, {0, 59, 400, 400}},
     };
     for (const auto& c : cases) {
-        SdlViewFit fit = SdlViewLayout(c.area, 600, 600);
+        SdlViewFit fit = SdlViewLayout(c.area, 600, 600, c.scaling);
         EXPECT_EQ(fit.zoom, c.zoom) << c.area.w << "x" << c.area.h;
         EXPECT_TRUE(SDL_RectEquals(&fit.picture, &c.picture))
             << c.area.w << "x" << c.area.h << " -> " << fit.picture.x << "," << fit.picture.y << " "
@@ -90,6 +99,17 @@ TEST(SdlView, PressesThroughTheZoom)
     ASSERT_TRUE(SdlPictureFromWindow(small, 600, 600, small.x + small.w - 1, small.y + small.h - 1, &x, &y));
     EXPECT_EQ(x, 598);
     EXPECT_EQ(y, 598);
+    // Fitted to a 1920 x 1080 screen, every window pixel of the picture lands
+    // in the picture's column it shows, in order, from 0 to 599.
+    const SDL_Rect fitted = SdlViewLayout(SDL_Rect{0, 19, 1920, 1061}, 600, 600, SdlScaling::Fit).picture;
+    int last = -1;
+    for (int windowX = fitted.x; windowX < fitted.x + fitted.w; ++windowX) {
+        ASSERT_TRUE(SdlPictureFromWindow(fitted, 600, 600, windowX, fitted.y, &x, &y));
+        ASSERT_TRUE(x == last || x == last + 1) << windowX;
+        last = x;
+    }
+    EXPECT_EQ(last, 599);
+    EXPECT_FALSE(SdlPictureFromWindow(fitted, 600, 600, fitted.x - 1, 500, &x, &y));
 }
 
 // On a display of two drawable pixels per window coordinate the picture is

@@ -3,11 +3,11 @@
 // game's. It reports the events it takes on stdout, one line each, for the
 // window smoke test.
 //
-//   platform_smoke [--frames N] [--about] [--message TEXT] [--home DIR] [--drop FILE]
+//   platform_smoke [--frames N] [--about] [--message TEXT] [--home DIR] [--drop FILE] [--status TEXT]
 //
 // --drop hands SDL a text dropped on the window and then FILE dropped on it
 // after the first frame, as the window system does for a drag and drop; only
-// the file comes out as the platform's event.
+// the file comes out as the platform's event. --status sets the status line.
 // Once a second it reports the window presents and picture uploads of that
 // second; R repaints a quarter of the picture. It ends on Escape, the close box or File > Exit, or by itself after N frames
 // (exit code 2 then, so a test that expected a close notices).
@@ -36,6 +36,7 @@ const uint32_t COMMAND_LEVEL_1 = 21;
 const int LEVEL_COUNT = 12;
 const uint32_t COMMAND_ZOOM_1 = 41;
 const uint32_t COMMAND_FULLSCREEN = 45;
+const uint32_t COMMAND_ZOOM_FIT = 46;
 const long FRAMES_PER_REPORT = 60;
 const int EXIT_TIMED_OUT = 2;
 
@@ -55,6 +56,7 @@ std::vector<PlatformMenuItem> MakeMenu()
     PlatformMenuItem view{"&View", 0, true, {}};
     for (int zoom = 1; zoom <= PLATFORM_ZOOM_MAX; ++zoom)
         view.items.push_back({"Zoom &" + std::to_string(zoom) + "x", COMMAND_ZOOM_1 + zoom - 1, true, {}});
+    view.items.push_back({"Zoom to fi&t", COMMAND_ZOOM_FIT, true, {}});
     view.items.push_back({"&Fullscreen", COMMAND_FULLSCREEN, true, {}});
     return {file, view, {"&Help", 0, true, {{"&About Quagmore", COMMAND_ABOUT, true, {}}}}};
 }
@@ -100,6 +102,8 @@ void HandleEvent(const PlatformEvent& event)
             ShowAbout();
         else if (event.command == COMMAND_FULLSCREEN)
             PlatformViewToggleFullscreen();
+        else if (event.command == COMMAND_ZOOM_FIT)
+            PlatformViewSetFit();
         else if (event.command >= COMMAND_ZOOM_1 && event.command < COMMAND_ZOOM_1 + PLATFORM_ZOOM_MAX)
             PlatformViewSetZoom(static_cast<int>(event.command - COMMAND_ZOOM_1) + 1);
         break;
@@ -161,6 +165,7 @@ int main(int argc, char** argv)
     bool about = false;
     const char* message = nullptr;
     const char* dropped = nullptr;
+    const char* status = nullptr;
     std::string home;
     for (int at = 1; at < argc; ++at) {
         if (std::strcmp(argv[at], "--frames") == 0 && at + 1 < argc)
@@ -171,6 +176,8 @@ int main(int argc, char** argv)
             home = argv[++at];
         else if (std::strcmp(argv[at], "--drop") == 0 && at + 1 < argc)
             dropped = argv[++at];
+        else if (std::strcmp(argv[at], "--status") == 0 && at + 1 < argc)
+            status = argv[++at];
         else
             about = about || std::strcmp(argv[at], "--about") == 0;
     }
@@ -191,6 +198,8 @@ int main(int argc, char** argv)
     if (PlatformCreateWindow(desc) == 0) {
         Report("no window");
     } else {
+        if (status != nullptr)
+            PlatformSetStatus(status);
         Report(PlatformSoundOpen() != 0 ? "sound on" : "sound off");
         PlatformBeep();
         bool repainted = false;

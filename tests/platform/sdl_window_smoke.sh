@@ -5,13 +5,17 @@
 # mapped to picture pixels, menu commands chosen by mouse and by mnemonic,
 # Alt with another letter reaching the game, and closed with Escape through
 # the window's destruction. Then the view: nothing presented while nothing
-# changes, the zoom and fullscreen remembered in the settings, the first size
-# on larger screens, presses at 2x and in a resized window, fullscreen under
-# a window manager (F11 and Alt+Enter, in and out), and a damaged settings
-# file. Exit 77 (skipped) only when no X server can be started here.
+# changes, fullscreen with no window manager (the window placed over the
+# screen, the whole picture read back from the screen), the zoom and
+# fullscreen remembered in the settings, the first size on larger screens,
+# presses at 2x and in a resized window, fullscreen under a window manager
+# (F11 and Alt+Enter, in and out), Zoom to fit there (filling the height,
+# a press on the right cell), and a damaged settings file. Exit 77 (skipped)
+# only when no X server can be started here.
 set -u
 
 program=$1
+game=${2:-}   # the game itself, for the status line of a played file
 PICTURE=600
 
 skip() { echo "SKIP: $*"; exit 77; }
@@ -69,10 +73,15 @@ hover() { xdotool mousemove --window "$window" "$1" "$2"; sleep "${3:-0.4}"; }
 press_key() { xdotool keydown "$1"; sleep 0.2; xdotool keyup "$1"; sleep 0.5; }
 
 # start_xvfb SIZE: a private X server of one screen of that size, made the
-# DISPLAY. Xvfb picks a free display number itself and writes it to fd 3.
+# DISPLAY. Xvfb picks a free display number itself and writes it to fd 3,
+# and keeps its screen in a file of fbdir (an XWD image).
+servers=0
 start_xvfb() {
     rm -f "$work/display"
-    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    servers=$((servers + 1))
+    fbdir=$work/fb$servers
+    mkdir -p "$fbdir"
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp -fbdir "$fbdir" 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     xvfb_pids="$xvfb_pids $xvfb_pid"
     until_true 100 skip "Xvfb gave no display within 10 s" xvfb_up
@@ -82,6 +91,31 @@ start_xvfb() {
 xvfb_up() {
     kill -0 "$xvfb_pid" 2>/dev/null || skip "Xvfb could not start: $(tail -n 3 "$work/xvfb.log")"
     [ -s "$work/display" ]
+}
+# pixel X Y: the screen's colour at (X, Y), RRGGBB, from the XWD image: a
+# header of big-endian words (its size, ..., bytes per line as word 12, the
+# colour count as word 19), 12 bytes a colour, then 32-bit pixels B, G, R.
+pixel() {
+    # shellcheck disable=SC2046
+    set -- "$1" "$2" $(od -An -tu4 --endian=big -N80 "$fbdir/Xvfb_screen0")
+    at=$(($3 + ${22} * 12 + $2 * ${15} + $1 * 4))
+    od -An -tx1 -j "$at" -N3 "$fbdir/Xvfb_screen0" | awk '{ print $3 $2 $1 }'
+}
+# shows_picture LEFT TOP SIZE: the program's whole picture (four coloured
+# quarters in a white frame) lies on the screen at (LEFT, TOP), SIZE wide.
+shows_picture() {
+    q=$(($3 / 4))
+    for spot in "1 1 ffffff" "$(($3 - 2)) $(($3 - 2)) ffffff" "$q $q c03020" "$((3 * q)) $q 20a040" \
+        "$q $((3 * q)) 2040c0" "$((3 * q)) $((3 * q)) e0c020"; do
+        # shellcheck disable=SC2086
+        set -- "$1" "$2" "$3" $spot
+        [ "$(pixel $(($1 + $4)) $(($2 + $5)))" = "$6" ] || return 1
+    done
+}
+expect_geometry() {
+    until_true 50 fail "window not $1 at $2 ($(xdotool getwindowgeometry "$window"))" \
+        sh -c "DISPLAY=$DISPLAY xdotool getwindowgeometry $window | grep -q 'Position: $2 ' &&
+               xdotool getwindowgeometry $window | grep -q 'Geometry: $1\$'"
 }
 start_xvfb 1280x1024
 echo "Xvfb on $DISPLAY"
@@ -112,8 +146,10 @@ find_window() {
     window=$(xdotool search --name '^Quagmore$' 2>/dev/null | head -n 1)
     [ -n "$window" ]
 }
+# SDL may make the window anew for its renderer: the window is looked for
+# once the first frame is presented.
+until_true 100 fail "the program presented no frame within 10 s" has_output presented
 until_true 100 fail "no window titled Quagmore within 10 s" find_window
-wait_for presented
 
 # The message box shows over the first frame; Enter closes it.
 sleep 0.5
@@ -205,13 +241,21 @@ until_true 100 fail "presents went on after the repaint" idle_second
 
 # View > Fullscreen and F11 remember the choice; the key read before is kept.
 has_setting() { grep -qx "$1" "$settings" 2>/dev/null; }
+mark
 xdotool key alt+v; sleep 0.4; xdotool key f
 wait_for "^command 45$"
 until_true 50 fail "fullscreen was not remembered" has_setting fullscreen=1
+# No window manager runs here to grant it: the window is placed over the
+# screen, and the whole picture shows there at 1x below the bar.
+expect_geometry 1280x1024 0,0
+full_top=$((menu + (1024 - menu - PICTURE) / 2))
+until_true 50 fail "the fullscreen picture is not laid out for the screen" \
+    has_new_output "^view: window 1280x1024 picture 340,$full_top ${PICTURE}x$PICTURE "
+until_true 30 fail "the screen does not show the whole picture ($(pixel 640 512) in the middle)" \
+    shows_picture 340 $full_top $PICTURE
 xdotool key F11
 until_true 50 fail "F11 did not leave fullscreen" has_setting fullscreen=0
-# With no window manager here the window never left its place and size; the
-# picture is laid out for that window again.
+# The window is back in its place and size, and the picture laid out for it.
 mark
 until_true 50 fail "after fullscreen the picture is not back in the $PICTURE-wide window" \
     has_new_output "^view: window ${PICTURE}x${size#*x} picture 0,$menu ${PICTURE}x$PICTURE "
@@ -226,6 +270,52 @@ program_pid=
 [ $status = 0 ] || fail "exit code $status after Escape"
 grep -A1 "^escape$" "$work/out" | grep -q "^destroy$" || fail "Escape did not end through the window's destruction"
 
+# The game playing a level file names it in the status line: the right half
+# of its menu bar is the bar drawn with "mine.txt   Moves 0   Pushes 0", and
+# not the one drawn with "Level 1   Moves 0   Pushes 0".
+# bar_print: a checksum of the right half of the bar of the window at (100, 10).
+bar_print() {
+    # shellcheck disable=SC2046
+    set -- $(od -An -tu4 --endian=big -N80 "$fbdir/Xvfb_screen0")
+    y=10
+    while [ $y -lt $((10 + menu)) ]; do
+        od -An -tx1 -j $(($1 + ${20} * 12 + y * ${13} + (100 + PICTURE / 2) * 4)) -N $((PICTURE / 2 * 4)) \
+            "$fbdir/Xvfb_screen0"
+        y=$((y + 1))
+    done | cksum
+}
+# bar_with_status TEXT: bar_print of the smoke program's window with that status line.
+bar_with_status() {
+    run_program --frames 3600 --home "$home" --status "$1" >"$work/out" 2>"$work/err" &
+    program_pid=$!
+    wait_for presented
+    until_true 100 fail "no window titled Quagmore within 10 s" find_window
+    sleep 0.5
+    bar_print
+    press_key Escape
+    wait "$program_pid"
+    program_pid=
+}
+if [ -n "$game" ]; then
+    mkdir -p "$work/run" "$work/game-home"
+    chmod 700 "$work/run"
+    { echo "@E~~~~~~~~~~"; for row in 2 3 4 5 6 7 8 9 10 11 12; do echo "~~~~~~~~~~~~"; done; } >"$work/mine.txt"
+    xdotool mousemove 1270 1010
+    HOME=$work/game-home XDG_CONFIG_HOME= XDG_DATA_HOME= XDG_RUNTIME_DIR=$work/run SDL_AUDIODRIVER=dummy \
+        "$game" "$work/mine.txt" >"$work/out" 2>"$work/err" &
+    program_pid=$!
+    until_true 100 fail "the game gave no window within 10 s" find_window
+    sleep 2
+    played=$(bar_print)
+    press_key Escape
+    wait "$program_pid" || fail "the game playing a file ended with $?"
+    program_pid=
+    [ "$played" = "$(bar_with_status "mine.txt   Moves 0   Pushes 0")" ] ||
+        fail "the game's status line for mine.txt is not 'mine.txt   Moves 0   Pushes 0'"
+    [ "$played" != "$(bar_with_status "Level 1   Moves 0   Pushes 0")" ] ||
+        fail "the status lines of the bar cannot be told apart"
+fi
+
 # start_on SIZE: the program on a screen of that size, with the home and its
 # settings as they are; sets window.
 start_on() {
@@ -233,8 +323,8 @@ start_on() {
     : >"$work/out"
     run_program --frames 3600 --home "$home" >"$work/out" 2>"$work/err" &
     program_pid=$!
+    until_true 100 fail "no frame presented on screen $1 within 10 s" has_output presented
     until_true 100 fail "no window titled Quagmore on screen $1 within 10 s" find_window
-    wait_for presented
 }
 # stop: Escape, and the program gone with exit code 0.
 stop() {
@@ -244,11 +334,6 @@ stop() {
     status=$?
     program_pid=
     [ $status = 0 ] || fail "exit code $status after Escape"
-}
-expect_geometry() {
-    until_true 50 fail "window not $1 at $2 ($(xdotool getwindowgeometry "$window"))" \
-        sh -c "DISPLAY=$DISPLAY xdotool getwindowgeometry $window | grep -q 'Position: $2 ' &&
-               xdotool getwindowgeometry $window | grep -q 'Geometry: $1\$'"
 }
 
 screen=
@@ -331,9 +416,24 @@ fills_screen
 mark
 xdotool key alt+Return
 back_to_1x
-# A zoom chosen in fullscreen leaves it for a window of that zoom.
+# View > Zoom to fit in fullscreen: the picture fills the height below the
+# bar (drawn at 2x, then scaled smoothly the rest of the way), the whole of
+# it shows, and a press lands on the editor cell under it.
 xdotool key F11
 expect_geometry 2560x1440 0,0
+mark
+xdotool key alt+v; sleep 0.4; xdotool key t
+until_true 50 fail "Zoom to fit was not remembered" has_setting zoom=fit
+fit_size=$((1440 - menu))
+fit_left=$(((2560 - fit_size) / 2))
+until_true 50 fail "the fitted picture does not fill the height" \
+    has_new_output "^view: window 2560x1440 picture $fit_left,$menu ${fit_size}x$fit_size "
+until_true 30 fail "the screen does not show the whole fitted picture" shows_picture $fit_left $menu $fit_size
+sleep 0.3
+# The middle of editor cell (8, 11), whose picture pixels are 400-449, 550-599.
+click $((fit_left + 425 * fit_size / PICTURE)) $((menu + 575 * fit_size / PICTURE)) 1 0
+wait_for "^left 4[0-4][0-9] 5[5-9][0-9]$"
+# A zoom chosen in fullscreen leaves it for a window of that zoom.
 xdotool key alt+v; sleep 0.4; xdotool key 2
 expect_geometry $((2 * PICTURE))x$((menu2 + 2 * PICTURE)) 100,10
 until_true 50 fail "zoom 2 from fullscreen was not remembered" has_setting zoom=2
@@ -345,5 +445,6 @@ stop
 printf 'zoom=banana\nfullscreen=7\n\377\000\001garbage\n' >"$settings"
 start_on 2560x1440
 expect_geometry $((2 * PICTURE))x$((menu2 + 2 * PICTURE)) 100,10
+grep -q "zoom=banana is no zoom" "$work/err" || fail "the bad zoom was not said on standard error"
 stop
 echo "window smoke test passed"

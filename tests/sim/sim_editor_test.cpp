@@ -173,9 +173,10 @@ TEST_F(SimTest, EditorSharesItsBoardAsALink)
     EXPECT_EQ(link.size(), std::string("#level=").size() + 192) << link;
 
     options = " --level 'http://example.org/quagmore/" + link + "'";
-    SimResult played = Run("print board\n");
+    SimResult played = Run("print board\nprint status\n");
     ASSERT_EQ(played.code, 0) << played.err;
     EXPECT_EQ(played.boards, std::vector<Lines>{StartedMap(drawn)});
+    EXPECT_EQ(played.statuses, Lines{"Shared level   Moves 0   Pushes 0"});
 
     options = " --level '" + link.substr(0, link.size() - 2) + "'";
     SimResult damaged = Run("print board\n");

@@ -95,8 +95,9 @@ TEST_F(SimTest, LevelFileIsPlayedAloneAndSavesNothing)
     const std::string level = root + "/one.txt";
     WriteString(level, LevelText(ONE_STEP_LEVEL));
     options = " --level " + level;
-    SimResult run = Run("print menu\nhold right\nrun 11\nhold\nrun 400\nprint state\nprint saved\nhold r\nrun 1\n");
+    SimResult run = Run("print menu\nprint status\nhold right\nrun 11\nhold\nrun 400\nprint state\nprint saved\nhold r\nrun 1\n");
     ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.statuses, Lines{"one.txt   Moves 0   Pushes 0"});
     EXPECT_EQ(run.EventsOf("level"), (Lines{"0 level 1", "412 level 1"}));
     EXPECT_EQ(run.EventsOf("sound bifald").size(), 1u);
     EXPECT_EQ(run.EventsOf("sound finished").size(), 1u);
