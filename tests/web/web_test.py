@@ -274,7 +274,7 @@ class WebTest(unittest.TestCase):
         page.tap(Keys.ESCAPE)
 
         page.open(fragment)
-        page.wait_status('Level 1')
+        page.wait_status('Shared level')
         self.assertPicture(sim_pixels('run 1', level=fragment), 'the shared board')
 
         page.driver.get('about:blank')
