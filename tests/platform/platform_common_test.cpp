@@ -226,8 +226,10 @@ TEST_F(PlatformFiles, UserDataFileOverridesTheShippedOne)
     EXPECT_EQ(PlatformUserConfigDir().rfind(home, 0), 0u);
 }
 
-// With the real home the XDG variables decide; a relative one is ignored.
-TEST_F(PlatformFiles, XdgDirectories)
+// With the real home the XDG variables decide (a relative one is ignored),
+// else the home; without HOME, or with an empty one, the home comes from the
+// password database, never from /tmp.
+TEST_F(PlatformFiles, XdgDirectoriesAndTheHome)
 {
     PlatformSetDirectories(gameDir, "");
     std::string savedHome = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
@@ -239,17 +241,6 @@ TEST_F(PlatformFiles, XdgDirectories)
     unsetenv("XDG_DATA_HOME");
     unsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(PlatformUserDataDir(), home + "/.local/share/quagmore");
-    setenv("HOME", savedHome.c_str(), 1);
-}
-
-// Without HOME (or with an empty one) the home comes from the password
-// database, never from /tmp.
-TEST_F(PlatformFiles, HomeWithoutHomeVariable)
-{
-    PlatformSetDirectories(gameDir, "");
-    std::string savedHome = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
-    unsetenv("XDG_DATA_HOME");
-    unsetenv("XDG_CONFIG_HOME");
     struct passwd* user = getpwuid(geteuid());
     ASSERT_NE(user, nullptr);
     for (bool empty : {false, true}) {

@@ -7,10 +7,6 @@
 
 namespace {
 
-const Lines ONE_STEP_LEVEL = LevelMap({"@E"}, 2, 2);
-const Lines OTHER_STEP_LEVEL = LevelMap({"@E"}, 5, 7);
-const Lines START_LEVEL = LevelMap({"@..."}, 2, 2);
-const char* const SOLVE_ONE_STEP = "hold right\nrun 11\nhold\nrun 370\n";
 // File › Campaign: Quagmore, Bonus, then the user's packs by name.
 const int MENU_QUAGMORE = 300, MENU_BONUS = 301;
 
@@ -26,17 +22,6 @@ protected:
         WritePack(packs + "/Mine", {OTHER_STEP_LEVEL});
         // Named like the Bonus campaign: left out.
         WritePack(packs + "/bonus", {OTHER_STEP_LEVEL});
-    }
-
-    static void WritePack(const std::string& directory, const std::vector<Lines>& levels)
-    {
-        std::filesystem::create_directories(directory);
-        for (size_t at = 0; at < levels.size(); ++at) {
-            std::string text;
-            for (const std::string& line : levels[at])
-                text += line + "\n";
-            ASSERT_TRUE(WriteFileBytes(directory + "/level" + std::to_string(at + 1), Bytes(text.begin(), text.end())));
-        }
     }
 
     const std::string config = home + "/config/quagmore";

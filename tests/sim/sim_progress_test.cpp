@@ -14,8 +14,6 @@
 
 namespace {
 
-const Lines EXIT_LEVEL = LevelMap({"@E."}, 2, 2);
-const Lines START_LEVEL = LevelMap({"@..."}, 2, 2);
 // Solves level 1 and plays on until level 2 has started (after 361 frames of
 // the level-complete sequence).
 const char* const SOLVE_AND_GO_ON = "hold right\nrun 11\nhold\nrun 370\nprint saved\n";

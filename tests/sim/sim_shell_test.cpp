@@ -12,8 +12,6 @@
 
 namespace {
 
-const Lines START_LEVEL = LevelMap({"@..."}, 2, 2);
-const Lines EXIT_LEVEL = LevelMap({"@E."}, 2, 2);
 
 } // namespace
 
