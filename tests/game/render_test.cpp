@@ -18,7 +18,7 @@ const uint32_t ISLAND = TestCellColour(SHEET_ISLAND_COLUMN, SHEET_ROW_PILE);
 
 uint32_t ExitOnLand(int frame)
 {
-    return TestCellColour(TEST_EXIT_COLUMN + frame, TEST_EXIT_ROW);
+    return TestCellColour(SHEET_EXIT_ON_LAND_COLUMN + frame, SHEET_ROW_EXIT);
 }
 
 uint32_t LandFrame(int frame)
@@ -155,7 +155,7 @@ TEST_F(RenderTest, ShorePiecesCompleteTheLandFrames)
     EXPECT_EQ(model.landFrame, 3);   // the pile's own frame, water above
     const int x = 6 * CELL_SIZE, y = 7 * CELL_SIZE, far = CELL_SIZE - 3;
     EXPECT_EQ(Pixel(picture, x + 2, y + far), PILE);
-    EXPECT_EQ(Pixel(picture, x + far, y + far), TestCellColour(TEST_CORNER_COLUMN + int{SHEET_CORNER_BOTTOM_RIGHT}, TEST_CORNER_ROW));
+    EXPECT_EQ(Pixel(picture, x + far, y + far), TestCellColour(SHEET_CORNER_COLUMN + int{SHEET_CORNER_BOTTOM_RIGHT}, SHEET_ROW_PILE));
     EXPECT_EQ(Pixel(picture, x + far, y + 2), LandFrame(3));   // land above it: no corner
 }
 

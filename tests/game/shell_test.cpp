@@ -141,8 +141,8 @@ TEST_F(ShellTest, OversizedSheetAndSoundsAreRefused)
 
     // A sheet a little larger than the layout still loads.
     BmpOptions larger;
-    larger.width = TEST_SHEET_WIDTH + 100;
-    larger.height = TEST_SHEET_HEIGHT + 100;
+    larger.width = SHEET_WIDTH + 100;
+    larger.height = SHEET_HEIGHT + 100;
     ASSERT_TRUE(WriteFileBytes(dataDir + "/pieces.bmp", BmpEncode(larger, [](int, int) { return 0x123456u; })));
     HeadlessReset();
     GameStartup();
