@@ -45,11 +45,11 @@ TEST_F(SimCampaignTest, ChosenCampaignKeepsItsOwnProgressAndIsRemembered)
     EXPECT_NE(run.err.find(packs + "/bonus is left out: another campaign is called Bonus"), std::string::npos)
         << run.err;
     // The game's own progress and records are untouched; Bonus keeps its own.
-    EXPECT_EQ(ReadText(config + "/progress"), "Level=2\n");
+    EXPECT_EQ(ReadFileText(config + "/progress"), "Level=2\n");
     EXPECT_FALSE(std::filesystem::exists(config + "/records"));
-    EXPECT_EQ(ReadText(config + "/campaigns/bonus/progress"), "Level=2\n");
-    EXPECT_NE(ReadText(config + "/campaigns/bonus/records").find("level=1 "), std::string::npos);
-    EXPECT_EQ(ReadText(config + "/settings"), "campaign=Bonus\n");
+    EXPECT_EQ(ReadFileText(config + "/campaigns/bonus/progress"), "Level=2\n");
+    EXPECT_NE(ReadFileText(config + "/campaigns/bonus/records").find("level=1 "), std::string::npos);
+    EXPECT_EQ(ReadFileText(config + "/settings"), "campaign=Bonus\n");
 
     // The next start plays the choice, from its own progress; choosing the
     // game's own levels again goes on from theirs.
@@ -59,7 +59,7 @@ TEST_F(SimCampaignTest, ChosenCampaignKeepsItsOwnProgressAndIsRemembered)
     EXPECT_EQ(run.EventsOf("level"), (Lines{"0 level 2", "0 level 2"}));
     EXPECT_EQ(run.menus, (Lines{"110", "110000000000"}));
     EXPECT_EQ(run.statuses, Lines{"Level 2   Moves 0   Pushes 0"});
-    EXPECT_EQ(ReadText(config + "/settings"), "campaign=Quagmore\n");
+    EXPECT_EQ(ReadFileText(config + "/settings"), "campaign=Quagmore\n");
 }
 
 // --campaign takes a name in any case, and is played without being
@@ -87,12 +87,12 @@ TEST_F(SimCampaignTest, CampaignByNameOnTheCommandLineAndInTheSettings)
 
     options = "";
     const std::string settings = "zoom=2\ncampaign=Gone\n";
-    ASSERT_TRUE(WriteFileBytes(config + "/settings", Bytes(settings.begin(), settings.end())));
+    WriteString(config + "/settings", settings);
     run = Run("print campaign\n");
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.campaigns, Lines{"Quagmore levels=12"});
     EXPECT_NE(run.err.find("there is no campaign called 'Gone'"), std::string::npos) << run.err;
-    EXPECT_EQ(ReadText(config + "/settings"), settings);
+    EXPECT_EQ(ReadFileText(config + "/settings"), settings);
 }
 
 } // namespace

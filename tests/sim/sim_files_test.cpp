@@ -45,15 +45,15 @@ TEST_F(SimTest, PackIsPlayedThroughWithProgressOfItsOwn)
     ASSERT_EQ(run.states.size(), 1u);
     EXPECT_EQ(run.states[0]("level allfinished"), "3 1");
     // The game's own progress is untouched; the pack's is kept under its name.
-    EXPECT_EQ(ReadText(home + "/config/quagmore/progress"), "Level=5\n");
+    EXPECT_EQ(ReadFileText(home + "/config/quagmore/progress"), "Level=5\n");
     const std::vector<std::string> dirs = PackProgressDirs(home);
     ASSERT_EQ(dirs.size(), 1u);
     EXPECT_EQ(dirs[0].rfind("my_pack-", 0), 0u) << dirs[0];
-    EXPECT_EQ(ReadText(home + "/config/quagmore/packs/" + dirs[0] + "/progress"), "Level=3\n");
+    EXPECT_EQ(ReadFileText(home + "/config/quagmore/packs/" + dirs[0] + "/progress"), "Level=3\n");
     // Its records are kept beside its progress, never beside the game's own.
     EXPECT_EQ(run.recordEvents.size(), 3u);
     EXPECT_FALSE(std::filesystem::exists(home + "/config/quagmore/records"));
-    const std::string records = ReadText(home + "/config/quagmore/packs/" + dirs[0] + "/records");
+    const std::string records = ReadFileText(home + "/config/quagmore/packs/" + dirs[0] + "/records");
     for (const char* level : {"level=1 ", "level=2 ", "level=3 "})
         EXPECT_NE(records.find(level), std::string::npos) << records;
 
@@ -124,7 +124,7 @@ TEST_F(SimTest, DroppedFilesPlayOrAreNamed)
     EXPECT_EQ(run.EventsOf("level"), (Lines{"0 level 2", "2 level 1"}));
     EXPECT_EQ(run.EventsOf("sound bifald").size(), 1u);
     EXPECT_EQ(run.EventsOf("saved"), Lines{});
-    EXPECT_EQ(ReadText(home + "/config/quagmore/progress"), "Level=2\n");
+    EXPECT_EQ(ReadFileText(home + "/config/quagmore/progress"), "Level=2\n");
 }
 
 // A pack longer than the shipped twelve: every level has its menu command,

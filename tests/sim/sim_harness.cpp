@@ -83,11 +83,6 @@ Lines SimResult::StatesOf(const std::string& names) const
     return found;
 }
 
-std::string ReadText(const std::string& path)
-{
-    const Bytes bytes = ReadFileBytes(path);
-    return std::string(bytes.begin(), bytes.end());
-}
 
 void SimTest::SetUp()
 {
@@ -124,8 +119,7 @@ void SimTest::WriteProgress(int level)
 
 void SimTest::WriteString(const std::string& path, const std::string& text)
 {
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    ASSERT_TRUE(WriteFileBytes(path, Bytes(text.begin(), text.end()))) << path;
+    ASSERT_TRUE(WriteFileText(path, text)) << path;
 }
 
 void SimTest::WritePack(const std::string& directory, const std::vector<Lines>& levels)
@@ -155,8 +149,8 @@ SimResult SimTest::Run(const std::string& script, const std::string& runHome)
 
     SimResult result;
     result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = ReadText(name + ".out");
-    result.err = ReadText(name + ".err");
+    result.out = ReadFileText(name + ".out");
+    result.err = ReadFileText(name + ".err");
     Lines lines;
     std::istringstream in(result.out);
     for (std::string line; std::getline(in, line);)

@@ -71,7 +71,6 @@ struct SimResult {
     Lines StatesOf(const std::string& names) const;
 };
 
-std::string ReadText(const std::string& path);
 
 class SimTest : public ::testing::Test {
 protected:

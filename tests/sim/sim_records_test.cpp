@@ -4,7 +4,6 @@
 #include "sim_harness.h"
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 namespace {
@@ -34,7 +33,7 @@ std::pair<std::string, std::string> SplitBoard(const std::string& line)
 Lines FileLines(const std::string& path)
 {
     Lines lines;
-    std::istringstream in(ReadText(path));
+    std::istringstream in(ReadFileText(path));
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     return lines;
@@ -137,7 +136,7 @@ TEST_F(SimTest, DamagedOrUnreadableRecordsNeverStopTheGameOrTouchTheProgress)
     const Lines damaged = {"# kept by hand", "level=1 board=0123456789abcdef kind=moves moves=9 pushes=0 path=RR",
                            std::string("\x01\xfe junk\x7f", 8), "level=2 board=0123456789abcdef kind=pushes moves=2 pushes=1 path=RL"};
     WriteProgress(1);
-    std::ofstream(file, std::ios::binary) << damaged[0] + "\n" + damaged[1] + "\n" + damaged[2] + "\n" + damaged[3] + "\n";
+    WriteString(file, damaged[0] + "\n" + damaged[1] + "\n" + damaged[2] + "\n" + damaged[3] + "\n");
     SimResult run = Run(std::string(PUSH_ROUTE) + "print records\nprint saved\nprint marks\n");
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.recordEvents, Lines{"31 record 1 3 1"});
