@@ -35,88 +35,58 @@ Bytes ReadText(const std::string& path)
 std::vector<Seed> BmpSeeds()
 {
     auto colours = [](int x, int y) { return static_cast<uint32_t>((x * 40) << 16 | (y * 70) << 8 | 0x20); };
-    // Two cells of the sheet's grid: 50-pixel cells on a 51-pixel pitch.
-    auto grid = [](int x, int y) { return x % 51 == 0 || y % 51 == 0 ? 0x404040u : 0x30A0F0u; };
-    BmpOptions sheet{103, 52};
     BmpOptions topDown{5, 3};
     topDown.topDown = true;
-    BmpOptions noPadding{3, 2};
-    noPadding.lastRowPadding = false;
-    BmpOptions gap{2, 2};
+    BmpOptions gap{3, 2};
     gap.gapBeforePixels = 7;
+    gap.lastRowPadding = false;
     BmpOptions eightBit{2, 2};
     eightBit.bitCount = 8;
-    BmpOptions compressed{2, 2};
-    compressed.compression = 1;
     return {
-        {"sheet.bmp", BmpEncode(sheet, grid)},
         {"small.bmp", BmpEncode(BmpOptions{3, 2}, colours)},
         {"top-down.bmp", BmpEncode(topDown, colours)},
-        {"no-padding.bmp", BmpEncode(noPadding, colours)},
         {"gap.bmp", BmpEncode(gap, colours)},
         {"eight-bit.bmp", BmpEncode(eightBit, colours)},
-        {"compressed.bmp", BmpEncode(compressed, colours)},
     };
 }
 
 std::vector<Seed> WavSeeds()
 {
     const Bytes samples{128, 140, 150, 140, 128, 116, 106, 116};
-    Bytes odd = samples;
-    odd.push_back(128);
     return {
         {"plain.wav", WavPlain(samples)},
-        {"stereo-16.wav", WavForm({WavChunk("fmt ", WavFormatBody(1, 2, 22050, 16)), WavChunk("data", samples)})},
-        {"chunks.wav", WavForm({WavChunk("LIST", FromText("INFOabc")), WavChunk("data", odd),
-                                WavChunk("fmt ", WavFormatBody(1, 1, 44100, 8))})},
+        {"chunks.wav", WavForm({WavChunk("LIST", FromText("INFOabc")), WavChunk("data", samples),
+                                WavChunk("fmt ", WavFormatBody(1, 2, 44100, 16))})},
         {"not-pcm.wav", WavForm({WavChunk("fmt ", WavFormatBody(3, 1, 11025, 32)), WavChunk("data", samples)})},
     };
 }
 
-// A level file with bytes past the board for the game target's steps.
-Bytes LevelWithSteps(const std::string& text, const Bytes& steps)
+// The shipped levels: for the game as level files (one with bytes past the
+// board, which choose the game target's steps), for the level readers as text
+// and as the board of a link.
+void LevelSeeds(const std::string& levelDir, std::vector<Seed>& files, std::vector<Seed>& texts)
 {
-    LevelFile file;
-    std::vector<LevelProblem> problems;
-    if (!LevelTextParse(std::string(text.begin(), text.end()), file, problems))
-        std::fprintf(stderr, "fuzz-seeds: a level text does not parse\n");
-    file.bytes.insert(file.bytes.end(), steps.begin(), steps.end());
-    return file.bytes;
-}
-
-std::vector<Seed> LevelSeeds(const std::string& levelDir, bool asFiles)
-{
-    std::vector<Seed> seeds;
     for (int level = 1; level <= LAST_LEVEL; ++level) {
         const std::string name = "level" + std::to_string(level);
         const Bytes text = ReadText(levelDir + "/" + name + ".txt");
-        if (asFiles) {
-            seeds.push_back({name + ".dat", LevelWithSteps(std::string(text.begin(), text.end()), {})});
-            seeds.push_back({name + "-steps.dat",
-                             LevelWithSteps(std::string(text.begin(), text.end()), {2, 2, 3, 3, 0, 1, 2, 3})});
-        } else {
-            seeds.push_back({name + ".txt", text});
-            // The board of the level's link, as the link reader takes it.
-            LevelFile file;
-            std::vector<LevelProblem> problems;
-            if (LevelTextParse(std::string(text.begin(), text.end()), file, problems))
-                seeds.push_back({name + ".link", FromText(LevelLinkMake(file).substr(std::string(LEVEL_LINK_MARK).size()))});
-            if (level == 1)
-                seeds.push_back({name + ".dat", LevelWithSteps(std::string(text.begin(), text.end()), {})});
+        texts.push_back({name + ".txt", text});
+        LevelFile file;
+        std::vector<LevelProblem> problems;
+        if (!LevelTextParse(std::string(text.begin(), text.end()), file, problems))
+            continue;
+        texts.push_back({name + ".link", FromText(LevelLinkMake(file).substr(std::string(LEVEL_LINK_MARK).size()))});
+        files.push_back({name + ".dat", file.bytes});
+        if (level == 1) {
+            texts.push_back({name + ".dat", file.bytes});
+            file.bytes.insert(file.bytes.end(), {2, 2, 3, 3, 0, 1, 2, 3});
+            files.push_back({name + "-steps.dat", file.bytes});
         }
     }
-    const std::string small = "@o~E~~~~~~~~\n" + std::string(11 * 13, '~');
-    if (asFiles) {
-        seeds.push_back({"short.dat", Bytes(150, TILE_LAND)});
-        seeds.push_back({"odd-bytes.dat", Bytes(300, 0xFF)});
-    } else {
-        std::string crlf;
-        for (char c : small)
-            crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-        seeds.push_back({"crlf.txt", FromText(crlf)});
-        seeds.push_back({"short.txt", FromText("@o~E\n")});
-    }
-    return seeds;
+    files.push_back({"short.dat", Bytes(150, TILE_LAND)});
+    std::string crlf = "@o~E~~~~~~~~\r\n";
+    for (int row = 1; row < BOARD_SIZE; ++row)
+        crlf += std::string(BOARD_SIZE, '~') + "\r\n";
+    texts.push_back({"crlf.txt", FromText(crlf)});
 }
 
 std::vector<Seed> ProgressSeeds()
@@ -185,9 +155,10 @@ int main(int argc, char** argv)
     }
     const std::filesystem::path out = argv[1];
     const std::string levels = argv[2];
+    std::vector<Seed> levelFiles, levelTexts;
+    LevelSeeds(levels, levelFiles, levelTexts);
     const bool written = WriteSeeds(out / "bmp", BmpSeeds()) && WriteSeeds(out / "wav", WavSeeds()) &&
-                         WriteSeeds(out / "game_level", LevelSeeds(levels, true)) &&
-                         WriteSeeds(out / "level_text", LevelSeeds(levels, false)) &&
+                         WriteSeeds(out / "game_level", levelFiles) && WriteSeeds(out / "level_text", levelTexts) &&
                          WriteSeeds(out / "progress", ProgressSeeds()) &&
                          WriteSeeds(out / "records", RecordsSeeds()) &&
                          WriteSeeds(out / "settings", SettingsSeeds()) &&

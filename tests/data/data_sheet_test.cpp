@@ -15,19 +15,10 @@ namespace {
 constexpr int CELL = SHEET_CELL, PITCH = SHEET_PITCH, WIDTH = SHEET_WIDTH, HEIGHT = SHEET_HEIGHT;
 constexpr int ROW_WATER = SHEET_ROW_WATER, ROW_PLAYER = SHEET_ROW_PLAYER, ROW_LAND = SHEET_ROW_LAND;
 constexpr int ROW_BANNER = SHEET_ROW_BANNER, ROW_PILE = SHEET_ROW_PILE, ROW_EXIT = SHEET_ROW_EXIT;
-constexpr int PILE_OVER_WATER_COLUMN = SHEET_PILE_OVER_WATER_COLUMN, ISLAND_COLUMN = SHEET_ISLAND_COLUMN;
-constexpr int CORNER_COLUMN = SHEET_CORNER_COLUMN, EXIT_ON_LAND_COLUMN = SHEET_EXIT_ON_LAND_COLUMN;
-constexpr int EDGE_SKIP = 12;   // ends of an edge that belong to the neighbouring side
-constexpr int CORNER_REACH = 12;   // an inside corner's bands lie closer to its corner point
+constexpr int PILE_OVER_WATER_COLUMN = SHEET_PILE_OVER_WATER_COLUMN, EXIT_ON_LAND_COLUMN = SHEET_EXIT_ON_LAND_COLUMN;
 constexpr int PILE_SHADOW_TOP = 36;  // the pile's shadow lies below this row
 constexpr uint32_t BLACK = 0;
 
-enum Side { LEFT = SIDE_LEFT, TOP = SIDE_TOP, RIGHT = SIDE_RIGHT, BOTTOM = SIDE_BOTTOM };
-// Land frame f shows shore on the sides the game's shore rules give it water on.
-unsigned LandWater(int frame)
-{
-    return SheetShoreWaterSides(frame);
-}
 
 const BmpImage& Sheet()
 {
@@ -95,14 +86,6 @@ void ExpectSeamless(int column, int row)
     EXPECT_LE(wrap, 2 * inner + 4) << "cell " << column << "," << row;
 }
 
-// Pixel k along one edge of a cell, k = 0..49.
-uint32_t EdgePixel(int column, int row, Side side, int k)
-{
-    const int x = side == LEFT ? 0 : side == RIGHT ? CELL - 1 : k;
-    const int y = side == TOP ? 0 : side == BOTTOM ? CELL - 1 : k;
-    return CellAt(column, row, x, y);
-}
-
 // An uncompressed 24-bit bottom-up BMP, headers and size consistent; the
 // lines between the cells are one colour, not black.
 TEST(TileSheet, IsA24BitBottomUpBmpOnAGrid)
@@ -128,13 +111,16 @@ TEST(TileSheet, IsA24BitBottomUpBmpOnAGrid)
             }
 }
 
-// Water, its sparkle frames and the exit fill their cells. Water tiles
-// without a seam; the sparkle is that water with a glint that grows, peaks
-// and fades; the two exit frames differ.
-TEST(TileSheet, WaterSparkleAndExitAreOpaque)
+// Water, inland land, the sparkle frames and the exit fill their cells.
+// Water and land tile without a seam (the shores are the shore join tests');
+// the sparkle is that water with a glint that grows, peaks and fades; the two
+// exit frames differ.
+TEST(TileSheet, WaterLandSparkleAndExitAreOpaque)
 {
-    EXPECT_EQ(Count(0, ROW_WATER), 0);
-    ExpectSeamless(0, ROW_WATER);
+    for (int row : {ROW_WATER, ROW_LAND}) {
+        EXPECT_EQ(Count(0, row), 0);
+        ExpectSeamless(0, row);
+    }
     int glint[9] = {};
     for (int f = 1; f <= 8; ++f) {
         EXPECT_EQ(Count(f, ROW_WATER), 0) << "frame " << f;
@@ -184,65 +170,6 @@ TEST(TileSheet, PlayerPilesExitOnLandAndBannerAreSpritesOnBlack)
         EXPECT_GT(Count(2 * d, ROW_PLAYER, 2 * d + 1, ROW_PLAYER), 20);
     EXPECT_GT(Count(0, ROW_PLAYER, 2, ROW_PLAYER), 100);
     EXPECT_GT(Count(4, ROW_PLAYER, 6, ROW_PLAYER), 50);
-}
-
-// Land is transparent exactly on its water sides (and in the corners beside
-// them), and every solid side carries the inland tile's edge, so land cells
-// meeting on solid sides continue each other; inland land tiles like water.
-// The island, beside the land frames, is land with water on all four sides.
-TEST(TileSheet, LandShoresFollowTheirWaterSides)
-{
-    EXPECT_EQ(Count(0, ROW_LAND), 0);
-    ExpectSeamless(0, ROW_LAND);
-    struct Shore {
-        int column, row;
-        unsigned water;
-    };
-    std::vector<Shore> shores = {{ISLAND_COLUMN, ROW_PILE, LEFT | TOP | RIGHT | BOTTOM}};
-    for (int f = 0; f < 15; ++f)
-        shores.push_back({f, ROW_LAND, LandWater(f)});
-    for (const Shore& shore : shores) {
-        SCOPED_TRACE(testing::Message() << "cell " << shore.column << "," << shore.row);
-        EXPECT_NE(CellAt(shore.column, shore.row, CELL / 2, CELL / 2), BLACK);
-        for (Side side : {LEFT, TOP, RIGHT, BOTTOM})
-            for (int k = EDGE_SKIP; k < CELL - EDGE_SKIP; ++k) {
-                const uint32_t pixel = EdgePixel(shore.column, shore.row, side, k);
-                ASSERT_EQ(shore.water & side ? BLACK : EdgePixel(0, ROW_LAND, side, k), pixel)
-                    << "side " << side << " pixel " << k;
-            }
-        const struct {
-            unsigned sides;
-            int x, y;
-        } corners[] = {{LEFT | TOP, 0, 0}, {TOP | RIGHT, CELL - 1, 0}, {RIGHT | BOTTOM, CELL - 1, CELL - 1},
-                       {BOTTOM | LEFT, 0, CELL - 1}};
-        for (const auto& c : corners)
-            EXPECT_EQ(CellAt(shore.column, shore.row, c.x, c.y) == BLACK, (shore.water & c.sides) != 0)
-                << "corner " << c.x << "," << c.y;
-    }
-}
-
-// An inside corner (top left, top right, bottom right, bottom left) is the
-// water at its corner point with the shore's bands around it, and
-// transparent beyond them.
-TEST(TileSheet, InsideCornersHoldWaterAndBandsAtTheirCorner)
-{
-    const int points[SHEET_CORNERS][2] = {{0, 0}, {CELL - 1, 0}, {CELL - 1, CELL - 1}, {0, CELL - 1}};
-    for (int corner = 0; corner < SHEET_CORNERS; ++corner) {
-        SCOPED_TRACE(testing::Message() << "corner " << corner);
-        const int column = CORNER_COLUMN + corner, px = points[corner][0], py = points[corner][1];
-        EXPECT_EQ(CellAt(column, ROW_PILE, px, py), CellAt(0, ROW_WATER, px, py));
-        int bands = 0;
-        for (int y = 0; y < CELL; ++y)
-            for (int x = 0; x < CELL; ++x) {
-                const bool near = std::abs(x - px) < CORNER_REACH && std::abs(y - py) < CORNER_REACH;
-                const uint32_t pixel = CellAt(column, ROW_PILE, x, y);
-                if (!near) {
-                    ASSERT_EQ(pixel, BLACK) << x << "," << y;
-                }
-                bands += near && pixel != BLACK && pixel != CellAt(0, ROW_WATER, x, y);
-            }
-        EXPECT_GT(bands, 40);
-    }
 }
 
 TEST(TileSheet, BannerLettersDoNotRunIntoEachOther)

@@ -15,7 +15,6 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdarg>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
@@ -27,11 +26,8 @@
 namespace {
 
 const int MAX_TRACKED_FDS = 4096;
-const int MAX_TRACKED_STREAMS = 64;
 
 std::string TrackedPath[MAX_TRACKED_FDS];
-std::FILE* TrackedStreams[MAX_TRACKED_STREAMS];
-std::string TrackedStreamPaths[MAX_TRACKED_STREAMS];
 int Steps = 0;
 std::string StepsCountedFor;   // the fault the steps are counted for
 bool ShortWriteDone = false;
@@ -164,46 +160,6 @@ int openat(int dirFd, const char* path, int flags, ...)
     mode_t mode = ModeArgument(flags, args);
     va_end(args);
     return OpenCommon("openat", dirFd, path, flags, mode);
-}
-
-std::FILE* fopen(const char* path, const char* mode)
-{
-    bool matching = Matches(path);
-    if (matching) {
-        Step("fopen", path);
-        int error = std::strpbrk(mode, "wa+") != nullptr ? FaultFor("open") : 0;
-        if (error != 0) {
-            errno = error;
-            return nullptr;
-        }
-    }
-    std::FILE* file = Next<std::FILE* (*)(const char*, const char*)>("fopen")(path, mode);
-    if (matching && file != nullptr) {
-        for (int slot = 0; slot < MAX_TRACKED_STREAMS; ++slot) {
-            if (TrackedStreams[slot] == nullptr) {
-                TrackedStreams[slot] = file;
-                TrackedStreamPaths[slot] = path;
-                break;
-            }
-        }
-    }
-    return file;
-}
-
-std::FILE* fopen64(const char* path, const char* mode)
-{
-    return fopen(path, mode);
-}
-
-int fclose(std::FILE* file)
-{
-    for (int slot = 0; slot < MAX_TRACKED_STREAMS; ++slot) {
-        if (file != nullptr && TrackedStreams[slot] == file) {
-            Step("fclose", TrackedStreamPaths[slot]);
-            TrackedStreams[slot] = nullptr;
-        }
-    }
-    return Next<int (*)(std::FILE*)>("fclose")(file);
 }
 
 ssize_t write(int fd, const void* bytes, size_t size)

@@ -6,6 +6,7 @@
 #include "app/app.h"
 #include "format/level_format.h"
 #include "platform/headless/headless.h"
+#include "support/bytes.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +18,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -30,16 +30,7 @@ const char* const MISSING = "(missing)";
 
 std::string ReadText(const std::string& path)
 {
-    if (!fs::exists(path))
-        return MISSING;
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteText(const std::string& path, const std::string& text)
-{
-    fs::create_directories(fs::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << text;
+    return fs::exists(path) ? ReadFileText(path) : MISSING;
 }
 
 std::vector<std::string> Names(const std::string& directory)
@@ -96,7 +87,7 @@ protected:
             if (before == MISSING)
                 fs::remove(path);
             else
-                WriteText(path, before);
+                WriteFileText(path, before);
         }
         EXPECT_EQ(ReadText(path), after) << "the save without a kill";
         return kills;
@@ -125,7 +116,7 @@ TEST_F(SaveFaults, LevelDatIsOldOrNewWhereverASaveIsKilled)
 
     const std::string tail = "tail kept";
     const std::string old = std::string(LEVEL_FILE_SIZE, 'o') + tail;
-    WriteText(levelDat, old);
+    WriteFileText(levelDat, old);
     EXPECT_GE(KillAtEveryStep(save, levelDat, old, fresh + tail), 3) << "a save over a file";
 }
 
@@ -134,7 +125,7 @@ TEST_F(SaveFaults, ProgressIsOldOrNewWhereverASaveIsKilled)
     setenv("QUAGMORE_FAULT_PATH", "config/quagmore/progress", 1);
     const auto save = [] { PlatformProgressWrite(4); };
     EXPECT_GE(KillAtEveryStep(save, progress, MISSING, "Level=4\n"), 3);
-    WriteText(progress, "Level=3\n");
+    WriteFileText(progress, "Level=3\n");
     EXPECT_GE(KillAtEveryStep(save, progress, "Level=3\n", "Level=4\n"), 3);
 }
 
@@ -146,7 +137,7 @@ TEST_F(SaveFaults, FailingDiskKeepsTheOldLevelDat)
     setenv("QUAGMORE_FAULT_PATH", "level.dat", 1);
     for (const char* fault : {"short:ENOSPC", "write:ENOSPC", "fsync:EIO", "rename:EIO", "open:EROFS"}) {
         SCOPED_TRACE(fault);
-        WriteText(levelDat, old);
+        WriteFileText(levelDat, old);
         setenv("QUAGMORE_FAULT", fault, 1);
         const bool saved = SaveLevelDat();
         unsetenv("QUAGMORE_FAULT");

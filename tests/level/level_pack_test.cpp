@@ -13,10 +13,6 @@ namespace {
 
 const std::string PLAYABLE = TestText({"~@.E"});
 
-void WriteString(const std::string& path, const std::string& text)
-{
-    ASSERT_TRUE(WriteFileBytes(path, Bytes(text.begin(), text.end()))) << path;
-}
 
 } // namespace
 
@@ -50,9 +46,9 @@ TEST(LevelPack, ListsLevelsInNumberOrder)
     const char* const names[] = {"level1", "level2.txt", "level3.dat", "level4", "level5", "level6",
                                  "level7", "level8",     "level9",     "level10.txt", "level11"};
     for (const char* name : names)
-        WriteString(dir.File(name), PLAYABLE);
+        ASSERT_TRUE(WriteFileText(dir.File(name), PLAYABLE));
     for (const char* other : {"level0", "level01", "level.dat", "levelx", "level12.bak", "notes.txt", "Level12"})
-        WriteString(dir.File(other), "not a level");
+        ASSERT_TRUE(WriteFileText(dir.File(other), "not a level"));
     std::vector<std::string> paths;
     std::string why;
     ASSERT_TRUE(LevelPackList(dir.path, paths, why)) << why;
@@ -60,7 +56,7 @@ TEST(LevelPack, ListsLevelsInNumberOrder)
     for (size_t i = 0; i < paths.size(); ++i)
         EXPECT_EQ(paths[i], dir.File(names[i]));
 
-    WriteString(dir.File("level100.dat"), PLAYABLE);
+    ASSERT_TRUE(WriteFileText(dir.File("level100.dat"), PLAYABLE));
     EXPECT_FALSE(LevelPackList(dir.path, paths, why));
     EXPECT_EQ(why, "level100.dat: a pack holds at most 99 levels");
 }
@@ -85,7 +81,7 @@ TEST(LevelPack, KeyFollowsNameAndContents)
 
     // "." is named for the directory it stands for.
     TempDir dir("quagmore-pack");
-    WriteString(dir.File("level1"), PLAYABLE);
+    ASSERT_TRUE(WriteFileText(dir.File("level1"), PLAYABLE));
     const std::string here = std::filesystem::current_path().string();
     std::filesystem::current_path(dir.path);
     LevelPack pack;

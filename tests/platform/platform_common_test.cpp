@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 #include "platform/common/changed_rects.h"
 #include "platform/common/settings.h"
+#include "support/bytes.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,6 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -32,11 +32,6 @@ protected:
         PlatformSetDirectories(gameDir, home);
     }
     void TearDown() override { PlatformSetDirectories("", ""); }
-    static void WriteFile(const std::string& path, const std::string& content)
-    {
-        fs::create_directories(fs::path(path).parent_path());
-        std::ofstream(path, std::ios::binary) << content;
-    }
     // The stored value, or -1 (the value left untouched) when the file reads as missing.
     static int ReadProgress()
     {
@@ -45,11 +40,6 @@ protected:
             return value;
         EXPECT_EQ(value, UNTOUCHED);
         return -1;
-    }
-    static std::string ReadFileText(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
     std::string ProgressPath() const { return PlatformUserConfigDir() + "/progress"; }
     // True when a child process (which drops the lock as it exits) gets it.
@@ -66,26 +56,22 @@ protected:
     std::string root = dir.path, gameDir = root + "/game", home = root + "/home";
 };
 
-// Each write reads back and replaces the last, through a temporary renamed
-// over the file: a temporary left by a crash is no progress, and only the
-// progress file remains afterwards.
+// Each write reads back and replaces the last; a temporary left by a crash
+// is no progress. (That a write leaves no temporary behind, however it ends,
+// is the save fault tests'.)
 TEST_F(PlatformFiles, ProgressRoundTripIsAtomic)
 {
     EXPECT_EQ(ReadProgress(), -1);
-    WriteFile(ProgressPath() + ".new", "Level=9\n");
+    WriteFileText(ProgressPath() + ".new", "Level=9\n");
     EXPECT_EQ(ReadProgress(), -1);
     for (uint8_t level : {uint8_t{5}, uint8_t{0}, uint8_t{255}, uint8_t{12}}) {
         ASSERT_EQ(PlatformProgressWrite(level), 1);
         EXPECT_EQ(ReadProgress(), level);
     }
-    std::vector<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(PlatformUserConfigDir()))
-        names.push_back(entry.path().filename().string());
-    EXPECT_EQ(names, std::vector<std::string>{"progress"});
 
     // A file where its directory belongs: the write fails and says so.
     fs::remove_all(home);
-    WriteFile(home + "/config", "not a directory");
+    WriteFileText(home + "/config", "not a directory");
     EXPECT_EQ(PlatformProgressWrite(7), 0);
     EXPECT_EQ(ReadProgress(), -1);
 }
@@ -99,7 +85,7 @@ TEST_F(PlatformFiles, LooseProgressReadsAsItsLevel)
         {"Level=7\r\ngarbage\n\x01\x02", 7}, {"Level=" + std::string(70, '0') + "5\n", 5},
     };
     for (const auto& [content, level] : readable) {
-        WriteFile(ProgressPath(), content);
+        WriteFileText(ProgressPath(), content);
         EXPECT_EQ(ReadProgress(), level) << "content: " << content;
         EXPECT_EQ(PlatformProgressTakeNotice(), "");
     }
@@ -118,7 +104,7 @@ TEST_F(PlatformFiles, DamagedProgressIsSetAsideNeverOverwritten)
     };
     const std::string aside = PlatformUserConfigDir() + "/progress.bad";
     for (const std::string& content : damaged) {
-        WriteFile(ProgressPath(), content);
+        WriteFileText(ProgressPath(), content);
         EXPECT_EQ(ReadProgress(), -1) << "content: " << content;
         EXPECT_NE(PlatformProgressTakeNotice().find("progress.bad"), std::string::npos);
         EXPECT_EQ(PlatformProgressTakeNotice(), "");
@@ -127,8 +113,8 @@ TEST_F(PlatformFiles, DamagedProgressIsSetAsideNeverOverwritten)
         fs::remove(aside);
     }
 
-    WriteFile(aside, "set aside before");
-    WriteFile(ProgressPath(), "Level=x\n");
+    WriteFileText(aside, "set aside before");
+    WriteFileText(ProgressPath(), "Level=x\n");
     EXPECT_EQ(ReadProgress(), -1);
     EXPECT_NE(PlatformProgressTakeNotice().find("nothing is saved over it"), std::string::npos);
     EXPECT_EQ(ReadProgress(), -1);
@@ -188,21 +174,21 @@ TEST_F(PlatformFiles, SettingsRoundTripAndDamage)
 {
     EXPECT_TRUE(SettingsRead().empty());
     const std::string path = PlatformUserConfigDir() + "/settings";
-    WriteFile(path + ".new", "zoom=4\n");
+    WriteFileText(path + ".new", "zoom=4\n");
     EXPECT_TRUE(SettingsRead().empty());
     Settings settings = SettingsParse("zoom=2\nfuture=kept\n");
     ASSERT_TRUE(SettingsWrite(settings));
     EXPECT_EQ(SettingsFormat(SettingsRead()), "zoom=2\nfuture=kept\n");
     EXPECT_FALSE(fs::exists(path + ".new"));
 
-    WriteFile(path, std::string("\x7f" "ELF\0\0\xff\nfullscreen=1\n\xfe\xfd", 23));
+    WriteFileText(path, std::string("\x7f" "ELF\0\0\xff\nfullscreen=1\n\xfe\xfd", 23));
     EXPECT_EQ(SettingsFormat(SettingsRead()), "fullscreen=1\n");
-    WriteFile(path, std::string(70000, 'a') + "\nzoom=2\n");
+    WriteFileText(path, std::string(70000, 'a') + "\nzoom=2\n");
     EXPECT_TRUE(SettingsRead().empty());
 
     // A file where the directory belongs: the write fails and says so.
     fs::remove_all(home);
-    WriteFile(home + "/config", "not a directory");
+    WriteFileText(home + "/config", "not a directory");
     EXPECT_FALSE(SettingsWrite(settings));
 }
 
@@ -210,13 +196,13 @@ TEST_F(PlatformFiles, SettingsRoundTripAndDamage)
 // (its directory made) when neither exists, so the editor's file goes there.
 TEST_F(PlatformFiles, UserDataFileOverridesTheShippedOne)
 {
-    WriteFile(gameDir + "/level3.dat", "shipped");
+    WriteFileText(gameDir + "/level3.dat", "shipped");
     EXPECT_EQ(PlatformFindDataFile("level3.dat"), gameDir + "/level3.dat");
-    WriteFile(PlatformUserDataDir() + "/level3.dat", "edited");
+    WriteFileText(PlatformUserDataDir() + "/level3.dat", "edited");
     EXPECT_EQ(PlatformFindDataFile("level3.dat"), PlatformUserDataDir() + "/level3.dat");
     EXPECT_EQ(PlatformFindDataFile("level.dat"), PlatformUserDataDir() + "/level.dat");
     fs::create_directories(PlatformUserDataDir() + "/pieces.bmp");   // a directory is not a file
-    WriteFile(gameDir + "/pieces.bmp", "BM");
+    WriteFileText(gameDir + "/pieces.bmp", "BM");
     EXPECT_EQ(PlatformFindDataFile("pieces.bmp"), gameDir + "/pieces.bmp");
 
     fs::remove_all(home);
@@ -226,8 +212,10 @@ TEST_F(PlatformFiles, UserDataFileOverridesTheShippedOne)
     EXPECT_EQ(PlatformUserConfigDir().rfind(home, 0), 0u);
 }
 
-// With the real home the XDG variables decide; a relative one is ignored.
-TEST_F(PlatformFiles, XdgDirectories)
+// With the real home the XDG variables decide (a relative one is ignored),
+// else the home; without HOME, or with an empty one, the home comes from the
+// password database, never from /tmp.
+TEST_F(PlatformFiles, XdgDirectoriesAndTheHome)
 {
     PlatformSetDirectories(gameDir, "");
     std::string savedHome = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
@@ -239,17 +227,6 @@ TEST_F(PlatformFiles, XdgDirectories)
     unsetenv("XDG_DATA_HOME");
     unsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(PlatformUserDataDir(), home + "/.local/share/quagmore");
-    setenv("HOME", savedHome.c_str(), 1);
-}
-
-// Without HOME (or with an empty one) the home comes from the password
-// database, never from /tmp.
-TEST_F(PlatformFiles, HomeWithoutHomeVariable)
-{
-    PlatformSetDirectories(gameDir, "");
-    std::string savedHome = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
-    unsetenv("XDG_DATA_HOME");
-    unsetenv("XDG_CONFIG_HOME");
     struct passwd* user = getpwuid(geteuid());
     ASSERT_NE(user, nullptr);
     for (bool empty : {false, true}) {
@@ -268,7 +245,7 @@ TEST_F(PlatformFiles, HomeWithoutHomeVariable)
 TEST_F(PlatformFiles, PlantedLinksAreNotFollowed)
 {
     const std::string victim = root + "/victim";
-    WriteFile(victim, "not yours");
+    WriteFileText(victim, "not yours");
     fs::create_directories(PlatformUserConfigDir());
     fs::create_symlink(victim, ProgressPath() + ".new");
     ASSERT_EQ(PlatformProgressWrite(5), 1);
@@ -300,9 +277,9 @@ TEST_F(PlatformFiles, PlantedLinksAreNotFollowed)
 TEST_F(PlatformFiles, DirectoriesOfOthersAreNotUsed)
 {
     const uid_t other = geteuid() == 0 ? 65534 : geteuid();
-    WriteFile(ProgressPath(), "Level=9\n");
-    WriteFile(PlatformUserDataDir() + "/level3.dat", "planted");
-    WriteFile(gameDir + "/level3.dat", "shipped");
+    WriteFileText(ProgressPath(), "Level=9\n");
+    WriteFileText(PlatformUserDataDir() + "/level3.dat", "planted");
+    WriteFileText(gameDir + "/level3.dat", "shipped");
     if (geteuid() == 0) {
         ASSERT_EQ(chown(PlatformUserConfigDir().c_str(), other, other), 0);
         ASSERT_EQ(chown(PlatformUserDataDir().c_str(), other, other), 0);

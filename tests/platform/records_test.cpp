@@ -3,12 +3,12 @@
 // read.
 #include "platform/common/records.h"
 #include "platform/platform.h"
+#include "support/bytes.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -16,17 +16,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const RecordKey LEVEL_3{3, 0x0123456789abcdefULL};
-
-std::string FileText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteText(const std::string& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 // The records of the file, one "kind moves pushes path" each, in line order.
 std::vector<std::string> Kept(const RecordsFile& file)
@@ -155,12 +144,12 @@ TEST(Records, FilesOnDiskMissingDamagedOrUnreadable)
     RecordsImprove(file, LEVEL_3, 2, 0, "RR");
     std::string why;
     ASSERT_TRUE(RecordsSave(path, file, &why)) << why;
-    EXPECT_EQ(FileText(path), RecordsContent(file));
+    EXPECT_EQ(ReadFileText(path), RecordsContent(file));
     EXPECT_EQ(Kept(RecordsLoad(path)), Kept(file));
 
     // Too long, a directory, a FIFO: not read, and never written over.
     const std::string huge(RECORDS_MAX_BYTES + 1, 'x');
-    WriteText(path, huge);
+    WriteFileText(path, huge);
     RecordsFile tooLong = RecordsLoad(path);
     EXPECT_EQ(tooLong.state, RecordsState::Unreadable);
     EXPECT_FALSE(tooLong.why.empty());

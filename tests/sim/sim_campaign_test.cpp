@@ -7,10 +7,6 @@
 
 namespace {
 
-const Lines ONE_STEP_LEVEL = LevelMap({"@E"}, 2, 2);
-const Lines OTHER_STEP_LEVEL = LevelMap({"@E"}, 5, 7);
-const Lines START_LEVEL = LevelMap({"@..."}, 2, 2);
-const char* const SOLVE_ONE_STEP = "hold right\nrun 11\nhold\nrun 370\n";
 // File › Campaign: Quagmore, Bonus, then the user's packs by name.
 const int MENU_QUAGMORE = 300, MENU_BONUS = 301;
 
@@ -26,17 +22,6 @@ protected:
         WritePack(packs + "/Mine", {OTHER_STEP_LEVEL});
         // Named like the Bonus campaign: left out.
         WritePack(packs + "/bonus", {OTHER_STEP_LEVEL});
-    }
-
-    static void WritePack(const std::string& directory, const std::vector<Lines>& levels)
-    {
-        std::filesystem::create_directories(directory);
-        for (size_t at = 0; at < levels.size(); ++at) {
-            std::string text;
-            for (const std::string& line : levels[at])
-                text += line + "\n";
-            ASSERT_TRUE(WriteFileBytes(directory + "/level" + std::to_string(at + 1), Bytes(text.begin(), text.end())));
-        }
     }
 
     const std::string config = home + "/config/quagmore";
@@ -60,11 +45,11 @@ TEST_F(SimCampaignTest, ChosenCampaignKeepsItsOwnProgressAndIsRemembered)
     EXPECT_NE(run.err.find(packs + "/bonus is left out: another campaign is called Bonus"), std::string::npos)
         << run.err;
     // The game's own progress and records are untouched; Bonus keeps its own.
-    EXPECT_EQ(ReadText(config + "/progress"), "Level=2\n");
+    EXPECT_EQ(ReadFileText(config + "/progress"), "Level=2\n");
     EXPECT_FALSE(std::filesystem::exists(config + "/records"));
-    EXPECT_EQ(ReadText(config + "/campaigns/bonus/progress"), "Level=2\n");
-    EXPECT_NE(ReadText(config + "/campaigns/bonus/records").find("level=1 "), std::string::npos);
-    EXPECT_EQ(ReadText(config + "/settings"), "campaign=Bonus\n");
+    EXPECT_EQ(ReadFileText(config + "/campaigns/bonus/progress"), "Level=2\n");
+    EXPECT_NE(ReadFileText(config + "/campaigns/bonus/records").find("level=1 "), std::string::npos);
+    EXPECT_EQ(ReadFileText(config + "/settings"), "campaign=Bonus\n");
 
     // The next start plays the choice, from its own progress; choosing the
     // game's own levels again goes on from theirs.
@@ -74,7 +59,7 @@ TEST_F(SimCampaignTest, ChosenCampaignKeepsItsOwnProgressAndIsRemembered)
     EXPECT_EQ(run.EventsOf("level"), (Lines{"0 level 2", "0 level 2"}));
     EXPECT_EQ(run.menus, (Lines{"110", "110000000000"}));
     EXPECT_EQ(run.statuses, Lines{"Level 2   Moves 0   Pushes 0"});
-    EXPECT_EQ(ReadText(config + "/settings"), "campaign=Quagmore\n");
+    EXPECT_EQ(ReadFileText(config + "/settings"), "campaign=Quagmore\n");
 }
 
 // --campaign takes a name in any case, and is played without being
@@ -102,12 +87,12 @@ TEST_F(SimCampaignTest, CampaignByNameOnTheCommandLineAndInTheSettings)
 
     options = "";
     const std::string settings = "zoom=2\ncampaign=Gone\n";
-    ASSERT_TRUE(WriteFileBytes(config + "/settings", Bytes(settings.begin(), settings.end())));
+    WriteString(config + "/settings", settings);
     run = Run("print campaign\n");
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.campaigns, Lines{"Quagmore levels=12"});
     EXPECT_NE(run.err.find("there is no campaign called 'Gone'"), std::string::npos) << run.err;
-    EXPECT_EQ(ReadText(config + "/settings"), settings);
+    EXPECT_EQ(ReadFileText(config + "/settings"), settings);
 }
 
 } // namespace

@@ -22,11 +22,6 @@ const int SIM_TIMEOUT_SECONDS = 60;
 const size_t SILENCE_SAMPLES = 64;
 const uint8_t SILENT_SAMPLE = 0x80;
 
-void WriteText(const std::string& path, const std::string& text)
-{
-    ASSERT_TRUE(WriteFileBytes(path, Bytes(text.begin(), text.end()))) << path;
-}
-
 } // namespace
 
 std::string SimState::operator()(const std::string& names) const
@@ -63,6 +58,14 @@ Lines StartedMap(Lines map)
     return map;
 }
 
+std::string LevelText(const Lines& map)
+{
+    std::string text;
+    for (const std::string& line : map)
+        text += line + "\n";
+    return text;
+}
+
 Lines SimResult::EventsOf(const std::string& prefix) const
 {
     Lines found;
@@ -80,11 +83,6 @@ Lines SimResult::StatesOf(const std::string& names) const
     return found;
 }
 
-std::string ReadText(const std::string& path)
-{
-    const Bytes bytes = ReadFileBytes(path);
-    return std::string(bytes.begin(), bytes.end());
-}
 
 void SimTest::SetUp()
 {
@@ -116,8 +114,18 @@ void SimTest::WriteLevel(const std::string& name, const Lines& map, int tailSeed
 
 void SimTest::WriteProgress(int level)
 {
-    std::filesystem::create_directories(home + "/config/quagmore");
-    WriteText(home + "/config/quagmore/progress", "Level=" + std::to_string(level) + "\n");
+    WriteString(home + "/config/quagmore/progress", "Level=" + std::to_string(level) + "\n");
+}
+
+void SimTest::WriteString(const std::string& path, const std::string& text)
+{
+    ASSERT_TRUE(WriteFileText(path, text)) << path;
+}
+
+void SimTest::WritePack(const std::string& directory, const std::vector<Lines>& levels)
+{
+    for (size_t at = 0; at < levels.size(); ++at)
+        WriteString(directory + "/level" + std::to_string(at + 1), LevelText(levels[at]));
 }
 
 std::string SimTest::SimCommandLine(const std::string& runHome) const
@@ -135,14 +143,14 @@ SimResult SimTest::Run(const std::string& script, const std::string& runHome)
 {
     static int runs = 0;
     const std::string name = root + "/run" + std::to_string(++runs);
-    WriteText(name + ".script", script);
+    WriteString(name + ".script", script);
     const int status = std::system(
         (SimCommandLine(runHome) + " " + name + ".script > " + name + ".out 2> " + name + ".err < /dev/null").c_str());
 
     SimResult result;
     result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = ReadText(name + ".out");
-    result.err = ReadText(name + ".err");
+    result.out = ReadFileText(name + ".out");
+    result.err = ReadFileText(name + ".err");
     Lines lines;
     std::istringstream in(result.out);
     for (std::string line; std::getline(in, line);)

@@ -30,6 +30,24 @@ Lines LevelMap(const Lines& piece, int column = 0, int row = 0);
 Lines With(Lines map, const std::vector<std::tuple<int, int, char>>& cells);
 // The map as the game shows it once the level has started: start cells are land.
 Lines StartedMap(Lines map);
+// The map in the level text form, a line each.
+std::string LevelText(const Lines& map);
+
+// Boards several scenarios play, all starting at (2, 2) but the last two:
+// land to the right; the exit to the right with land beyond it; the one way
+// out pushes the pile right into the water and walks on to the exit (RRR),
+// and pushing it down loses; RRR pushes the pile into the water (3 moves, 1
+// push) or over the land above URRRD walks to the exit (5 moves, none); the
+// exit to the right, at (2, 2), (5, 7) and, in a second level, (7, 7).
+inline const Lines START_LEVEL = LevelMap({"@..."}, 2, 2);
+inline const Lines EXIT_LEVEL = LevelMap({"@E."}, 2, 2);
+inline const Lines ONE_WAY_LEVEL = LevelMap({"....", ".@o~E", "..~"}, 1, 1);
+inline const Lines TWO_ROUTES_LEVEL = LevelMap({".....", "~@o~E"}, 1, 1);
+inline const Lines ONE_STEP_LEVEL = LevelMap({"@E"}, 2, 2);
+inline const Lines OTHER_STEP_LEVEL = LevelMap({"@E"}, 5, 7);
+inline const Lines SECOND_LEVEL = LevelMap({"@."}, 7, 7);
+// Solves a one-step level and plays on until the next level has started.
+inline const char* const SOLVE_ONE_STEP = "hold right\nrun 11\nhold\nrun 370\n";
 
 // What one run of the simulator printed, sorted by kind.
 struct SimResult {
@@ -53,7 +71,6 @@ struct SimResult {
     Lines StatesOf(const std::string& names) const;
 };
 
-std::string ReadText(const std::string& path);
 
 class SimTest : public ::testing::Test {
 protected:
@@ -64,6 +81,10 @@ protected:
     void WriteLevel(const std::string& name, const Lines& map, int tailSeed = 0);
     // Saved progress in the home, as a previous run would have left it.
     void WriteProgress(int level);
+    // The text at path, its directories made.
+    static void WriteString(const std::string& path, const std::string& text);
+    // A pack directory of the maps as level1, level2, ... in the text form.
+    static void WritePack(const std::string& directory, const std::vector<Lines>& levels);
 
     // Runs the simulator on the script; an empty home lets it make its own.
     SimResult Run(const std::string& script, const std::string& runHome);

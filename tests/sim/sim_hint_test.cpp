@@ -8,9 +8,6 @@
 
 namespace {
 
-// Start at (2, 2). Pushing the pile at (3, 2) right fills the water before the
-// exit; walking round to push it down into (3, 3) loses the level.
-const Lines ONE_WAY_LEVEL = LevelMap({"....", ".@o~E", "..~"}, 1, 1);
 const char* const STUCK = "No way out: Z to undo, R to restart";
 const char* const COUNTERS = "Level 1   Moves 0   Pushes 0";
 

@@ -14,10 +14,8 @@
 
 namespace {
 
-// Start at (2, 2), the exit at (3, 2), land beyond it at (4, 2).
-const Lines EXIT_LEVEL = LevelMap({"@E."}, 2, 2);
-// Level 2 starts at (7, 7).
-const Lines SECOND_LEVEL = LevelMap({"@."}, 7, 7);
+// EXIT_LEVEL: start at (2, 2), the exit at (3, 2), land beyond it at (4, 2).
+// SECOND_LEVEL starts at (7, 7).
 
 struct BannerPiece {
     int sprite, x, y;

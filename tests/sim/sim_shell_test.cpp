@@ -12,8 +12,6 @@
 
 namespace {
 
-const Lines START_LEVEL = LevelMap({"@..."}, 2, 2);
-const Lines EXIT_LEVEL = LevelMap({"@E."}, 2, 2);
 
 } // namespace
 
@@ -132,9 +130,9 @@ TEST_F(SimTest, SecondCopyIsRefused)
     ASSERT_NE(first, nullptr);
     std::fputs("print saved\n", first);
     std::fflush(first);
-    for (int wait = 0; wait < 1000 && ReadText(firstOut).find("saved=") == std::string::npos; ++wait)
+    for (int wait = 0; wait < 1000 && ReadFileText(firstOut).find("saved=") == std::string::npos; ++wait)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    ASSERT_NE(ReadText(firstOut).find("saved=none"), std::string::npos) << "the first copy did not start";
+    ASSERT_NE(ReadFileText(firstOut).find("saved=none"), std::string::npos) << "the first copy did not start";
 
     SimResult second = Run("run 5\nprint state\n");
     EXPECT_EQ(second.code, 0);
@@ -143,7 +141,7 @@ TEST_F(SimTest, SecondCopyIsRefused)
     std::fputs("run 2\n", first);
     const int status = pclose(first);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    EXPECT_EQ(ReadText(firstOut), "0 sound start.wav\n0 level 1\nsaved=none\n2 exit 0\n");
+    EXPECT_EQ(ReadFileText(firstOut), "0 sound start.wav\n0 level 1\nsaved=none\n2 exit 0\n");
 }
 
 TEST_F(SimTest, ProgressCarriesOverToTheNextRun)

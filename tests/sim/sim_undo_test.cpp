@@ -9,8 +9,7 @@ namespace {
 const Lines PUSH_LEVEL = LevelMap({"@.o.~."}, 2, 2);
 // Start at (0, 2) with ten cells of land to the right.
 const Lines LONG_LEVEL = LevelMap({"@.........."}, 0, 2);
-const Lines EXIT_LEVEL = LevelMap({"@.E"}, 2, 2);
-const Lines SECOND_LEVEL = LevelMap({"@."}, 7, 7);
+const Lines WALK_TO_EXIT_LEVEL = LevelMap({"@.E"}, 2, 2);
 
 const char* const COUNTERS = "playerx playery moves pushes undo";
 
@@ -156,7 +155,7 @@ TEST_F(SimTest, HeldUndoRepeatsAfterAPause)
 
 TEST_F(SimTest, UndoRestsInTheSequenceAndTheEditorAndALevelStartClearsIt)
 {
-    WriteLevel("level1.dat", EXIT_LEVEL);
+    WriteLevel("level1.dat", WALK_TO_EXIT_LEVEL);
     WriteLevel("level2.dat", SECOND_LEVEL);
     SimResult run = Run(R"(
         hold right
@@ -184,7 +183,7 @@ TEST_F(SimTest, UndoRestsInTheSequenceAndTheEditorAndALevelStartClearsIt)
 
 TEST_F(SimTest, StatusLineFollowsPlayTheSequenceTheEditorAndTheFocus)
 {
-    WriteLevel("level1.dat", EXIT_LEVEL);
+    WriteLevel("level1.dat", WALK_TO_EXIT_LEVEL);
     WriteLevel("level2.dat", SECOND_LEVEL);
     SimResult run = Run(R"(
         print status

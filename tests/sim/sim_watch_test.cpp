@@ -7,13 +7,8 @@
 
 namespace {
 
-// Start at (2, 2). The one way out: push the pile right into the water, then
-// walk on to the exit (RRR: 3 moves, 1 push).
-const Lines ONE_WAY = LevelMap({"....", ".@o~E", "..~"}, 1, 1);
-// Start at (2, 2). Over the land above, URRRD reaches the exit without a
-// push (the solver's path); RRR pushes the pile into the water (fewer moves).
-const Lines TWO_ROUTES = LevelMap({".....", "~@o~E"}, 1, 1);
-// No pile, no way to the exit.
+// TWO_ROUTES_LEVEL: URRRD, without a push, is the solver's path; RRR, the
+// push into the water, has fewer moves. NO_WAY: no pile, no way to the exit.
 const Lines NO_WAY = LevelMap({".@.~E"}, 1, 1);
 const int START = 2 * 50;
 const char* const WATCH_MENU = "menu 61\n";
@@ -31,7 +26,7 @@ Lines Without(const Lines& events, const std::string& word)
 
 TEST_F(SimTest, WatchingPlaysTheFewestPushesToTheExitAndSavesNothing)
 {
-    WriteLevel("level1.dat", ONE_WAY);
+    WriteLevel("level1.dat", ONE_WAY_LEVEL);
     WriteLevel("level2.dat", NO_WAY);
     SimResult run = Run(R"(
         hold up
@@ -84,7 +79,7 @@ TEST_F(SimTest, WatchingPlaysTheFewestPushesToTheExitAndSavesNothing)
 
 TEST_F(SimTest, AKeyAClickOrALevelChoiceStopsTheWatchAndGivesTheLevelBack)
 {
-    WriteLevel("level1.dat", ONE_WAY);
+    WriteLevel("level1.dat", ONE_WAY_LEVEL);
     SimResult run = Run(std::string("hold w\nrun 2\nhold\nrun 15\n") +
                         // Right stops it; held on, it does nothing until pressed again.
                         "hold right\nrun 20\nprint state\nhold\nrun 1\nhold right\nrun 10\nprint state\n" +
@@ -111,8 +106,8 @@ TEST_F(SimTest, AKeyAClickOrALevelChoiceStopsTheWatchAndGivesTheLevelBack)
 
 TEST_F(SimTest, AfterASolveWatchPlaysThePlayersBest)
 {
-    WriteLevel("level1.dat", TWO_ROUTES);
-    WriteLevel("level2.dat", TWO_ROUTES);
+    WriteLevel("level1.dat", TWO_ROUTES_LEVEL);
+    WriteLevel("level2.dat", TWO_ROUTES_LEVEL);
     SimResult run = Run(R"(
         hold w
         run 2           # no record yet: the solver's path, without a push

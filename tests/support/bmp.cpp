@@ -32,15 +32,6 @@ Bytes BmpEncode(const BmpOptions& options, const BmpPixelFunction& pixel)
     return bytes;
 }
 
-Bytes BmpEncode(int width, int height, const std::vector<uint32_t>& pixels, bool topDown)
-{
-    BmpOptions options;
-    options.width = width;
-    options.height = height;
-    options.topDown = topDown;
-    return BmpEncode(options, [&](int x, int y) { return pixels.at(static_cast<size_t>(y) * width + x); });
-}
-
 bool BmpDecode(const Bytes& file, BmpImage* image)
 {
     if (file.size() < FILE_HEADER_SIZE + INFO_HEADER_SIZE || file[0] != 'B' || file[1] != 'M' ||

@@ -20,8 +20,6 @@ struct BmpOptions {
 };
 
 Bytes BmpEncode(const BmpOptions& options, const BmpPixelFunction& pixel);
-// Pixels 0xRRGGBB, top row first, width * height of them.
-Bytes BmpEncode(int width, int height, const std::vector<uint32_t>& pixels, bool topDown = false);
 
 struct BmpImage {
     int width = 0, height = 0;

@@ -1,5 +1,6 @@
 #include "support/bytes.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -34,4 +35,17 @@ bool WriteFileBytes(const std::string& path, const Bytes& bytes)
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     out.close();
     return !out.fail();
+}
+
+std::string ReadFileText(const std::string& path)
+{
+    const Bytes bytes = ReadFileBytes(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+bool WriteFileText(const std::string& path, const std::string& text)
+{
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+    return WriteFileBytes(path, Bytes(text.begin(), text.end()));
 }

@@ -24,3 +24,6 @@ inline uint32_t GetLe32(const Bytes& bytes, size_t at) { return GetLe(bytes, at,
 Bytes ReadFileBytes(const std::string& path);
 // Replaces the file with the bytes. Returns false on failure.
 bool WriteFileBytes(const std::string& path, const Bytes& bytes);
+// The same for text; the write makes the file's directory first.
+std::string ReadFileText(const std::string& path);
+bool WriteFileText(const std::string& path, const std::string& text);

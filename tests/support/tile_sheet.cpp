@@ -2,6 +2,8 @@
 
 #include "support/bmp.h"
 
+#include "format/sheet_layout.h"
+
 uint32_t TestCellColour(int column, int row)
 {
     const uint32_t red = 20 + 14 * static_cast<uint32_t>(column);
@@ -12,48 +14,48 @@ uint32_t TestCellColour(int column, int row)
 
 namespace {
 
+const int PILE_OPAQUE_WIDTH = 25;
+const int CORNER_OPAQUE_SIZE = 10;
+const int EXIT_OPAQUE_INSET = 15;
+const uint32_t GRID_COLOUR = 0x404040;
+
 // Whether pixel (x, y) of cell (column, row), counted within the cell, is drawn.
 bool CellOpaque(int column, int row, int x, int y)
 {
-    if (column == TEST_PILE_COLUMN && row == TEST_PILE_ROW)
-        return x < TEST_PILE_OPAQUE_WIDTH;
-    const int corner = column - TEST_CORNER_COLUMN;
-    if (row == TEST_CORNER_ROW && corner >= 0 && corner < SHEET_CORNERS) {
+    if (column == 0 && row == SHEET_ROW_PILE)   // the pile
+        return x < PILE_OPAQUE_WIDTH;
+    const int corner = column - SHEET_CORNER_COLUMN;
+    if (row == SHEET_ROW_PILE && corner >= 0 && corner < SHEET_CORNERS) {
         const bool right = corner == 1 || corner == 2, bottom = corner >= 2;
-        const int fromSide = right ? TEST_CELL_SIZE - 1 - x : x, fromEnd = bottom ? TEST_CELL_SIZE - 1 - y : y;
-        return fromSide < TEST_CORNER_OPAQUE_SIZE && fromEnd < TEST_CORNER_OPAQUE_SIZE;
+        const int fromSide = right ? SHEET_CELL - 1 - x : x, fromEnd = bottom ? SHEET_CELL - 1 - y : y;
+        return fromSide < CORNER_OPAQUE_SIZE && fromEnd < CORNER_OPAQUE_SIZE;
     }
-    if (row == TEST_EXIT_ROW && (column == TEST_EXIT_COLUMN || column == TEST_EXIT_COLUMN + 1)) {
+    if (row == SHEET_ROW_EXIT && (column == SHEET_EXIT_ON_LAND_COLUMN || column == SHEET_EXIT_ON_LAND_COLUMN + 1)) {
         const auto inside = [](int v) {
-            return v >= int{TEST_EXIT_OPAQUE_INSET} && v < int{TEST_CELL_SIZE} - int{TEST_EXIT_OPAQUE_INSET};
+            return v >= EXIT_OPAQUE_INSET && v < int{SHEET_CELL} - EXIT_OPAQUE_INSET;
         };
         return inside(x) && inside(y);
     }
     return true;
 }
 
-} // namespace
-
 uint32_t TestSheetPixel(int x, int y)
 {
-    if (x % TEST_CELL_PITCH == 0 || y % TEST_CELL_PITCH == 0)
-        return TEST_SHEET_GRID_COLOUR;
-    const int column = x / TEST_CELL_PITCH;
-    const int row = y / TEST_CELL_PITCH;
-    if (!CellOpaque(column, row, x % TEST_CELL_PITCH - 1, y % TEST_CELL_PITCH - 1))
+    if (x % SHEET_PITCH == 0 || y % SHEET_PITCH == 0)
+        return GRID_COLOUR;
+    const int column = x / SHEET_PITCH;
+    const int row = y / SHEET_PITCH;
+    if (!CellOpaque(column, row, x % SHEET_PITCH - 1, y % SHEET_PITCH - 1))
         return 0;
     return TestCellColour(column, row);
 }
 
-Bytes TestTileSheetBmp()
-{
-    BmpOptions options;
-    options.width = TEST_SHEET_WIDTH;
-    options.height = TEST_SHEET_HEIGHT;
-    return BmpEncode(options, TestSheetPixel);
-}
+} // namespace
 
 bool WriteTestTileSheet(const std::string& path)
 {
-    return WriteFileBytes(path, TestTileSheetBmp());
+    BmpOptions options;
+    options.width = SHEET_WIDTH;
+    options.height = SHEET_HEIGHT;
+    return WriteFileBytes(path, BmpEncode(options, TestSheetPixel));
 }
