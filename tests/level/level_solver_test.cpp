@@ -1,5 +1,5 @@
 // The cell-level rules, the solver's choice of solution, and dead ends.
-#include "level_random_boards.h"
+#include "random_boards.h"
 #include "level_test_boards.h"
 
 #include "solver/solver_worker.h"

@@ -7,7 +7,7 @@
 // Seconds here are the search's processor time, so that a busy machine does
 // not change the answer: a watcher thread cancels a search that has used its
 // share, and the wall-clock limit is lifted.
-#include "level_random_boards.h"
+#include "random_boards.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,4 +1,4 @@
-// Random boards for the solver's tests and survey. A seed gives the same board
+// Random boards for the solver's survey and tests. A seed gives the same board
 // on every machine: the generator is our own, not the library's distributions.
 #pragma once
 
