@@ -99,8 +99,9 @@ package:
 
 # Builds the package, checks it with lintian, installs it, tries it and
 # removes it again. It changes the system, so it needs root or sudo. Then the
-# same for the package `cpack` makes in $(BUILD), configured with none of the
-# options above, as it must make one that passes too.
+# same for the package `cpack` makes in $(BUILD), built with the default
+# prefix, program directory and flags: cpack must make one that passes there
+# too.
 package-test: package build
 	sh tests/package/package_test.sh $(PACKAGE_BUILD)
 	rm -f $(BUILD)/quagmore_*.deb
