@@ -1,10 +1,14 @@
-# Thin wrapper over CMake. `make play` builds and starts the game,
-# `make test` builds and runs every test headless, `make package` builds the
+# Thin wrapper over CMake. `make play` builds the game and its data alone (no
+# tests, no bench) and starts it, `make test` builds everything and runs every
+# test headless, `make package` builds the
 # Debian package; `make sanitize` runs the tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, and `make fuzz` runs each fuzz target for
 # FUZZ_SECONDS, both in build directories of their own. On a new machine run
 # scripts/play.sh or scripts/test.sh instead: they install the missing Debian
-# packages (make included) first; `make deps` does only that.
+# packages (make included) first, play.sh only those building and playing
+# need; `make deps` installs all of them and does nothing else.
+# Both use $(BUILD): `make play` configures it without the tests and the
+# bench, every other target that builds it with them.
 # `make build-notests` builds everything but the tests in a directory of its
 # own, which shows that the game, tools and bench need nothing from tests/.
 # `make web` builds the game for the browser into build-web/ (page, script,
@@ -32,10 +36,10 @@ WERROR := $(if $(CI),ON,OFF)
 all: build
 
 deps:
-	@sh scripts/setup-deps.sh
+	@sh scripts/setup-deps.sh test
 
 configure:
-	cmake -S . -B $(BUILD) -DQUAGMORE_WERROR=$(WERROR)
+	cmake -S . -B $(BUILD) -DQUAGMORE_WERROR=$(WERROR) -DQUAGMORE_BUILD_TESTS=ON -DQUAGMORE_BUILD_BENCH=ON
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -44,7 +48,9 @@ build-notests:
 	cmake -S . -B $(NOTESTS_BUILD) -DQUAGMORE_WERROR=$(WERROR) -DQUAGMORE_BUILD_TESTS=OFF
 	cmake --build $(NOTESTS_BUILD) -j $(JOBS)
 
-play: build
+play:
+	cmake -S . -B $(BUILD) -DQUAGMORE_WERROR=$(WERROR) -DQUAGMORE_BUILD_TESTS=OFF -DQUAGMORE_BUILD_BENCH=OFF
+	cmake --build $(BUILD) -j $(JOBS) --target quagmore-play
 	$(BUILD)/bin/quagmore
 
 test: build
@@ -92,9 +98,15 @@ package:
 	cd $(PACKAGE_BUILD) && cpack
 
 # Builds the package, checks it with lintian, installs it, tries it and
-# removes it again. It changes the system, so it needs root or sudo.
-package-test: package
+# removes it again. It changes the system, so it needs root or sudo. Then the
+# same for the package `cpack` makes in $(BUILD), built with the default
+# prefix, program directory and flags: cpack must make one that passes there
+# too.
+package-test: package build
 	sh tests/package/package_test.sh $(PACKAGE_BUILD)
+	rm -f $(BUILD)/quagmore_*.deb
+	cd $(BUILD) && cpack
+	sh tests/package/package_test.sh $(BUILD)
 
 # The data the page packs: drawn and packed by the native tools.
 web-data:

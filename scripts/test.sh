@@ -7,7 +7,7 @@
 # and removing it again when run as root).
 set -eu
 cd "$(dirname "$0")/.."
-sh scripts/setup-deps.sh
+sh scripts/setup-deps.sh test
 make --no-print-directory test
 make --no-print-directory build-notests
 make --no-print-directory web-test
