@@ -20,13 +20,13 @@ PLAY_PACKAGES="g++ cmake make pkg-config libsdl2-dev libsdl2-mixer-dev libimgui-
 # and man render the manual pages; dpkg-dev and file compute the Debian
 # package's dependencies, lintian checks it. The browser build and its tests:
 # Debian's emscripten (with node's acorn, which it needs), Chromium, its
-# WebDriver and Selenium. `make fuzz` and `make sanitize`: clang, its runtime
-# libraries (libFuzzer and the sanitizers) and llvm (the symbolizer for their
-# reports).
+# WebDriver and Selenium (Python also reads the icons for their test).
+# `make fuzz` and `make sanitize`: clang, its runtime libraries (libFuzzer and
+# the sanitizers) and llvm (the symbolizer for their reports).
 TEST_PACKAGES="libgtest-dev libbenchmark-dev \
 xvfb xauth xdotool evilwm desktop-file-utils appstream \
 groff-base man-db dpkg-dev file lintian \
-emscripten node-acorn chromium chromium-driver python3-selenium \
+emscripten node-acorn chromium chromium-driver python3 python3-selenium \
 clang libclang-rt-14-dev llvm"
 
 case "${1:-test}" in
