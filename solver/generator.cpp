@@ -17,6 +17,9 @@ constexpr uint64_t DAILY_SEED_SALT = 0x51756167'6D6F7265ull;   // "Quagmore"
 // The days' levels are held to the game's hint budget of positions.
 constexpr long DAILY_MAX_STATES = 2'000'000;
 constexpr int DAILY_MIN_PILES = 1, DAILY_MAX_PILES = 6;
+// A day's climb ends after its changes have searched this many positions, so
+// that the level is made within about a second on the game's worker.
+constexpr long DAILY_CLIMB_POSITIONS = 120'000;
 constexpr int DATE_LENGTH = 10;
 
 bool Cancelled(const std::atomic<bool>* cancel)
@@ -107,6 +110,7 @@ bool GeneratorDailyOptions(const std::string& date, GeneratorOptions* options, s
     daily.maxPiles = DAILY_MAX_PILES;
     daily.maxStates = DAILY_MAX_STATES;
     daily.pace = GENERATOR_PACE_QUICK;
+    daily.climbPositions = DAILY_CLIMB_POSITIONS;
     *options = daily;
     return true;
 }

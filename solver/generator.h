@@ -35,6 +35,7 @@ struct GeneratorOptions {
     long maxStates = 2'000'000;       // positions one search may hold (the game's hint budget)
     long minStates = 0;               // positions the proof of the fewest pushes must take at least
     long maxProof = LONG_MAX;         // and at most, so that a hint from the start comes quickly
+    long climbPositions = LONG_MAX;   // positions the changes of one climb may search in all
     GeneratorPace pace = GENERATOR_PACE_THOROUGH;
     GeneratorShape shape = GENERATOR_SHAPE_ROOMS;
 };

@@ -185,9 +185,10 @@ struct Solved {
     SolverResult result;
 };
 
-// Solves within the options' positions, or within `maxStates` when fewer.
+// Solves within the options' positions, or within `maxStates` when fewer;
+// adds the positions searched, solved or not, to *spent.
 std::optional<Solved> Solve(const LevelFile& file, const GeneratorOptions& options, const std::atomic<bool>* cancel,
-                            long maxStates = LONG_MAX)
+                            long maxStates = LONG_MAX, long* spent = nullptr)
 {
     SolverPosition start;
     if (!SolverPositionFromLevel(file, start))
@@ -195,6 +196,8 @@ std::optional<Solved> Solve(const LevelFile& file, const GeneratorOptions& optio
     SolverBudget budget = CountedBudget(options);
     budget.maxStates = std::min(budget.maxStates, maxStates);
     SolverResult result = SolverSolve(start, budget, cancel);
+    if (spent != nullptr)
+        *spent += result.statesSearched;
     if (result.outcome != SOLVER_SOLVED)
         return std::nullopt;
     return Solved{file, std::move(result)};
@@ -312,7 +315,8 @@ std::optional<LevelFile> GeneratorClimb(const LevelFile& place, GeneratorRandom&
     int polish = 0;   // changes tried since the target was reached
     const int staleSteps = std::max(CLIMB_STALE_STEPS, CLIMB_STALE_PER_PUSH * target);
     const long spareGrowth = options.pace == GENERATOR_PACE_THOROUGH ? SPARE_PILE_GROWTH : 0;
-    for (int step = 0; step < CLIMB_STEPS && stale < staleSteps; ++step) {
+    long spent = 0;   // positions the changes tried have searched
+    for (int step = 0; step < CLIMB_STEPS && stale < staleSteps && spent < options.climbPositions; ++step) {
         if (cancel != nullptr && cancel->load(std::memory_order_relaxed))
             return std::nullopt;
         if (current->result.pushes >= target && polish++ == CLIMB_POLISH_STEPS) {
@@ -342,7 +346,7 @@ std::optional<LevelFile> GeneratorClimb(const LevelFile& place, GeneratorRandom&
         // climb grows the search a little at a time, and stays quick.
         const long climbStates = std::min(std::max(CLIMB_STATES_FLOOR, CLIMB_STATES_GROWTH * current->result.statesKept),
                                           std::max(CLIMB_STATES_CAP, CLIMB_STATES_GROWTH * options.minStates));
-        std::optional<Solved> tried = Solve(next, options, cancel, climbStates);
+        std::optional<Solved> tried = Solve(next, options, cancel, climbStates, &spent);
         if (!tried || tried->result.pushes > options.maxPushes || tried->result.pushes < current->result.pushes)
             continue;
         // More pushes are kept; so are as many pushes with no pile more (piles that
