@@ -37,16 +37,16 @@ protected:
         Game = GameModel();
     }
 
-    // Runs check in a child process without root's rights (as "nobody" when
-    // the tests run as root), so that file permissions apply to it.
+    // Runs check in a child process without root's rights (as "nobody", who
+    // is given the files, when the tests run as root), so that file
+    // permissions apply to it.
     bool RunUnprivileged(void (*check)())
     {
         const uid_t NOBODY = 65534;
         if (geteuid() == 0) {
-            chmod(temp.path.c_str(), 0777);
+            lchown(temp.path.c_str(), NOBODY, NOBODY);
             for (const auto& entry : std::filesystem::recursive_directory_iterator(temp.path))
-                if (entry.is_directory())
-                    chmod(entry.path().c_str(), 0777);
+                lchown(entry.path().c_str(), NOBODY, NOBODY);
         }
         pid_t child = fork();
         if (child < 0)
