@@ -156,7 +156,6 @@ TEST(Settings, ParseFormatAndNumbers)
     SettingsSet(settings, "volume", "");
     SettingsSet(settings, "keys.left", "A");
     EXPECT_EQ(SettingsFormat(settings), "zoom=3\nvolume=\nfullscreen=1\nkeys.left=A\n");
-    EXPECT_EQ(SettingsFormat(SettingsParse(SettingsFormat(settings))), SettingsFormat(settings));
 
     const struct {
         const char* value;
