@@ -40,13 +40,10 @@ std::vector<Seed> BmpSeeds()
     BmpOptions gap{3, 2};
     gap.gapBeforePixels = 7;
     gap.lastRowPadding = false;
-    BmpOptions eightBit{2, 2};
-    eightBit.bitCount = 8;
     return {
         {"small.bmp", BmpEncode(BmpOptions{3, 2}, colours)},
         {"top-down.bmp", BmpEncode(topDown, colours)},
         {"gap.bmp", BmpEncode(gap, colours)},
-        {"eight-bit.bmp", BmpEncode(eightBit, colours)},
     };
 }
 
