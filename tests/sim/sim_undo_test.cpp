@@ -13,12 +13,24 @@ const Lines WALK_TO_EXIT_LEVEL = LevelMap({"@.E"}, 2, 2);
 
 const char* const COUNTERS = "playerx playery moves pushes undo";
 
+// Runs script on level 1 (with SECOND_LEVEL after it); the run must end well.
+class UndoSim : public SimTest {
+protected:
+    SimResult RunOn(const Lines& level, const std::string& script)
+    {
+        WriteLevel("level1.dat", level);
+        WriteLevel("level2.dat", SECOND_LEVEL);
+        SimResult run = Run(script);
+        EXPECT_EQ(run.code, 0) << run.err;
+        return run;
+    }
+};
+
 } // namespace
 
-TEST_F(SimTest, UndoTakesBackAWalkAPushOntoLandAndAFill)
+TEST_F(UndoSim, UndoTakesBackAWalkAPushOntoLandAndAFill)
 {
-    WriteLevel("level1.dat", PUSH_LEVEL);
-    SimResult run = Run(R"(
+    SimResult run = RunOn(PUSH_LEVEL, R"(
         hold right
         run 30          # a walk, a push onto land, a push into the water
         hold
@@ -51,7 +63,6 @@ TEST_F(SimTest, UndoTakesBackAWalkAPushOntoLandAndAFill)
         run 10          # the game goes on from the start
         print state
     )");
-    ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.EventsOf("sound"), (Lines{"0 sound start.wav", "30 sound splash.wav"}));
     const Lines start = StartedMap(PUSH_LEVEL);
     ASSERT_EQ(run.boards.size(), 3u);
@@ -63,10 +74,9 @@ TEST_F(SimTest, UndoTakesBackAWalkAPushOntoLandAndAFill)
     EXPECT_EQ(run.StatesOf("moving direction"), (Lines{"0 0", "0 0", "0 0", "0 0", "0 0", "1 3"}));
 }
 
-TEST_F(SimTest, UndoTakesAStepInProgressBackToWhereItBegan)
+TEST_F(UndoSim, UndoTakesAStepInProgressBackToWhereItBegan)
 {
-    WriteLevel("level1.dat", PUSH_LEVEL);
-    SimResult run = Run(R"(
+    SimResult run = RunOn(PUSH_LEVEL, R"(
         hold right
         run 14          # one walk, then four frames into the push
         print board
@@ -78,7 +88,6 @@ TEST_F(SimTest, UndoTakesAStepInProgressBackToWhereItBegan)
         run 1           # the arrow, still held, walks again
         print state
     )");
-    ASSERT_EQ(run.code, 0) << run.err;
     const Lines start = StartedMap(PUSH_LEVEL);
     ASSERT_EQ(run.boards.size(), 2u);
     EXPECT_EQ(run.boards[0], With(start, {{4, 2, '.'}}));   // the pile is in transit
@@ -87,10 +96,9 @@ TEST_F(SimTest, UndoTakesAStepInProgressBackToWhereItBegan)
     EXPECT_EQ(run.StatesOf("moving pushing"), (Lines{"1 1", "0 0", "1 1"}));
 }
 
-TEST_F(SimTest, RestartIsAStepUndoTakesBack)
+TEST_F(UndoSim, RestartIsAStepUndoTakesBack)
 {
-    WriteLevel("level1.dat", PUSH_LEVEL);
-    SimResult run = Run(R"(
+    SimResult run = RunOn(PUSH_LEVEL, R"(
         hold r
         run 1           # on the start position a restart adds nothing
         print state
@@ -117,7 +125,6 @@ TEST_F(SimTest, RestartIsAStepUndoTakesBack)
         print board
         print state
     )");
-    ASSERT_EQ(run.code, 0) << run.err;
     const Lines start = StartedMap(PUSH_LEVEL);
     ASSERT_EQ(run.boards.size(), 2u);
     EXPECT_EQ(run.boards[0], With(start, {{4, 2, '.'}, {5, 2, 'o'}}));
@@ -128,10 +135,9 @@ TEST_F(SimTest, RestartIsAStepUndoTakesBack)
                                             "42 level 1"}));
 }
 
-TEST_F(SimTest, HeldUndoRepeatsAfterAPause)
+TEST_F(UndoSim, HeldUndoRepeatsAfterAPause)
 {
-    WriteLevel("level1.dat", LONG_LEVEL);
-    SimResult run = Run(R"(
+    SimResult run = RunOn(LONG_LEVEL, R"(
         hold right
         run 100         # ten cells
         hold
@@ -149,15 +155,12 @@ TEST_F(SimTest, HeldUndoRepeatsAfterAPause)
         run 1           # 1000 ms: the eighth
         print state
     )");
-    ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.StatesOf("undo moves"), (Lines{"10 10", "9 9", "9 9", "8 8", "1 1", "0 0"}));
 }
 
-TEST_F(SimTest, UndoRestsInTheSequenceAndTheEditorAndALevelStartClearsIt)
+TEST_F(UndoSim, UndoRestsInTheSequenceAndTheEditorAndALevelStartClearsIt)
 {
-    WriteLevel("level1.dat", WALK_TO_EXIT_LEVEL);
-    WriteLevel("level2.dat", SECOND_LEVEL);
-    SimResult run = Run(R"(
+    SimResult run = RunOn(WALK_TO_EXIT_LEVEL, R"(
         hold right
         run 20          # onto the exit
         hold z
@@ -177,15 +180,12 @@ TEST_F(SimTest, UndoRestsInTheSequenceAndTheEditorAndALevelStartClearsIt)
         run 1
         print state
     )");
-    ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.StatesOf("complete editor moves undo"), (Lines{"1 0 2 2", "0 0 0 0", "0 1 1 1", "0 0 0 0"}));
 }
 
-TEST_F(SimTest, StatusLineFollowsPlayTheSequenceTheEditorAndTheFocus)
+TEST_F(UndoSim, StatusLineFollowsPlayTheSequenceTheEditorAndTheFocus)
 {
-    WriteLevel("level1.dat", WALK_TO_EXIT_LEVEL);
-    WriteLevel("level2.dat", SECOND_LEVEL);
-    SimResult run = Run(R"(
+    SimResult run = RunOn(WALK_TO_EXIT_LEVEL, R"(
         print status
         hold right
         run 11          # one cell, and the first frame of the next
@@ -201,17 +201,14 @@ TEST_F(SimTest, StatusLineFollowsPlayTheSequenceTheEditorAndTheFocus)
         run 1
         print status
     )");
-    ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.statuses, (Lines{"Level 1   Moves 0   Pushes 0", "Level 1   Moves 2   Pushes 0", "Paused",
                                    "Level 1   Moves 2   Pushes 0", "Editor   S save   L load   Enter back"}));
 }
 
-TEST_F(SimTest, SpaceSkipsTheWaitOnceTheBannerShows)
+TEST_F(UndoSim, SpaceSkipsTheWaitOnceTheBannerShows)
 {
-    WriteLevel("level1.dat", LevelMap({"@E."}, 2, 2));
-    WriteLevel("level2.dat", SECOND_LEVEL);
     // The sequence begins in frame 11; the banner shows from frame 71.
-    SimResult run = Run(R"(
+    SimResult run = RunOn(EXIT_LEVEL, R"(
         hold right
         run 10
         hold space
@@ -221,16 +218,14 @@ TEST_F(SimTest, SpaceSkipsTheWaitOnceTheBannerShows)
         print state
         print status
     )");
-    ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.EventsOf("level"), (Lines{"0 level 1", "71 level 2"}));
     EXPECT_EQ(run.StatesOf("level complete frame"), (Lines{"2 1 70", "2 0 71"}));
     EXPECT_EQ(run.statuses, Lines{"Level 2   Moves 0   Pushes 0"});
 }
 
-TEST_F(SimTest, HelpHoldsTheGameUntilF1EscapeOrAClick)
+TEST_F(UndoSim, HelpHoldsTheGameUntilF1EscapeOrAClick)
 {
-    WriteLevel("level1.dat", PUSH_LEVEL);
-    SimResult run = Run(R"(
+    SimResult run = RunOn(PUSH_LEVEL, R"(
         hold right f1
         run 5           # the panel opens as frame 1 begins; no frame runs
         print state
@@ -255,7 +250,6 @@ TEST_F(SimTest, HelpHoldsTheGameUntilF1EscapeOrAClick)
         run 2           # a click closes it
         print state
     )");
-    ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.events, (Lines{"0 sound start.wav", "0 level 1", "1 help", "1 help closed", "6 help",
                                  "6 help closed", "10 help", "10 help closed", "12 exit 0"}));
     EXPECT_EQ(run.StatesOf("frame playerx"), (Lines{"1 100", "4 120", "8 140", "12 150"}));
