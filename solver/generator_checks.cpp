@@ -183,20 +183,24 @@ bool GeneratorMeasure(const LevelFile& file, const GeneratorOptions& options, Ge
     return true;
 }
 
+int GeneratorTurnedCell(int symmetry, int column, int row)
+{
+    int c = symmetry & 1 ? BOARD_SIZE - 1 - column : column;
+    int r = symmetry & 2 ? BOARD_SIZE - 1 - row : row;
+    if (symmetry & 4)
+        std::swap(c, r);
+    return LevelByteIndex(c, r);
+}
+
 std::string GeneratorCanonicalBoard(const LevelFile& file)
 {
     std::string best;
-    for (int symmetry = 0; symmetry < 8; ++symmetry) {
+    for (int symmetry = 0; symmetry < GENERATOR_SYMMETRIES; ++symmetry) {
         std::string cells(LEVEL_TILE_BYTES, '\0');
         for (int column = 0; column < BOARD_SIZE; ++column) {
             for (int row = 0; row < BOARD_SIZE; ++row) {
-                // Bit 0 mirrors columns, bit 1 mirrors rows, bit 2 swaps the two.
-                int c = symmetry & 1 ? BOARD_SIZE - 1 - column : column;
-                int r = symmetry & 2 ? BOARD_SIZE - 1 - row : row;
-                if (symmetry & 4)
-                    std::swap(c, r);
                 const size_t from = static_cast<size_t>(LevelByteIndex(column, row));
-                cells[static_cast<size_t>(LevelByteIndex(c, r))] =
+                cells[static_cast<size_t>(GeneratorTurnedCell(symmetry, column, row))] =
                     from < file.bytes.size() ? static_cast<char>(file.bytes[from]) : '\0';
             }
         }

@@ -20,6 +20,11 @@ struct GeneratorPathCells {
 // The cells of `path` played on `file`; false when the level has no start.
 bool GeneratorFindPathCells(const LevelFile& file, const std::string& path, GeneratorPathCells* cells);
 
+// The board's turns and mirrors, and the byte `symmetry` takes (column, row)
+// to: bit 0 of it mirrors the columns, bit 1 the rows, bit 2 swaps the two.
+enum { GENERATOR_SYMMETRIES = 8 };
+int GeneratorTurnedCell(int symmetry, int column, int row);
+
 // Cells that are not water beside `cell`, of its four.
 int GeneratorSolidNeighbours(const LevelFile& file, int cell);
 

@@ -18,18 +18,6 @@ constexpr int LANE_MAX = 3;
 constexpr int YARD_HOLES_MAX = 3;
 // Rows above the yard at most.
 constexpr int YARD_TOP_MAX = 1;
-// The eight turns and mirrors of the board.
-constexpr int SYMMETRIES = 8;
-
-// The cell `symmetry` takes (column, row) to: bit 0 mirrors columns, bit 1 rows, bit 2 swaps the two.
-int Turned(int symmetry, int column, int row)
-{
-    int c = symmetry & 1 ? BOARD_SIZE - 1 - column : column;
-    int r = symmetry & 2 ? BOARD_SIZE - 1 - row : row;
-    if (symmetry & 4)
-        std::swap(c, r);
-    return LevelByteIndex(c, r);
-}
 
 // The cells in an order drawn at random.
 void Shuffle(GeneratorRandom& random, std::vector<int>& cells)
@@ -92,9 +80,9 @@ LevelFile GeneratorRandomYard(GeneratorRandom& random, const GeneratorOptions& o
     drawn.bytes[free[static_cast<size_t>(GeneratorRandomBelow(random, static_cast<int>(free.size())))]] = TILE_START;
 
     LevelFile turned = LevelFileBlank();
-    const int symmetry = GeneratorRandomBelow(random, SYMMETRIES);
+    const int symmetry = GeneratorRandomBelow(random, GENERATOR_SYMMETRIES);
     for (int c = 0; c < BOARD_SIZE; ++c)
         for (int r = 0; r < BOARD_SIZE; ++r)
-            turned.bytes[Turned(symmetry, c, r)] = drawn.bytes[LevelByteIndex(c, r)];
+            turned.bytes[GeneratorTurnedCell(symmetry, c, r)] = drawn.bytes[LevelByteIndex(c, r)];
     return turned;
 }
