@@ -301,8 +301,12 @@ if [ -n "$game" ]; then
     chmod 700 "$work/run"
     { echo "@E~~~~~~~~~~"; for row in 2 3 4 5 6 7 8 9 10 11 12; do echo "~~~~~~~~~~~~"; done; } >"$work/mine.txt"
     xdotool mousemove 1270 1010
+    # The GL libraries as run_program loads them (its words split on purpose).
+    gl_preload=
+    [ -n "${QUAGMORE_TEST_GL_LIBRARIES:-}" ] && gl_preload="LD_PRELOAD=$QUAGMORE_TEST_GL_LIBRARIES \
+ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
     HOME=$work/game-home XDG_CONFIG_HOME= XDG_DATA_HOME= XDG_RUNTIME_DIR=$work/run SDL_AUDIODRIVER=dummy \
-        "$game" "$work/mine.txt" >"$work/out" 2>"$work/err" &
+        env $gl_preload "$game" "$work/mine.txt" >"$work/out" 2>"$work/err" &
     program_pid=$!
     until_true 100 fail "the game gave no window within 10 s" find_window
     sleep 2
