@@ -30,7 +30,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 "$SCREEN" -nolisten tcp 3>"$work/display" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 "$SCREEN" -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
 xvfb_pid=$!
 tries=0
 until [ -s "$work/display" ]; do

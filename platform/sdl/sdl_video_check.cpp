@@ -31,6 +31,18 @@ bool NamedInEnvironment(const char* driver)
     return false;
 }
 
+// Why no driver that shows anything started: the display named could not be
+// opened, or none is named.
+std::string NoDisplayReason()
+{
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+        const char* display = std::getenv(variable);
+        if (display != nullptr && *display != '\0')
+            return std::string("the display ") + variable + "=" + display + " could not be opened";
+    }
+    return "no display to show a window on (DISPLAY and WAYLAND_DISPLAY unset?)";
+}
+
 } // namespace
 
 bool SdlVideoDriverShows(std::string* why)
@@ -42,8 +54,8 @@ bool SdlVideoDriverShows(std::string* why)
     }
     for (const char* invisible : INVISIBLE_DRIVERS) {
         if (strcasecmp(driver, invisible) == 0 && !NamedInEnvironment(invisible)) {
-            *why = std::string("no display to show a window on (DISPLAY and WAYLAND_DISPLAY unset?); SDL's \"") +
-                   driver + "\" driver shows nothing and is used only when SDL_VIDEODRIVER names it";
+            *why = NoDisplayReason() + "; SDL's \"" + driver +
+                   "\" driver shows nothing and is used only when SDL_VIDEODRIVER names it";
             return false;
         }
     }

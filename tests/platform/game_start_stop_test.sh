@@ -66,7 +66,7 @@ if ! command -v Xvfb >/dev/null 2>&1 || ! command -v xdotool >/dev/null 2>&1; th
     echo "SKIP: the signals under X need Xvfb and xdotool"
     exit 77
 fi
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 until_true 100 test -s "$work/display" || { echo "SKIP: Xvfb could not start"; exit 77; }
 display=:$(cat "$work/display")

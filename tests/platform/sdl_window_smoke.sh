@@ -74,14 +74,16 @@ press_key() { xdotool keydown "$1"; sleep 0.2; xdotool keyup "$1"; sleep 0.5; }
 
 # start_xvfb SIZE: a private X server of one screen of that size, made the
 # DISPLAY. Xvfb picks a free display number itself and writes it to fd 3,
-# and keeps its screen in a file of fbdir (an XWD image).
+# and keeps its screen in a file of fbdir (an XWD image). It never resets:
+# a server resets when its last client leaves, and a program connecting just
+# then is refused, so one program ending and the next starting would race.
 servers=0
 start_xvfb() {
     rm -f "$work/display"
     servers=$((servers + 1))
     fbdir=$work/fb$servers
     mkdir -p "$fbdir"
-    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp -fbdir "$fbdir" 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp -noreset -fbdir "$fbdir" 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     xvfb_pids="$xvfb_pids $xvfb_pid"
     until_true 100 skip "Xvfb gave no display within 10 s" xvfb_up
