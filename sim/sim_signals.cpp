@@ -33,7 +33,8 @@ void NoteStopSignal(int signal)
 
 void StopTick(int)
 {
-    if (--TicksLeft > 0) {
+    TicksLeft = TicksLeft - 1;
+    if (TicksLeft > 0) {
         alarm(STOP_TICK_SECONDS);
         return;
     }
