@@ -54,8 +54,12 @@ until [ -n "$window" ]; do
     sleep 0.1
     window=$(xdotool search --name '^Quagmore$' 2>/dev/null | head -n 1 || true)
 done
-xdotool windowfocus "$window" 2>/dev/null || true
+# SDL may make the window anew for its renderer (as in fullscreen): the
+# window is looked for again once the game has settled.
 sleep 2
+window=$(xdotool search --name '^Quagmore$' 2>/dev/null | tail -n 1 || true)
+xdotool windowfocus "$window" 2>/dev/null || true
+sleep 1
 size=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
 
 # Clock ticks of user and system time the process has used.
