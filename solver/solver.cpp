@@ -206,6 +206,8 @@ SolverResult SolverSolve(const SolverPosition& start, const SolverBudget& budget
     const Cells& fixed = start.cells;
     NodeStore nodes;
     NodeIndex index;
+    thread_local LostPositions lost;
+    lost.Begin();
     std::vector<QueueEntry> queue;
     auto enqueue = [&](int32_t node) {
         queue.push_back({nodes[node].pushes + nodes[node].estimate, nodes[node].moves, node});
@@ -255,9 +257,15 @@ SolverResult SolverSolve(const SolverPosition& start, const SolverBudget& budget
             const int32_t nextMoves = moves + walk.distance[from] + 1;
             int32_t seen = index.Find(nodes, nextBoard, static_cast<uint8_t>(next.player));
             if (seen == NO_NODE) {
-                const int estimate = informed && !goal ? PushesAtLeast(next.cells, next.player) : 0;
-                if (estimate == SOLVER_HOPELESS)
+                const bool bounded = informed && !goal;
+                const uint8_t player = static_cast<uint8_t>(next.player);
+                if (bounded && lost.Holds(nextBoard, player))
                     return;
+                const int estimate = bounded ? PushesAtLeast(next.cells, next.player) : 0;
+                if (estimate == SOLVER_HOPELESS) {
+                    lost.Add(nextBoard, player);
+                    return;
+                }
                 SearchNode added = MakeNode(nextBoard, current, next.player, next.player, from, move);
                 added.pushes = static_cast<int16_t>(nextPushes);
                 added.moves = nextMoves;

@@ -108,6 +108,32 @@ uint64_t SlotTag(uint64_t hash)
 
 } // namespace
 
+void LostPositions::Begin()
+{
+    if (++search_ == 0) {   // the count went round: slots of an old search could read as this one's
+        slots_.clear();
+        search_ = 1;
+    }
+}
+
+bool LostPositions::Holds(const PackedBoard& board, uint8_t player) const
+{
+    if (slots_.empty())
+        return false;
+    const Slot& slot = slots_[HashPosition(board, player) & (slots_.size() - 1)];
+    return slot.search == search_ && slot.player == player && slot.board == board;
+}
+
+void LostPositions::Add(const PackedBoard& board, uint8_t player)
+{
+    if (slots_.empty())
+        slots_.resize(size_t{1} << SLOT_BITS);
+    Slot& slot = slots_[HashPosition(board, player) & (slots_.size() - 1)];
+    slot.board = board;
+    slot.search = search_;
+    slot.player = player;
+}
+
 int32_t NodeIndex::Find(const NodeStore& nodes, const PackedBoard& board, uint8_t place) const
 {
     if (slots_.empty())

@@ -139,6 +139,30 @@ private:
     size_t used_ = 0;
 };
 
+// Positions the bound found lost, kept for the search that found them: a lost
+// position is met again from many others, and its bound would be worked out
+// afresh each time. A fixed table of one position a slot (a later one takes
+// the slot over), kept by each thread from search to search and outside the
+// budget: it saves only time, and a search takes the same positions in the
+// same order with it as without.
+class LostPositions {
+public:
+    // A new search: what the last one found no longer holds.
+    void Begin();
+    bool Holds(const PackedBoard& board, uint8_t player) const;
+    void Add(const PackedBoard& board, uint8_t player);
+
+private:
+    static constexpr int SLOT_BITS = 15;
+    struct Slot {
+        PackedBoard board;
+        uint32_t search = 0;   // the search that filled it; 0: none
+        uint8_t player = 0;
+    };
+    std::vector<Slot> slots_;   // made at the first Add
+    uint32_t search_ = 0;
+};
+
 // Holds a search to its budget. Check() is called once per position taken up.
 class BudgetMeter {
 public:

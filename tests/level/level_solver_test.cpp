@@ -115,6 +115,15 @@ TEST(SolverSolve, ReportsUnsolvableBoards)
         EXPECT_EQ(result.outcome, SOLVER_UNSOLVABLE) << rows.back();
         EXPECT_GT(result.statesSearched, 0);
     }
+    // A search forgets the positions the last one found lost: pushed in, the
+    // pile leaves the same packed board on both, lost with the exit out in
+    // the water and won with it beside the filled cell.
+    const std::vector<std::string> far = {"@o~.", "", "", "", "", "", "", "", "", "", "", "~~~~~~~~~~~E"};
+    std::vector<std::string> near = far;
+    near[0] = "@o~E";
+    near[11] = "~~~~~~~~~~~.";
+    EXPECT_EQ(SolverSolve(TestPosition(far)).outcome, SOLVER_UNSOLVABLE);
+    EXPECT_EQ(SolverSolve(TestPosition(near)).moves, "RRR");
     SolverBudget tight;
     tight.maxStates = 3;
     const SolverResult cut = SolverSolve(
