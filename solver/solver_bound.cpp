@@ -51,15 +51,22 @@ bool LineBlocked(const Walls& walls, int cell, int direction)
 constexpr int ACROSS = 0;   // left and right
 constexpr int ALONG = 1;    // up and down
 
+// The board's piles, in the order of their cells.
+struct Piles {
+    std::array<uint8_t, LEVEL_TILE_BYTES> at;
+    int count = 0;
+};
+
 // The walls, with the largest set of piles each of which is blocked along
 // both lines by walls and piles of the set: none of them can ever be the
-// first to move.
-Walls FindWalls(const Cells& cells)
+// first to move. Also gives the board's piles.
+Walls FindWalls(const Cells& cells, Piles& all)
 {
     Walls walls;
     walls.Set(NO_CELL, true);
-    std::array<uint8_t, LEVEL_TILE_BYTES> piles;
-    int count = 0;
+    std::array<uint8_t, LEVEL_TILE_BYTES>& piles = all.at;
+    int& count = all.count;
+    count = 0;
     for (int i = 0; i < LEVEL_TILE_BYTES; ++i) {
         walls.Set(i, !CellChanges(cells[i]) || cells[i] == TILE_PILE);
         if (cells[i] == TILE_PILE)
@@ -130,18 +137,17 @@ const LayoutDistances& DistancesOfLayout(const Walls& layout)
 
 // Pile distances: the fewest moves that bring some movable pile to each cell
 // when only walls stop a pile, behind it or ahead of it; and the movable piles' count.
-std::array<uint8_t, LEVEL_TILE_BYTES> PileDistances(const Cells& cells, const Walls& walls, int& count)
+std::array<uint8_t, LEVEL_TILE_BYTES> PileDistances(const Piles& piles, const Walls& walls, int& count)
 {
     std::array<uint8_t, LEVEL_TILE_BYTES> movable;
     count = 0;
     bool frozen = false;   // a pile that can never move, a wall the layout alone does not have
-    for (int i = 0; i < LEVEL_TILE_BYTES; ++i) {
-        if (cells[i] == TILE_PILE) {
-            if (walls(i))
-                frozen = true;
-            else
-                movable[count++] = static_cast<uint8_t>(i);
-        }
+    for (int i = 0; i < piles.count; ++i) {
+        const int pile = piles.at[i];
+        if (walls(pile))
+            frozen = true;
+        else
+            movable[count++] = static_cast<uint8_t>(pile);
     }
     if (frozen)
         return SpreadFrom(movable, count, walls);
@@ -156,6 +162,14 @@ std::array<uint8_t, LEVEL_TILE_BYTES> PileDistances(const Cells& cells, const Wa
     return distance;
 }
 
+// The cells a spread from the player has taken up. Off the board counts as
+// taken (kept one place up, as for the walls), so NO_CELL needs no test.
+struct Seen {
+    std::array<bool, LEVEL_TILE_BYTES + 1> at{true};
+    bool operator()(int cell) const { return at[cell + 1]; }
+    void Set(int cell) { at[cell + 1] = true; }
+};
+
 // True for the cells a way to the exit may cross at no cost: land and movable piles.
 bool IsOpen(const Cells& cells, const Walls& walls, int cell)
 {
@@ -169,27 +183,27 @@ bool IsOpen(const Cells& cells, const Walls& walls, int cell)
 int FewestWater(const Cells& cells, const Walls& walls, const std::array<uint8_t, LEVEL_TILE_BYTES>& distance,
                 int player, int most)
 {
-    std::array<bool, LEVEL_TILE_BYTES> seen{};
+    Seen seen;
     std::array<uint8_t, LEVEL_TILE_BYTES> layer;
     std::array<uint8_t, LEVEL_TILE_BYTES> nextLayer;
     int layerSize = 1;
     layer[0] = static_cast<uint8_t>(player);
-    seen[player] = true;
+    seen.Set(player);
     for (int water = 0; water <= most && layerSize > 0; ++water) {
         int nextSize = 0;
         for (int i = 0; i < layerSize; ++i) {
             const int cell = layer[i];
             for (int d = 0; d < DIRECTIONS; ++d) {
                 const int to = NEIGHBOURS[cell][d];
-                if (to == NO_CELL || seen[to])
+                if (seen(to))
                     continue;
                 if (cells[to] == TILE_EXIT)
                     return water;
                 if (IsOpen(cells, walls, to)) {
-                    seen[to] = true;
+                    seen.Set(to);
                     layer[layerSize++] = static_cast<uint8_t>(to);
                 } else if (cells[to] == TILE_WATER && distance[to] != NO_DISTANCE) {
-                    seen[to] = true;
+                    seen.Set(to);
                     nextLayer[nextSize++] = static_cast<uint8_t>(to);
                 }
             }
@@ -206,26 +220,26 @@ int FewestWater(const Cells& cells, const Walls& walls, const std::array<uint8_t
 int NearestFarthest(const Cells& cells, const Walls& walls, const std::array<uint8_t, LEVEL_TILE_BYTES>& distance,
                     int player)
 {
-    std::array<bool, LEVEL_TILE_BYTES> seen{};
+    Seen seen;
     std::array<uint8_t, LEVEL_TILE_BYTES> pending;   // cells to spread from
     std::array<uint8_t, LEVEL_TILE_BYTES> waiting;   // water beside the region, farther than allowed
     int pendingSize = 1;
     int waitingSize = 0;
     pending[0] = static_cast<uint8_t>(player);
-    seen[player] = true;
+    seen.Set(player);
     for (int allowed = 0;;) {
         while (pendingSize > 0) {
             const int cell = pending[--pendingSize];
             for (int d = 0; d < DIRECTIONS; ++d) {
                 const int to = NEIGHBOURS[cell][d];
-                if (to == NO_CELL || seen[to])
+                if (seen(to))
                     continue;
                 if (cells[to] == TILE_EXIT)
                     return allowed;
                 const bool water = cells[to] == TILE_WATER && distance[to] != NO_DISTANCE;
                 if (!IsOpen(cells, walls, to) && !water)
                     continue;
-                seen[to] = true;
+                seen.Set(to);
                 if (water && distance[to] > allowed)
                     waiting[waitingSize++] = static_cast<uint8_t>(to);
                 else
@@ -253,9 +267,10 @@ int NearestFarthest(const Cells& cells, const Walls& walls, const std::array<uin
 
 int PushesAtLeast(const Cells& cells, int player)
 {
-    const Walls walls = FindWalls(cells);
+    Piles piles;
+    const Walls walls = FindWalls(cells, piles);
     int movablePiles = 0;
-    const std::array<uint8_t, LEVEL_TILE_BYTES> distance = PileDistances(cells, walls, movablePiles);
+    const std::array<uint8_t, LEVEL_TILE_BYTES> distance = PileDistances(piles, walls, movablePiles);
     const int fewest = FewestWater(cells, walls, distance, player, movablePiles);
     if (fewest == SOLVER_HOPELESS || fewest == 0)
         return fewest;
